@@ -1,0 +1,36 @@
+// Starting external programs from one command-line string, as the tool runners do.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace HostProcess {
+
+// Splits a command line into arguments as the Windows C runtime does: blanks and
+// tabs separate; double quotes group and are removed; 2n backslashes before a quote
+// give n backslashes and the quote toggles grouping, 2n+1 give n backslashes and a
+// literal quote; "" inside a quoted group is a literal quote; other backslashes are
+// literal.
+QStringList splitCommandLine(const QString &commandLine);
+
+// Absolute path of the program: as given when it contains a '/', else found on PATH
+// (also in the working directory when given). Empty when not found.
+QString findProgram(const QString &program, const QString &workingDir = QString());
+
+struct Result {
+    bool started = false;
+    QString error;     // why the start failed (not found, not executable, ...)
+    int exitCode = -1; // only for waited runs that started
+};
+
+// Starts the program detached (never waited for) with the given arguments.
+Result startDetached(const QString &program, const QStringList &args, const QString &workingDir);
+
+// Starts the program, gives it an empty standard input and waits for it to end.
+// While it runs, pump() is called every few milliseconds so that the caller can keep
+// the window repainting. Exit codes are reported, never judged.
+Result runAndWait(const QString &program, const QStringList &args, const QString &workingDir,
+                  const std::function<void()> &pump = {});
+
+} // namespace HostProcess

@@ -1,0 +1,12 @@
+// Scriblet entry point.
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QMainWindow w;
+    w.setWindowTitle(QStringLiteral("Scriblet"));
+    w.show();
+    return app.exec();
+}

@@ -1,0 +1,57 @@
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+void PrintTo(const QByteArray &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+
+namespace testsupport {
+
+QString helperPath() { return QStringLiteral(TESTHELPER_PATH); }
+QString dataDir() { return QStringLiteral(TEST_DATA_DIR); }
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+bool haveProgram(const QString &name) { return !QStandardPaths::findExecutable(name).isEmpty(); }
+
+void TempDirTest::SetUp()
+{
+    ASSERT_TRUE(m_dir.isValid());
+    m_oldHome = qgetenv("HOME");
+    m_oldXdg = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", m_dir.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (m_dir.path() + "/.config").toLocal8Bit());
+}
+
+void TempDirTest::TearDown()
+{
+    qputenv("HOME", m_oldHome);
+    if (m_oldXdg.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", m_oldXdg);
+}
+
+QString TempDirTest::path(const QString &relative) const
+{
+    return relative.isEmpty() ? m_dir.path() : m_dir.path() + '/' + relative;
+}
+
+} // namespace testsupport

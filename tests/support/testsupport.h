@@ -1,0 +1,39 @@
+// Test support shared by every test binary.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <ostream>
+
+// Readable failures for Qt strings.
+void PrintTo(const QString &s, std::ostream *os);
+void PrintTo(const QByteArray &s, std::ostream *os);
+
+namespace testsupport {
+
+// Path of the process helper (see testhelper.cpp for its behaviours).
+QString helperPath();
+// Directory of the checked-in fixtures (tests/data).
+QString dataDir();
+// Whole file as bytes; empty when missing.
+QByteArray readAll(const QString &path);
+// Writes bytes, creating parent directories; fails the test on error.
+void writeFile(const QString &path, const QByteArray &bytes);
+// True when the named program is found on PATH (for tests that need TeX Live or ispell).
+bool haveProgram(const QString &name);
+
+// Fixture with a fresh temporary directory that also serves as HOME and
+// XDG_CONFIG_HOME, so that no test touches the real user's files.
+class TempDirTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    QString path(const QString &relative = QString()) const;
+    QTemporaryDir m_dir;
+private:
+    QByteArray m_oldHome, m_oldXdg;
+};
+
+} // namespace testsupport

@@ -1,0 +1,12 @@
+// Vellumix entry point.
+#include <QApplication>
+#include <QMainWindow>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QMainWindow w;
+    w.setWindowTitle(QStringLiteral("Vellumix"));
+    w.show();
+    return app.exec();
+}
