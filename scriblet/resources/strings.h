@@ -60,3 +60,23 @@ inline const QString DocNewNameBase = s("Tex File ");
 QString format(const QString &pattern, const QStringList &args);
 
 } // namespace Str
+
+namespace Str {
+inline const QString Licence = s( // 33125
+    "Scriblet wird ohne jede Gewährleistung zur Verfügung gestellt. "
+    "Die Benutzung erfolgt auf eigene Gefahr. Der Autor haftet nicht für Schäden, "
+    "die durch die Benutzung des Programms entstehen.");
+inline const QString AppName = s("Scriblet");
+inline const QString ChooseLanguage = s("Choose Language");
+inline const QString HyperlinkFailed = s("Unable to open hyperlink:\n\n");
+inline const QString Closing = s("Scriblet wird beendet...");
+inline const QString SaveChanges = s("Änderungen in %s speichern?");
+inline const QString SaveToUtf8 = s(
+    "%s enthält Zeichen, die in der Kodierung der Datei nicht gespeichert werden können.\n"
+    "Soll die Datei in UTF-8 gespeichert werden?");
+inline const QString SaveFailed = s("%s konnte nicht gespeichert werden:\n%s");
+inline const QString OpenFailed = s("%s konnte nicht geöffnet werden:\n%s");
+inline const QString FindTitle = s("Suchen");
+inline const QString ReplaceTitle = s("Ersetzen");
+inline const QString CantFind = s("Can't find:\n '%s' file \nor\n '%s' file");
+} // namespace Str
