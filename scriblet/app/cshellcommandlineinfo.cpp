@@ -5,8 +5,13 @@
 
 void CShellCommandLineInfo::parse(const QStringList &args)
 {
+    static const QStringList switches = {QStringLiteral("p"), QStringLiteral("m"), QStringLiteral("c"),
+                                         QStringLiteral("l")};
     for (const QString &a : args) {
-        const bool isSwitch = a.size() > 1 && (a.startsWith(u'-') || a.startsWith(u'/'));
+        // Absolute paths begin with '/' on this host: '/' introduces only the four
+        // switches themselves, '-' any switch.
+        const bool isSwitch = a.size() > 1
+            && (a.startsWith(u'-') || (a.startsWith(u'/') && switches.contains(a.mid(1))));
         // A lone "/" or "-" is a plain parameter; a switch loses its lead character.
         parseParam(isSwitch ? a.mid(1) : a, isSwitch);
     }

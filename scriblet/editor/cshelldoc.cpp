@@ -11,10 +11,6 @@ CShellDoc::CShellDoc(QObject *parent)
     , m_doc(new QTextDocument(this))
 {
     m_doc->setUndoRedoEnabled(true);
-    connect(m_doc, &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
-        if (!m_loading && (removed || added))
-            m_textChangedSinceLoad = true;
-    });
     connect(m_doc, &QTextDocument::modificationChanged, this, [this](bool m) {
         if (m_loading)
             return;
@@ -42,7 +38,8 @@ void CShellDoc::newDocument(const QString &untitledName)
     m_encoding = TextCodec::Encoding::Utf8;
     m_lineBreak = LineBreak::Lf;
     m_loadedBytes.clear();
-    m_textChangedSinceLoad = true;
+    m_loadedText.clear();
+    m_hasLoadedBytes = false;
     setTitleText(untitledName);
 }
 
@@ -76,7 +73,8 @@ bool CShellDoc::load(const QString &path, QString *error)
     m_encoding = enc;
     m_lineBreak = crlf ? LineBreak::CrLf : LineBreak::Lf;
     m_loadedBytes = bytes;
-    m_textChangedSinceLoad = false;
+    m_loadedText = text;
+    m_hasLoadedBytes = true;
     setTitleText(m_fileTitle);
     return true;
 }
@@ -85,9 +83,10 @@ QByteArray CShellDoc::fileBytes(bool *lossless) const
 {
     if (lossless)
         *lossless = true;
-    if (!m_textChangedSinceLoad)
-        return m_loadedBytes;
     QString text = m_doc->toPlainText();
+    // An unchanged text goes back to disk exactly as it came.
+    if (m_hasLoadedBytes && text == m_loadedText)
+        return m_loadedBytes;
     if (m_lineBreak == LineBreak::CrLf)
         text.replace(u'\n', QLatin1String("\r\n"));
     return TextCodec::encode(text, m_encoding, lossless);
@@ -107,7 +106,8 @@ CShellDoc::SaveResult CShellDoc::save(const QString &path, QString *error)
     m_path = QFileInfo(path).absoluteFilePath();
     m_fileTitle = fileNamePart(path);
     m_loadedBytes = bytes;
-    m_textChangedSinceLoad = false;
+    m_loadedText = m_doc->toPlainText();
+    m_hasLoadedBytes = true;
     setTitleText(m_fileTitle);
     m_doc->setModified(false);
     setModifiedFlag(false);

@@ -75,7 +75,8 @@ private:
     QString m_title;
     TextCodec::Encoding m_encoding = TextCodec::Encoding::Utf8;
     LineBreak m_lineBreak = LineBreak::Lf;
-    QByteArray m_loadedBytes;
-    bool m_textChangedSinceLoad = true;
+    QByteArray m_loadedBytes; // the file as last loaded or saved
+    QString m_loadedText;     // its text as the document holds it
+    bool m_hasLoadedBytes = false;
     bool m_loading = false;
 };
