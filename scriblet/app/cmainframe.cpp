@@ -426,7 +426,7 @@ QList<CChildFrame *> CMainFrame::children() const
     return out;
 }
 
-CChildFrame *CMainFrame::findChild(const QString &path) const
+CChildFrame *CMainFrame::childForPath(const QString &path) const
 {
     const QString abs = QFileInfo(path).absoluteFilePath();
     for (CChildFrame *c : children())
@@ -475,7 +475,7 @@ CShellView *CMainFrame::newDocument()
 
 CShellView *CMainFrame::openDocument(const QString &path, int line)
 {
-    CChildFrame *child = findChild(path);
+    CChildFrame *child = childForPath(path);
     if (!child) {
         auto *doc = new CShellDoc;
         QString error;

@@ -117,7 +117,7 @@ private:
     void loadRecent();
     void rebuildRecentMenu();
     void scheduleIdle();
-    CChildFrame *findChild(const QString &path) const;
+    CChildFrame *childForPath(const QString &path) const;
     CChildFrame *addChild(CShellDoc *doc);
     bool askSaveBeforeClose(CChildFrame *child);
 
