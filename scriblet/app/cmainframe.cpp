@@ -84,6 +84,14 @@ CMainFrame::CMainFrame(CShellSettings *settings, Prompter *prompter, QWidget *pa
 
 CMainFrame::~CMainFrame()
 {
+    // The MDI area and its windows go down with the frame; no slot of this
+    // half-destroyed window may run meanwhile.
+    m_closing = true;
+    m_mdi->disconnect(this);
+    for (CChildFrame *c : children()) {
+        c->disconnect(this);
+        c->canClose = nullptr;
+    }
     if (m_settings && m_settings->mainFrame == this) {
         m_settings->mainFrame = nullptr;
         m_settings->activeView = nullptr;
