@@ -19,6 +19,10 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QToolBar>
+#include <QToolButton>
+#include <QMimeData>
+#include <QDropEvent>
+#include <QUrl>
 
 namespace {
 
@@ -315,6 +319,81 @@ TEST_F(MainFrameTest, ClosingWithUnnamedDocumentAsksAndCancelKeepsWindow)
     EXPECT_FALSE(f->close());
     EXPECT_EQ(f->children().size(), 1);
     EXPECT_FALSE(m_settings->readWindowPlacement().has_value());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainFrameTest, FontCommandStoresFontAndReachesOpenViews)
+{
+    CMainFrame *f = makeFrame();
+    CShellView *a = f->openDocument(file(QStringLiteral("a.tex"), "a"));
+    QFont font(QStringLiteral("DejaVu Sans Mono"));
+    font.setPixelSize(20);
+    font.setBold(true);
+    ASSERT_TRUE(f->applyEditorFont(font));
+    EXPECT_EQ(a->font().pixelSize(), 20);
+    EXPECT_TRUE(a->font().bold());
+    EXPECT_EQ(m_settings->profile().getInt(ShellIni::Font, QStringLiteral("Height"), 0), -20);
+    EXPECT_EQ(m_settings->profile().getInt(ShellIni::Font, QStringLiteral("Weight"), 0), 700);
+    EXPECT_EQ(f->newDocument()->font().pixelSize(), 20);
+}
+
+TEST_F(MainFrameTest, DroppedFilesOpen)
+{
+    CMainFrame *f = makeFrame();
+    f->show();
+    auto *mime = new QMimeData;
+    mime->setUrls({QUrl::fromLocalFile(file(QStringLiteral("d1.tex"), "1")),
+                   QUrl::fromLocalFile(file(QStringLiteral("d2.tex"), "2"))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f, &drop);
+    EXPECT_EQ(f->children().size(), 2);
+    delete mime;
+}
+
+TEST_F(MainFrameTest, WindowMenuListsDocumentsWithTheActiveOneChecked)
+{
+    CMainFrame *f = makeFrame();
+    f->openDocument(file(QStringLiteral("w1.tex"), "1"));
+    f->openDocument(file(QStringLiteral("w2.tex"), "2"));
+    QMenu *m = f->menu(QStringLiteral("menuWindow"));
+    emit m->aboutToShow();
+    auto *e1 = f->findChild<QAction *>(QStringLiteral("window1"));
+    auto *e2 = f->findChild<QAction *>(QStringLiteral("window2"));
+    ASSERT_NE(e1, nullptr);
+    ASSERT_NE(e2, nullptr);
+    EXPECT_EQ(e1->text(), QStringLiteral("&1  w1.tex"));
+    EXPECT_FALSE(e1->isChecked());
+    EXPECT_TRUE(e2->isChecked());
+    e1->trigger();
+    EXPECT_EQ(f->activeView()->document()->fileTitle(), QStringLiteral("w1.tex"));
+}
+
+TEST_F(MainFrameTest, PaneCaptionButtonsHideAndCollapse)
+{
+    CMainFrame *f = makeFrame();
+    f->show();
+    CControlBarEx *bar = f->logBar();
+    bar->setWidget(new QLabel(QStringLiteral("content")));
+    QSize reported(-1, -1);
+    QObject::connect(bar, &CControlBarEx::layoutChanged, [&](bool, Qt::DockWidgetArea, QSize s) { reported = s; });
+    auto *minimize = bar->findChild<QToolButton *>(QStringLiteral("btn1048"));
+    auto *hide = bar->findChild<QToolButton *>(QStringLiteral("btn1047"));
+    ASSERT_NE(minimize, nullptr);
+    ASSERT_NE(hide, nullptr);
+    EXPECT_EQ(hide->accessibleName(), QStringLiteral("Hide Docked Window"));
+    minimize->click();
+    EXPECT_TRUE(bar->isCollapsed());
+    EXPECT_EQ(reported, QSize(0, 0));
+    hide->click();
+    EXPECT_FALSE(bar->isVisible());
+    f->findChild<QAction *>(QStringLiteral("cmd32998"))->trigger();
+    EXPECT_TRUE(bar->isVisible());
 }
 
 } // namespace
