@@ -644,6 +644,7 @@ void TFrameForm::addEditor(TEditForm *editor)
 
     m_windowBar->addEditor(editor);
     connect(editor, &QWidget::windowTitleChanged, m_windowBar, &TWindowBar::refresh);
+    connect(editor, &QWidget::windowTitleChanged, this, &TFrameForm::updateTitle);
     connect(editor->editor()->document(), &QTextDocument::modificationChanged, m_windowBar, &TWindowBar::refresh);
     connect(editor, &QObject::destroyed, this, [this, editor]() { editorClosed(editor); });
     refreshMenuVisibility();
@@ -661,6 +662,7 @@ void TFrameForm::editorClosed(TEditForm *editor)
         m_windowBar->setActiveEditor(nullptr);
         m_caretPanel->clear();
     }
+    updateTitle();
     emit editorsChanged();
 }
 
@@ -675,7 +677,15 @@ void TFrameForm::onSubWindowActivated(QMdiSubWindow *window)
         m_windowBar->setActiveEditor(e);
     }
     updateCaretStatus();
+    updateTitle();
     emit activeEditorChanged(e);
+}
+
+void TFrameForm::updateTitle()
+{
+    // The active document is named in the title, as for a maximised document.
+    TEditForm *e = activeEditor();
+    setWindowTitle(e ? QStringLiteral("Vellumix - [%1]").arg(e->windowTitle()) : QStringLiteral("Vellumix"));
 }
 
 void TFrameForm::updateCaretStatus()

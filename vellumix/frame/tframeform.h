@@ -181,6 +181,7 @@ private:
     void addEditor(TEditForm *editor);
     void editorClosed(TEditForm *editor);
     void onSubWindowActivated(QMdiSubWindow *window);
+    void updateTitle();
     void refreshFileMenu();
     void refreshEditMenu();
     void refreshViewMenu();
