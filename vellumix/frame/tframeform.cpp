@@ -720,11 +720,11 @@ TEditForm *TFrameForm::newEditor()
     return e;
 }
 
-bool TFrameForm::loadInFormat(TEditForm *editor, const QString &path, FileFormat format)
+bool TFrameForm::loadInFormat(TEditForm *editor, const QString &path, OpenFormat format)
 {
     if (!editor->loadFromFile(path))
         return false;
-    if (format == FileFormat::DosOem) {
+    if (format == OpenFormat::DosOem) {
         // The file's bytes are in the DOS code page: shown converted, and therefore modified.
         QFile f(path);
         if (f.open(QIODevice::ReadOnly)) {
@@ -737,7 +737,7 @@ bool TFrameForm::loadInFormat(TEditForm *editor, const QString &path, FileFormat
     return true;
 }
 
-TEditForm *TFrameForm::openFile(const QString &path, FileFormat format, int line)
+TEditForm *TFrameForm::openFile(const QString &path, OpenFormat format, int line)
 {
     const QString full = resolveOpenPath(path, m_settings.lineSpecials, QDir::currentPath());
     if (full.isEmpty())
@@ -858,7 +858,7 @@ void TFrameForm::onOpen()
     const QString name = m_prompter->chooseOpenFile(QStringLiteral("Open File"), OpenFilters, QStringLiteral("tex"), &filter);
     if (name.isEmpty())
         return;
-    openFile(name, fileFormatFromIndex(filter), 0);
+    openFile(name, openFormatFromIndex(filter), 0);
 }
 
 void TFrameForm::onSave()
@@ -932,7 +932,7 @@ void TFrameForm::openMainFile()
         selectMainFile();
         return;
     }
-    openFile(m_settings.mainFile, FileFormat::Plain, 0);
+    openFile(m_settings.mainFile, OpenFormat::Plain, 0);
     showMainFileStatus();
     QDir::setCurrent(QFileInfo(m_settings.mainFile).absolutePath());
 }
@@ -961,7 +961,7 @@ void TFrameForm::openRecent(int index)
         if (m_prompter->askRetryCancel(text) != Prompter::Answer::Retry)
             return;
     }
-    openFile(path, FileFormat::Plain, 0);
+    openFile(path, OpenFormat::Plain, 0);
 }
 
 // ---------------------------------------------------------------- arguments
@@ -1040,7 +1040,7 @@ void TFrameForm::restoreAtStartUp()
         if (r.name.isEmpty() || !QFileInfo(r.name).isFile())
             continue;
         auto *e = new TEditForm(this);
-        if (!loadInFormat(e, r.name, FileFormat::Plain)) {
+        if (!loadInFormat(e, r.name, OpenFormat::Plain)) {
             delete e;
             continue;
         }
@@ -1162,5 +1162,5 @@ void TFrameForm::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
     for (const QUrl &url : urls)
         if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile())
-            openFile(url.toLocalFile(), FileFormat::Plain, 0);
+            openFile(url.toLocalFile(), OpenFormat::Plain, 0);
 }
