@@ -1112,9 +1112,11 @@ void TFrameForm::runCommandLine(const QString &commandLine, const QString &worki
     HostProcess::Result r;
     if (!args.isEmpty()) {
         const QString program = HostProcess::findProgram(args.first(), workingDir);
+        const QString target = QDir(workingDir.isEmpty() ? QDir::currentPath() : workingDir).absoluteFilePath(args.first());
         if (!program.isEmpty())
             r = HostProcess::startDetached(program, args.mid(1), workingDir);
-        else
+        else if (QFileInfo::exists(target) || args.first().contains(QStringLiteral("://")))
+            // A document or URL goes to the desktop's opener, as the shell's "open" did.
             r.started = Associations::openWithDesktop(args.first(), workingDir);
     }
     if (!r.started)
