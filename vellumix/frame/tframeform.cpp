@@ -37,6 +37,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStatusBar>
@@ -633,7 +634,10 @@ void TFrameForm::addEditor(TEditForm *editor)
         w = m_mdi->addSubWindow(editor);
     // Closing an editor destroys it (the sub-window owns the form).
     w->setAttribute(Qt::WA_DeleteOnClose);
-    w->setWindowIcon(QIcon());
+    // No program icon in the editors' title bars: an empty, transparent one.
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    w->setWindowIcon(QIcon(blank));
     if (editor->minimumSize().isNull())
         w->setMinimumSize(60, 40);
     editor->editor()->setLineWrapMode(m_settings.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
