@@ -33,7 +33,10 @@ TEST_F(ToolSettingsTest, WritesEveryToolKeyAndReadsThemBack)
     ASSERT_TRUE(s.writeToolKeys(p));
 
     const QByteArray file = testsupport::readAll(path("Scriblet.ini"));
-    EXPECT_TRUE(file.startsWith("[BibTeX Settings]\r\nexe=bibtex\r\ncmd=%s\r\nruntex=1\r\n[TeX Settings]")) << file.constData();
+    EXPECT_TRUE(file.startsWith("[BibTeX Settings]\r\nexe=bibtex\r\ncmd=%s\r\nruntex=1\r\n")) << file.constData();
+    EXPECT_EQ(Profile(path("Scriblet.ini")).sections(),
+              QStringList({"BibTeX Settings", "TeX Settings", "DVIWin Settings", "DVIPS Settings",
+                           "GhostView Settings", "UserTools Settings"}));
     EXPECT_TRUE(file.contains("[UserTools Settings]\r\nname0=Tool 1\r\nexe0=Exe 1\r\ncmd0=Cmd 1\r\nrundvips0=1\r\nruntex0=1\r\n"));
     EXPECT_TRUE(file.contains("name3=PDF\r\nexe3=dvipdfm\r\ncmd3=%s\r\nrundvips3=1\r\nruntex3=0\r\n"));
     EXPECT_TRUE(file.contains("rundvips9=1\r\nruntex9=1\r\n"));
