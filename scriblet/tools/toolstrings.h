@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace ToolStrings {
 
@@ -49,6 +50,27 @@ inline QString mainDocumentStatus(const QString &maintex)
 inline QString toolRunning(const QString &toolName)
 {
     return ToolRunning.str().replace(QLatin1String("%s"), toolName);
+}
+
+// A filter in the old "Name|pattern|Name|pattern|" form as a Qt file-dialog filter.
+inline QString qtFileFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList out;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        if (parts[i].isEmpty())
+            continue;
+        // Qt lists the patterns in the name's parentheses; "*.*" means every file,
+        // also those without an extension.
+        QString name = parts[i].trimmed();
+        QString patterns = parts[i + 1];
+        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        if (const qsizetype open = name.indexOf(QLatin1Char('(')); open >= 0)
+            name = name.left(open).trimmed();
+        patterns.replace(QStringLiteral("*.*"), QStringLiteral("*"));
+        out << name + QStringLiteral(" (") + patterns + QLatin1Char(')');
+    }
+    return out.join(QStringLiteral(";;"));
 }
 
 } // namespace ToolStrings
