@@ -36,7 +36,7 @@ CLogBar::CLogBar(QWidget *parent)
     resize(200, 100);
 
     m_toggle = toggleViewAction();
-    m_toggle->setObjectName(QStringLiteral("ToggleLogBar"));
+    m_toggle->setObjectName(QStringLiteral("cmd32998"));
     m_toggle->setText(QStringLiteral("&Logbereich"));
     m_toggle->setStatusTip(QStringLiteral("Blendet die Logbereich ein oder aus."));
     m_toggle->setToolTip(QStringLiteral("Logbereich ein-/ausschalten"));

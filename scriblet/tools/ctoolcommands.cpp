@@ -52,7 +52,7 @@ public:
 class CToolCommands::Host : public ToolHost
 {
 public:
-    Host(QMainWindow *frame, CLogBar *logBar, DocumentHooks hooks, CToolCommands *owner)
+    Host(QMainWindow *frame, CLogBar *logBar, FrameHooks hooks, CToolCommands *owner)
         : m_frame(frame), m_logBar(logBar), m_hooks(std::move(hooks)), m_owner(owner)
     {
     }
@@ -91,6 +91,14 @@ public:
         if (m_owner->m_statusPane)
             m_owner->m_statusPane->setText(text);
     }
+    bool needsTexRun() const override { return m_hooks.needsTexRun ? m_hooks.needsTexRun() : m_needsTexRun; }
+    void setNeedsTexRun(bool on) override
+    {
+        if (m_hooks.setNeedsTexRun)
+            m_hooks.setNeedsTexRun(on);
+        else
+            m_needsTexRun = on;
+    }
     bool isProjectLoaded() const override { return m_hooks.isProjectLoaded && m_hooks.isProjectLoaded(); }
     void refreshTableOfContents() override
     {
@@ -121,42 +129,43 @@ public:
 private:
     QMainWindow *m_frame;
     CLogBar *m_logBar;
-    DocumentHooks m_hooks;
+    FrameHooks m_hooks;
     CToolCommands *m_owner;
     InputBlocker m_blocker;
     int m_depth = 0;
+    bool m_needsTexRun = true;
 };
 
 CToolCommands::CToolCommands(QMainWindow *frame, ToolSettings &settings, Profile *profile, CLogBar *logBar,
-                             DocumentHooks hooks, std::unique_ptr<FileChooser> chooser)
+                             FrameHooks hooks, std::unique_ptr<FileChooser> chooser)
     : QObject(frame)
     , m_frame(frame)
     , m_settings(settings)
     , m_profile(profile)
     , m_chooser(chooser ? std::move(chooser) : std::make_unique<DialogFileChooser>())
-    , m_host(std::make_unique<Host>(frame, logBar, std::move(hooks), this))
+    , m_host(std::make_unique<Host>(frame, logBar, hooks, this))
     , m_runner(std::make_unique<ToolRunner>(settings, *m_host, profile))
 {
     using namespace ToolCommandIds;
-    m_runLatex = makeAction(RunLatex, QStringLiteral("RunLatex"), QStringLiteral("&LaTeX"),
-                            QStringLiteral("Ausführen von LaTeX.\nLaTeX"), QKeySequence(Qt::Key_F5));
-    m_runBibtex = makeAction(RunBibtex, QStringLiteral("RunBibtex"), QStringLiteral("&BibTeX"),
-                             QStringLiteral("Ausführen von BibTeX\nBibTeX"), QKeySequence(Qt::Key_F6));
-    m_runDviViewer = makeAction(RunDviViewer, QStringLiteral("RunDviViewer"), QStringLiteral("&DVIWin"),
+    m_runLatex = makeAction(RunLatex, QStringLiteral("&LaTeX"),
+                            QStringLiteral("Ausführen von LaTeX.\nLaTeX"), QKeySequence(Qt::Key_F5), hooks);
+    m_runBibtex = makeAction(RunBibtex, QStringLiteral("&BibTeX"),
+                             QStringLiteral("Ausführen von BibTeX\nBibTeX"), QKeySequence(Qt::Key_F6), hooks);
+    m_runDviViewer = makeAction(RunDviViewer, QStringLiteral("&DVIWin"),
                                 QStringLiteral("Aufrufen eines DVI-Viewers für Windows.\nDVIWin"),
-                                QKeySequence(Qt::Key_F7));
-    m_runDvips = makeAction(RunDvips, QStringLiteral("RunDvips"), QStringLiteral("&DVI -> PS"),
-                            QStringLiteral("Aufrufen von DVIPS.\nDVIPS"), QKeySequence(Qt::Key_F8));
-    m_runPsViewer = makeAction(RunPsViewer, QStringLiteral("RunPsViewer"), QStringLiteral("&GhostView"),
-                               QStringLiteral("Aufrufen des GhostView'ers.\nGhostView"), QKeySequence(Qt::Key_F9));
-    m_mainDocument = makeAction(MainDocument, QStringLiteral("MainDocument"), QStringLiteral("&Haupt-TeX-Dokument"),
+                                QKeySequence(Qt::Key_F7), hooks);
+    m_runDvips = makeAction(RunDvips, QStringLiteral("&DVI -> PS"),
+                            QStringLiteral("Aufrufen von DVIPS.\nDVIPS"), QKeySequence(Qt::Key_F8), hooks);
+    m_runPsViewer = makeAction(RunPsViewer, QStringLiteral("&GhostView"),
+                               QStringLiteral("Aufrufen des GhostView'ers.\nGhostView"), QKeySequence(Qt::Key_F9), hooks);
+    m_mainDocument = makeAction(MainDocument, QStringLiteral("&Haupt-TeX-Dokument"),
                                 QStringLiteral("Festlegen des Haupt-TeX-Dokuments.\nHauptdokument"),
-                                QKeySequence(Qt::Key_F4));
-    m_programCalls = makeAction(ProgramCalls, QStringLiteral("ProgramCalls"), QStringLiteral("&Programmaufrufe"),
-                                QStringLiteral("Einstellungen für die Programme\nProgrammaufrufe"), QKeySequence());
+                                QKeySequence(Qt::Key_F4), hooks);
+    m_programCalls = makeAction(ProgramCalls, QStringLiteral("&Programmaufrufe"),
+                                QStringLiteral("Einstellungen für die Programme\nProgrammaufrufe"), QKeySequence(), hooks);
     for (int n = 0; n < 10; ++n) {
-        m_userTools[n] = makeAction(UserToolFirst + n, QStringLiteral("UserTool%1").arg(n), QString(), QString(),
-                                    QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_F1 + n)));
+        m_userTools[n] = makeAction(UserToolFirst + n, QString(), QString(),
+                                    QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_F1 + n)), hooks);
         connect(m_userTools[n], &QAction::triggered, this, [this, n] { onUserTool(n); });
     }
     updateUserToolTexts();
@@ -172,22 +181,27 @@ CToolCommands::CToolCommands(QMainWindow *frame, ToolSettings &settings, Profile
 
 CToolCommands::~CToolCommands() = default;
 
-QAction *CToolCommands::makeAction(int id, const QString &objectName, const QString &text, const QString &prompt,
-                                   const QKeySequence &key)
+QAction *CToolCommands::makeAction(int id, const QString &text, const QString &prompt, const QKeySequence &key,
+                                   const FrameHooks &hooks)
 {
-    auto *action = new QAction(text, m_frame);
-    action->setObjectName(objectName);
+    QAction *action = nullptr;
+    if (hooks.createAction) {
+        action = hooks.createAction(id, text, key);
+    } else {
+        action = new QAction(text, m_frame);
+        action->setObjectName(QStringLiteral("cmd%1").arg(id));
+        if (!key.isEmpty()) {
+            action->setShortcut(key);
+            // On the frame itself, so that the keys work with and without a document.
+            action->setShortcutContext(Qt::WindowShortcut);
+            m_frame->addAction(action);
+        }
+    }
     action->setProperty("commandId", id);
     const qsizetype nl = prompt.indexOf(QLatin1Char('\n'));
     if (nl >= 0) {
         action->setStatusTip(prompt.left(nl));
         action->setToolTip(prompt.mid(nl + 1));
-    }
-    if (!key.isEmpty()) {
-        action->setShortcut(key);
-        action->setShortcutContext(Qt::WindowShortcut);
-        // On the frame itself, so that the keys work with and without a document.
-        m_frame->addAction(action);
     }
     return action;
 }

@@ -1,8 +1,8 @@
 // The tool commands of the main frame: LaTeX (F5), BibTeX (F6), DVI viewer (F7),
 // DVIPS (F8), PostScript viewer (F9), the user tools (Ctrl+F1..Ctrl+F10), the
 // main-document command (F4) and the program-calls dialog. The frame adds the
-// actions to its menus and hands in what only it knows (documents, project pane)
-// through DocumentHooks.
+// actions to its menus (or creates them itself through FrameHooks::createAction)
+// and hands in what only it knows (documents, project pane) through FrameHooks.
 #pragma once
 
 #include "tools/toolhost.h"
@@ -22,14 +22,20 @@ class QStatusBar;
 class ToolRunner;
 struct ToolSettings;
 
-struct DocumentHooks {
+struct FrameHooks {
     std::function<bool()> saveModifiedDocuments;             // true when one was saved
     std::function<bool()> hasOpenDocuments;
     std::function<std::optional<ActiveDocument>()> activeDocument;
+    // The frame's needsTexRun flag; without these the commands keep their own.
+    std::function<bool()> needsTexRun;
+    std::function<void(bool)> setNeedsTexRun;
     std::function<bool()> isProjectLoaded;
     std::function<void()> refreshTableOfContents;
     // Message boxes; default: a warning box with an OK button.
     std::function<void(const QString &)> showMessage;
+    // Creates the command's action (the frame puts it into its menus); default: an
+    // action of the frame named "cmd<id>" whose shortcut works in the whole window.
+    std::function<QAction *(int id, const QString &text, const QKeySequence &key)> createAction;
 };
 
 class CToolCommands : public QObject
@@ -39,7 +45,7 @@ public:
     // settings, profile (may be null), and the frame's log pane must outlive this
     // object; chooser defaults to the real file dialog.
     CToolCommands(QMainWindow *frame, ToolSettings &settings, Profile *profile, CLogBar *logBar,
-                  DocumentHooks hooks, std::unique_ptr<FileChooser> chooser = nullptr);
+                  FrameHooks hooks, std::unique_ptr<FileChooser> chooser = nullptr);
     ~CToolCommands() override;
 
     ToolRunner &runner() { return *m_runner; }
@@ -73,8 +79,8 @@ public:
 
 private:
     class Host;
-    QAction *makeAction(int id, const QString &objectName, const QString &text, const QString &prompt,
-                        const QKeySequence &key);
+    QAction *makeAction(int id, const QString &text, const QString &prompt, const QKeySequence &key,
+                        const FrameHooks &hooks);
 
     QMainWindow *m_frame;
     ToolSettings &m_settings;

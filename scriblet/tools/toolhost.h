@@ -36,6 +36,11 @@ public:
     // The status pane of the main document changed.
     virtual void setMainDocumentStatus(const QString &text) = 0;
 
+    // The sources or the main document changed since LaTeX last ran (a flag of the
+    // main frame, set when documents are opened or created).
+    virtual bool needsTexRun() const = 0;
+    virtual void setNeedsTexRun(bool on) = 0;
+
     virtual bool isProjectLoaded() const = 0;
     // Has the project pane re-read the table of contents.
     virtual void refreshTableOfContents() = 0;

@@ -46,7 +46,7 @@ void ToolRunner::setMainDocument(const QString &maintex, const QString &mainpath
     if (m_profile)
         m_settings.writeMainDocument(*m_profile);
     QDir::setCurrent(mainpath);
-    m_needsTexRun = true;
+    m_host.setNeedsTexRun(true);
 }
 
 bool ToolRunner::noDocument() const
@@ -131,7 +131,7 @@ bool ToolRunner::runLatex()
     if (!start(tex.exe, args, target.directory, true, QStringLiteral("LaTeX")))
         return false;
     m_settings.dviChanged = 1;
-    m_needsTexRun = false;
+    m_host.setNeedsTexRun(false);
     loadLog(target);
     if (m_host.isProjectLoaded())
         m_host.refreshTableOfContents();
@@ -194,8 +194,8 @@ bool ToolRunner::runDependent(Tool tool)
         m_host.showMessage(ToolStrings::NoCurrentDocument.str());
         return false;
     }
-    if (saved || m_needsTexRun) {
-        m_needsTexRun = false;
+    if (saved || m_host.needsTexRun()) {
+        m_host.setNeedsTexRun(false);
         if (t.runtex)
             runLatex();
         if (tool == Tool::PsViewer && t.rundvips)
@@ -258,8 +258,8 @@ bool ToolRunner::runUserTool(int n)
         return false;
     }
     m_host.saveModifiedDocuments();
-    if (m_needsTexRun) {
-        m_needsTexRun = false;
+    if (m_host.needsTexRun()) {
+        m_host.setNeedsTexRun(false);
         if (t.runtex)
             runLatex();
         if (t.rundvips)

@@ -26,8 +26,8 @@ public:
 
     // Sources or the main document changed since LaTeX last ran. Set by opening or
     // creating documents, projects, the main-document command and hand-overs.
-    bool needsTexRun() const { return m_needsTexRun; }
-    void setNeedsTexRun(bool on = true) { m_needsTexRun = on; }
+    bool needsTexRun() const { return m_host.needsTexRun(); }
+    void setNeedsTexRun(bool on = true) { m_host.setNeedsTexRun(on); }
 
     // The main-document command's result: stores maintex and mainpath, writes them,
     // shows them in the status pane, sets needsTexRun and changes the current directory.
@@ -62,5 +62,4 @@ private:
     ToolHost &m_host;
     Profile *m_profile;
     std::unique_ptr<ToolLauncher> m_launcher;
-    bool m_needsTexRun = true;
 };

@@ -67,7 +67,7 @@ TEST(CLogBar, ToggleAndContextMenu)
     frame.addDockWidget(Qt::BottomDockWidgetArea, bar);
     frame.show();
     QAction *toggle = bar->toggleAction();
-    EXPECT_EQ(toggle->objectName(), QStringLiteral("ToggleLogBar"));
+    EXPECT_EQ(toggle->objectName(), QStringLiteral("cmd32998"));
     EXPECT_EQ(toggle->property("commandId").toInt(), 32998);
     EXPECT_EQ(toggle->text(), QStringLiteral("&Logbereich"));
     EXPECT_EQ(toggle->toolTip(), QStringLiteral("Logbereich ein-/ausschalten"));
@@ -83,7 +83,7 @@ TEST(CLogBar, ToggleAndContextMenu)
     EXPECT_EQ(bar->text(), QStringLiteral("kept"));
 
     QAction project(QStringLiteral("&Projektbereich"));
-    project.setObjectName(QStringLiteral("ToggleProjectBar"));
+    project.setObjectName(QStringLiteral("cmd33071"));
     bar->setProjectToggle(&project);
     QStringList seen;
     QTimer::singleShot(0, [&] {
@@ -96,7 +96,7 @@ TEST(CLogBar, ToggleAndContextMenu)
         menu->close();
     });
     bar->showContextMenu(bar->mapToGlobal(QPoint(10, 10)));
-    EXPECT_EQ(seen, QStringList({"ToggleProjectBar", "ToggleLogBar"}));
+    EXPECT_EQ(seen, QStringList({"cmd33071", "cmd32998"}));
 }
 
 } // namespace

@@ -37,7 +37,7 @@ protected:
         frame = std::make_unique<QMainWindow>();
         logBar = new CLogBar(frame.get());
         frame->addDockWidget(Qt::BottomDockWidgetArea, logBar);
-        DocumentHooks hooks;
+        FrameHooks hooks;
         hooks.hasOpenDocuments = [this] { return !docPath.isEmpty(); };
         hooks.activeDocument = [this]() -> std::optional<ActiveDocument> {
             if (docPath.isEmpty())
@@ -79,15 +79,15 @@ TEST_F(ToolCommandsTest, ActionsCarryIdsShortcutsAndPrompts)
 {
     struct Row { const char *name; int id; QKeySequence key; const char *tip; };
     const Row rows[] = {
-        {"RunLatex", 33024, QKeySequence(Qt::Key_F5), "LaTeX"},
-        {"RunBibtex", 33025, QKeySequence(Qt::Key_F6), "BibTeX"},
-        {"RunDviViewer", 33028, QKeySequence(Qt::Key_F7), "DVIWin"},
-        {"RunDvips", 33029, QKeySequence(Qt::Key_F8), "DVIPS"},
-        {"RunPsViewer", 33027, QKeySequence(Qt::Key_F9), "GhostView"},
-        {"MainDocument", 33030, QKeySequence(Qt::Key_F4), "Hauptdokument"},
-        {"ProgramCalls", 33026, QKeySequence(), "Programmaufrufe"},
-        {"UserTool0", 33033, QKeySequence(Qt::CTRL | Qt::Key_F1), "Tool 1"},
-        {"UserTool9", 33042, QKeySequence(Qt::CTRL | Qt::Key_F10), "Tool 10"},
+        {"cmd33024", 33024, QKeySequence(Qt::Key_F5), "LaTeX"},
+        {"cmd33025", 33025, QKeySequence(Qt::Key_F6), "BibTeX"},
+        {"cmd33028", 33028, QKeySequence(Qt::Key_F7), "DVIWin"},
+        {"cmd33029", 33029, QKeySequence(Qt::Key_F8), "DVIPS"},
+        {"cmd33027", 33027, QKeySequence(Qt::Key_F9), "GhostView"},
+        {"cmd33030", 33030, QKeySequence(Qt::Key_F4), "Hauptdokument"},
+        {"cmd33026", 33026, QKeySequence(), "Programmaufrufe"},
+        {"cmd33033", 33033, QKeySequence(Qt::CTRL | Qt::Key_F1), "Tool 1"},
+        {"cmd33042", 33042, QKeySequence(Qt::CTRL | Qt::Key_F10), "Tool 10"},
     };
     for (const Row &row : rows) {
         auto *a = frame->findChild<QAction *>(QLatin1String(row.name));

@@ -22,6 +22,7 @@ public:
     QList<FakeDocument> documents;
     int active = -1;          // index into documents, -1: no active child
     bool projectLoaded = false;
+    bool texRunNeeded = false;
     QStringList journal;      // "save a.tex", "message <id>", "log", "toc", "wait <status>", "done"
     QStringList messages;
     QString logText;
@@ -79,6 +80,8 @@ public:
         journal << QStringLiteral("log");
     }
     void setMainDocumentStatus(const QString &text) override { mainStatus = text; }
+    bool needsTexRun() const override { return texRunNeeded; }
+    void setNeedsTexRun(bool on) override { texRunNeeded = on; }
     bool isProjectLoaded() const override { return projectLoaded; }
     void refreshTableOfContents() override { journal << QStringLiteral("toc"); }
     void beginWaitedRun(const QString &status) override { journal << QStringLiteral("wait ") + status; }
