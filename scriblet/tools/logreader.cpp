@@ -9,6 +9,11 @@ namespace LogReader {
 
 std::optional<QByteArray> readBytes(const QString &path)
 {
+    return readBytes(path, -1);
+}
+
+std::optional<QByteArray> readBytes(const QString &path, qint64 limit)
+{
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -24,13 +29,17 @@ std::optional<QByteArray> readBytes(const QString &path)
         text += zero < 0 ? piece : piece.first(zero);
         if (n < Piece)
             break;
+        if (limit >= 0 && text.size() >= limit) {
+            text.truncate(limit);
+            break;
+        }
     }
     return text;
 }
 
 QString readText(const QString &path)
 {
-    const std::optional<QByteArray> bytes = readBytes(path);
+    const std::optional<QByteArray> bytes = readBytes(path, MaxShownBytes);
     if (!bytes)
         return ToolStrings::LogNotLoaded.str();
     return TextCodec::decodeDetected(*bytes);

@@ -12,7 +12,14 @@ namespace LogReader {
 // dropped). Returns nothing when the file cannot be opened or read.
 std::optional<QByteArray> readBytes(const QString &path);
 
-// The log as text for the pane (UTF-8 when valid, else Windows-1252), or the text
+// The pane shows at most this much of a log (the start of it): a runaway document
+// can write logs of many megabytes, which would freeze the window.
+inline constexpr qint64 MaxShownBytes = 4 * 1024 * 1024;
+
+// Like readBytes(), but stops after MaxShownBytes.
+std::optional<QByteArray> readBytes(const QString &path, qint64 limit);
+
+// The log as text for the pane (at most MaxShownBytes) (UTF-8 when valid, else Windows-1252), or the text
 // "Log-Datei konnte nicht geladen werden !" when it cannot be read.
 QString readText(const QString &path);
 

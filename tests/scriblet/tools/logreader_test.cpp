@@ -34,6 +34,17 @@ TEST_F(LogReaderTest, ZeroByteEndsOnlyItsPiece)
     EXPECT_EQ(LogReader::readBytes(path("a.log")).value(), QByteArray(10, 'x') + firstFull);
 }
 
+TEST_F(LogReaderTest, HugeLogShowsItsStart)
+{
+    QByteArray line(99, 'x');
+    line += '\n';
+    testsupport::writeFile(path("big.log"), "First line\n" + line.repeated(60000));
+    const QString text = LogReader::readText(path("big.log"));
+    EXPECT_EQ(text.size(), LogReader::MaxShownBytes);
+    EXPECT_TRUE(text.startsWith("First line\n"));
+    EXPECT_EQ(LogReader::readBytes(path("big.log"))->size(), 11 + 6000000);
+}
+
 TEST_F(LogReaderTest, MissingOrUnreadableGivesMessage)
 {
     EXPECT_FALSE(LogReader::readBytes(path("none.log")).has_value());
