@@ -235,22 +235,48 @@ void CToolCommands::updateUserToolTexts()
     }
 }
 
-// A second command while a waited tool runs is ignored (input is blocked, but a
-// queued shortcut must not start another run inside the first).
-#define RETURN_IF_BUSY() \
-    if (m_host->isBusy()) \
-        return
+// A second command while a waited tool runs is ignored: input is blocked, but a
+// queued shortcut must not start another run inside the first.
+void CToolCommands::onRunLatex()
+{
+    if (!m_host->isBusy())
+        m_runner->runLatex();
+}
 
-void CToolCommands::onRunLatex() { RETURN_IF_BUSY(); m_runner->runLatex(); }
-void CToolCommands::onRunBibtex() { RETURN_IF_BUSY(); m_runner->runBibtex(); }
-void CToolCommands::onRunDviViewer() { RETURN_IF_BUSY(); m_runner->runDviViewer(); }
-void CToolCommands::onRunDvips() { RETURN_IF_BUSY(); m_runner->runDvips(); }
-void CToolCommands::onRunPsViewer() { RETURN_IF_BUSY(); m_runner->runPsViewer(); }
-void CToolCommands::onUserTool(int n) { RETURN_IF_BUSY(); m_runner->runUserTool(n); }
+void CToolCommands::onRunBibtex()
+{
+    if (!m_host->isBusy())
+        m_runner->runBibtex();
+}
+
+void CToolCommands::onRunDviViewer()
+{
+    if (!m_host->isBusy())
+        m_runner->runDviViewer();
+}
+
+void CToolCommands::onRunDvips()
+{
+    if (!m_host->isBusy())
+        m_runner->runDvips();
+}
+
+void CToolCommands::onRunPsViewer()
+{
+    if (!m_host->isBusy())
+        m_runner->runPsViewer();
+}
+
+void CToolCommands::onUserTool(int n)
+{
+    if (!m_host->isBusy())
+        m_runner->runUserTool(n);
+}
 
 void CToolCommands::onMainDocument()
 {
-    RETURN_IF_BUSY();
+    if (m_host->isBusy())
+        return;
     CMainTexDialog dialog(m_settings.maintex, *m_chooser, m_frame);
     if (dialog.exec() == QDialog::Accepted)
         m_runner->setMainDocument(dialog.mainTex(), dialog.mainPath());
@@ -258,7 +284,8 @@ void CToolCommands::onMainDocument()
 
 void CToolCommands::onProgramCalls()
 {
-    RETURN_IF_BUSY();
+    if (m_host->isBusy())
+        return;
     CProgramCallsSheet sheet(m_settings, m_profile, *m_chooser, m_frame);
     sheet.exec();
     updateUserToolTexts();
