@@ -34,6 +34,8 @@ public:
     // Main document hand-over: "maintex" and "mainpath" into the settings object
     // and section "TeX Settings" of the settings file.
     virtual void setMainDocument(const QString &maintex, const QString &mainpath) = 0;
+    // Empties "maintex" (settings object and file): the tools act on the active document.
+    virtual void clearMainDocument() = 0;
     // Text of the status-bar pane that shows the main document.
     virtual void setMainDocumentStatus(const QString &text) = 0;
     // LaTeX must run before the next dependent tool.

@@ -80,3 +80,8 @@ inline constexpr const char *NoTocFile = "no TOC-file!";
 inline constexpr const char *MainDocumentSeparator = " :  ";
 
 } // namespace ProjectText
+
+namespace ProjectText {
+// A project file that cannot be read: the file (native separators) and the reason.
+inline constexpr const char *CannotOpenProject = "Die Projekt-Datei %1 konnte nicht geöffnet werden.\n%2";
+} // namespace ProjectText

@@ -63,6 +63,11 @@ public:
         this->mainpath = mainpath;
         ++mainDocumentWrites;
     }
+    void clearMainDocument() override
+    {
+        maintex.clear();
+        ++mainDocumentWrites;
+    }
     void setMainDocumentStatus(const QString &text) override { status = text; }
     void raiseNeedsTexRun() override { ++needsTexRun; }
     QStringList umlautReplacements() const override { return umlauts; }
