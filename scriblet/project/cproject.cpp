@@ -232,8 +232,16 @@ QByteArray CProject::serialize(const QString &projectFile) const
     else
         out << toFileForm(d) + QLatin1Char('\\') + mainName;
     out << QStringLiteral("[files]");
-    for (int s = 1; s < m_count; ++s)
-        out << toFileForm(relativeEntry(d, m_paths.at(s)));
+    for (int s = 1; s < m_count; ++s) {
+        // Entries read relative to the old main directory are made relative to the
+        // current one, so that they keep naming the same files after the main
+        // document moved. Drive-letter paths from another system stay as they are.
+        QString entry = m_paths.at(s);
+        const bool drivePath = entry.size() > 1 && entry.at(1) == QLatin1Char(':');
+        if (!drivePath && !m_mainDirectory.isEmpty())
+            entry = absolutePath(s);
+        out << toFileForm(relativeEntry(d, entry));
+    }
 
     QByteArray bytes;
     for (const QString &line : out)

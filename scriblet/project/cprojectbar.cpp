@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QMenu>
 #include <QVBoxLayout>
 
@@ -44,13 +45,15 @@ CProjectBar::CProjectBar(QWidget *parent, ProjectHost *host) : QDockWidget(paren
     setAccessibleName(QStringLiteral("ProjectBar"));
     setAllowedAreas(Qt::AllDockWidgetAreas);
 
-    auto *client = new QWidget(this);
-    auto *layout = new QVBoxLayout(client);
-    layout->setContentsMargins(5, 5, 5, 5);
-    m_tree = new CProjectTree(m_project, *m_host, client);
+    m_client = new QWidget(this);
+    auto *layout = new QVBoxLayout(m_client);
+    m_tree = new CProjectTree(m_project, *m_host, m_client);
     layout->addWidget(m_tree);
-    setWidget(client);
+    setWidget(m_client);
     resize(200, 100);
+    placeTree();
+    connect(this, &QDockWidget::topLevelChanged, this, &CProjectBar::placeTree);
+    connect(this, &QDockWidget::dockLocationChanged, this, &CProjectBar::placeTree);
 
     makeAction(IdProjectNew, MenuProjectNew, "ID_PROJECT_NEW", Prompt33073);
     makeAction(IdProjectOpen, MenuProjectOpen, "ID_PROJECT_OPEN", Prompt33086);
@@ -79,6 +82,21 @@ CProjectBar::CProjectBar(QWidget *parent, ProjectHost *host) : QDockWidget(paren
 }
 
 CProjectBar::~CProjectBar() = default;
+
+void CProjectBar::placeTree()
+{
+    // Floating: 5 pixels all round; docked at the top or bottom: 17 left, 5 top,
+    // 8 right, 12 bottom; docked at a side: 5 left, 20 top, 12 right, 9 bottom.
+    QLayout *layout = m_client->layout();
+    auto *main = qobject_cast<QMainWindow *>(parentWidget());
+    const Qt::DockWidgetArea area = main ? main->dockWidgetArea(this) : Qt::NoDockWidgetArea;
+    if (isFloating() || area == Qt::NoDockWidgetArea)
+        layout->setContentsMargins(5, 5, 5, 5);
+    else if (area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea)
+        layout->setContentsMargins(17, 5, 8, 12);
+    else
+        layout->setContentsMargins(5, 20, 12, 9);
+}
 
 QAction *CProjectBar::makeAction(int id, const char *caption, const char *objectName, const char *prompt)
 {

@@ -75,6 +75,8 @@ signals:
     void projectChanged();
 
 private:
+    // Places the tree inside the pane as its docking state asks.
+    void placeTree();
     QAction *makeAction(int id, const char *caption, const char *objectName, const char *prompt);
     bool reportLoadFailure(const QString &file, const QString &reason);
 
@@ -82,5 +84,6 @@ private:
     std::unique_ptr<WidgetProjectHost> m_ownHost;
     ProjectHost *m_host;
     CProjectTree *m_tree;
+    QWidget *m_client;
     QHash<int, QAction *> m_actions;
 };

@@ -305,6 +305,19 @@ TEST_F(ProjectFileTest, HandOverGivesNameAndAbsoluteDirectory)
     EXPECT_EQ(m_project.mainDocumentHandOver().mainpath, path("doc"));
 }
 
+TEST_F(ProjectFileTest, RelativeEntriesFollowANewMainDocument)
+{
+    testsupport::writeFile(path("a/p.sbp"), "[main]\r\n.\\m.tex\r\n[files]\r\n.\\kap\\k.tex\r\n..\\b.tex\r\n");
+    ASSERT_TRUE(m_project.Load(path("a/p.sbp")));
+    m_project.SetEntry(path("a/neu/m.tex"), 0);
+    EXPECT_EQ(save("a/p.sbp"), QStringLiteral("[main]\r\n") + ProjectPaths::toFileForm(path("a/neu"))
+                                  + QStringLiteral("\\m.tex\r\n[files]\r\n..\\kap\\k.tex\r\n..\\..\\b.tex\r\n"));
+    CProject loaded;
+    ASSERT_TRUE(loaded.Load(path("a/p.sbp")));
+    EXPECT_EQ(loaded.absolutePath(1), path("a/kap/k.tex"));
+    EXPECT_EQ(loaded.absolutePath(2), path("b.tex"));
+}
+
 TEST_F(ProjectFileTest, MalformedFilesNeverBreakTheReader)
 {
     QRandomGenerator rng(4711);
