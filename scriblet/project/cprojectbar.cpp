@@ -55,13 +55,13 @@ CProjectBar::CProjectBar(QWidget *parent, ProjectHost *host) : QDockWidget(paren
     connect(this, &QDockWidget::topLevelChanged, this, &CProjectBar::placeTree);
     connect(this, &QDockWidget::dockLocationChanged, this, &CProjectBar::placeTree);
 
-    makeAction(IdProjectNew, MenuProjectNew, "ID_PROJECT_NEW", Prompt33073);
-    makeAction(IdProjectOpen, MenuProjectOpen, "ID_PROJECT_OPEN", Prompt33086);
-    makeAction(IdProjectClose, MenuProjectClose, "ID_PROJECT_CLOSE", Prompt33087);
-    makeAction(IdProjectSave, MenuProjectSave, "ID_PROJECT_SAVE", Prompt33088);
-    makeAction(IdProjectSaveAs, MenuProjectSaveAs, "ID_PROJECT_SAVEAS", Prompt33089);
-    makeAction(IdMainDocument, MenuMainDocument, "ID_PROJECT_MAINDOCUMENT", Prompt33074);
-    makeAction(IdAddTexDocuments, MenuTexDocument, "ID_PROJECT_ADDTEXDOCUMENTS", Prompt33075);
+    makeAction(IdProjectNew, MenuProjectNew, "cmd33073", Prompt33073);
+    makeAction(IdProjectOpen, MenuProjectOpen, "cmd33086", Prompt33086);
+    makeAction(IdProjectClose, MenuProjectClose, "cmd33087", Prompt33087);
+    makeAction(IdProjectSave, MenuProjectSave, "cmd33088", Prompt33088);
+    makeAction(IdProjectSaveAs, MenuProjectSaveAs, "cmd33089", Prompt33089);
+    makeAction(IdMainDocument, MenuMainDocument, "cmd33074", Prompt33074);
+    makeAction(IdAddTexDocuments, MenuTexDocument, "cmd33075", Prompt33075);
     connect(action(IdProjectNew), &QAction::triggered, this, &CProjectBar::onProjectNew);
     connect(action(IdProjectOpen), &QAction::triggered, this, &CProjectBar::onProjectOpen);
     connect(action(IdProjectClose), &QAction::triggered, this, &CProjectBar::onProjectClose);
@@ -72,7 +72,7 @@ CProjectBar::CProjectBar(QWidget *parent, ProjectHost *host) : QDockWidget(paren
 
     QAction *view = toggleViewAction();
     view->setText(tr8(MenuViewProjectBar));
-    view->setObjectName(QStringLiteral("ID_VIEW_PROJECTBAR"));
+    view->setObjectName(QStringLiteral("cmd33071"));
     const QStringList viewPrompt = tr8(Prompt33071).split(QLatin1Char('\n'));
     view->setStatusTip(viewPrompt.value(0));
     view->setToolTip(viewPrompt.value(1));

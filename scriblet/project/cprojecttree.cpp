@@ -311,20 +311,20 @@ QMenu *CProjectTree::contextMenuFor(QTreeWidgetItem *item)
     const int code = itemCode(item);
     if (code >= CodeFile) {
         auto *menu = new QMenu(this);
-        connect(addCommand(menu, MenuRemove, "ID_PROJECT_REMOVE", ""), &QAction::triggered, this,
+        connect(addCommand(menu, MenuRemove, "cmd33072", ""), &QAction::triggered, this,
                 &CProjectTree::onRemove);
         menu->addSeparator();
         QMenu *add = menu->addMenu(tr8(MenuContextAddFrom));
         add->setObjectName(QStringLiteral("ProjectAddMenu"));
-        connect(addCommand(add, MenuMainDocument, "ID_PROJECT_MAINDOC", Prompt33074), &QAction::triggered, this,
+        connect(addCommand(add, MenuMainDocument, "cmd33074", Prompt33074), &QAction::triggered, this,
                 &CProjectTree::onMainDocument);
-        connect(addCommand(add, MenuTexDocument, "ID_PROJECT_ADDTEX", Prompt33075), &QAction::triggered, this,
+        connect(addCommand(add, MenuTexDocument, "cmd33075", Prompt33075), &QAction::triggered, this,
                 &CProjectTree::onAddTexDocuments);
         return menu;
     }
     if (code == CodeToc || code == CodeHeading) {
         auto *menu = new QMenu(this);
-        connect(addCommand(menu, MenuReloadToc, "ID_PROJECT_RELOADTOC", ""), &QAction::triggered, this,
+        connect(addCommand(menu, MenuReloadToc, "cmd33076", ""), &QAction::triggered, this,
                 &CProjectTree::onReloadToc);
         return menu;
     }

@@ -48,8 +48,8 @@ public:
     void activateItem(QTreeWidgetItem *item);
 
     // The context menu for an item (none for the root and "Dateien"); the caller
-    // owns it. Actions carry the object names "ID_PROJECT_REMOVE",
-    // "ID_PROJECT_MAINDOC", "ID_PROJECT_ADDTEX" and "ID_PROJECT_RELOADTOC".
+    // owns it. Actions carry the object names "cmd33072",
+    // "cmd33074", "cmd33075" and "cmd33076".
     QMenu *contextMenuFor(QTreeWidgetItem *item);
     void setContextItem(QTreeWidgetItem *item) { m_contextItem = item; }
     QTreeWidgetItem *contextItem() const { return m_contextItem; }

@@ -108,17 +108,17 @@ TEST_F(ProjectBarTest, FreshProjectShowsBothPlaceholders)
     // The placeholder offers the add commands; removing it does nothing.
     QTreeWidgetItem *placeholder = tree()->filesBranch()->child(0);
     std::unique_ptr<QMenu> menu(tree()->contextMenuFor(placeholder));
-    ASSERT_TRUE(findAction(menu.get(), "ID_PROJECT_ADDTEX"));
-    ASSERT_TRUE(findAction(menu.get(), "ID_PROJECT_MAINDOC"));
+    ASSERT_TRUE(findAction(menu.get(), "cmd33075"));
+    ASSERT_TRUE(findAction(menu.get(), "cmd33074"));
     tree()->setContextItem(placeholder);
-    findAction(menu.get(), "ID_PROJECT_REMOVE")->trigger();
+    findAction(menu.get(), "cmd33072")->trigger();
     EXPECT_EQ(childTexts(tree()->filesBranch()), QStringList{"no project-files!"});
 
     // No menu on the root or on "Dateien"; the TOC items offer reloading.
     EXPECT_EQ(tree()->contextMenuFor(root), nullptr);
     EXPECT_EQ(tree()->contextMenuFor(tree()->filesBranch()), nullptr);
     std::unique_ptr<QMenu> tocMenu(tree()->contextMenuFor(tree()->tocBranch()->child(0)));
-    EXPECT_TRUE(findAction(tocMenu.get(), "ID_PROJECT_RELOADTOC"));
+    EXPECT_TRUE(findAction(tocMenu.get(), "cmd33076"));
 }
 
 TEST_F(ProjectBarTest, NameDialogEmptyAndCancel)
@@ -273,22 +273,22 @@ TEST_F(ProjectBarTest, MenuCommandsNeedAnActiveProject)
 {
     QWidget window;
     QMenu *menu = m_bar->projectMenu(&window);
-    const char *needActive[] = {"ID_PROJECT_CLOSE", "ID_PROJECT_SAVE", "ID_PROJECT_SAVEAS", "ID_PROJECT_MAINDOCUMENT",
-                                "ID_PROJECT_ADDTEXDOCUMENTS"};
-    EXPECT_TRUE(findAction(menu, "ID_PROJECT_NEW")->isEnabled());
-    EXPECT_TRUE(findAction(menu, "ID_PROJECT_OPEN")->isEnabled());
+    const char *needActive[] = {"cmd33087", "cmd33088", "cmd33089", "cmd33074",
+                                "cmd33075"};
+    EXPECT_TRUE(findAction(menu, "cmd33073")->isEnabled());
+    EXPECT_TRUE(findAction(menu, "cmd33086")->isEnabled());
     for (const char *name : needActive)
         EXPECT_FALSE(findAction(menu, name)->isEnabled()) << name;
-    EXPECT_EQ(findAction(menu, "ID_PROJECT_NEW")->statusTip(), QStringLiteral("Erstellt ein neues Projekt."));
-    EXPECT_EQ(findAction(menu, "ID_PROJECT_NEW")->toolTip(), QStringLiteral("Neues Projekt"));
-    EXPECT_EQ(m_bar->viewAction()->objectName(), QStringLiteral("ID_VIEW_PROJECTBAR"));
+    EXPECT_EQ(findAction(menu, "cmd33073")->statusTip(), QStringLiteral("Erstellt ein neues Projekt."));
+    EXPECT_EQ(findAction(menu, "cmd33073")->toolTip(), QStringLiteral("Neues Projekt"));
+    EXPECT_EQ(m_bar->viewAction()->objectName(), QStringLiteral("cmd33071"));
 
-    findAction(menu, "ID_PROJECT_NEW")->trigger();
+    findAction(menu, "cmd33073")->trigger();
     for (const char *name : needActive)
         EXPECT_TRUE(findAction(menu, name)->isEnabled()) << name;
 
     m_host.saveFileName.clear(); // close: the save-as dialog is cancelled, the project closes anyway
-    findAction(menu, "ID_PROJECT_CLOSE")->trigger();
+    findAction(menu, "cmd33087")->trigger();
     EXPECT_EQ(m_host.dialogTitles.last(), QStringLiteral("Projekt-Datei speichern"));
     EXPECT_EQ(m_host.saveSuffix, QStringLiteral("sbp"));
     EXPECT_EQ(tree()->topLevelItemCount(), 0);
