@@ -113,6 +113,12 @@ QMenu *CProjectBar::projectMenu(QWidget *parent)
 {
     auto *menu = new QMenu(tr8(MenuProject), parent);
     menu->setObjectName(QStringLiteral("ProjectMenu"));
+    fillProjectMenu(menu);
+    return menu;
+}
+
+void CProjectBar::fillProjectMenu(QMenu *menu)
+{
     menu->addAction(action(IdProjectNew));
     menu->addAction(action(IdProjectOpen));
     menu->addAction(action(IdProjectClose));
@@ -125,7 +131,6 @@ QMenu *CProjectBar::projectMenu(QWidget *parent)
     add->addAction(action(IdMainDocument));
     add->addAction(action(IdAddTexDocuments));
     connect(menu, &QMenu::aboutToShow, this, &CProjectBar::updateActions);
-    return menu;
 }
 
 void CProjectBar::updateActions()

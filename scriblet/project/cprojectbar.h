@@ -67,6 +67,8 @@ public:
     QAction *viewAction() const { return action(33071); }
     // A new "&Projekt" menu holding the actions; owned by parent.
     QMenu *projectMenu(QWidget *parent);
+    // Adds the project commands to an existing "&Projekt" menu.
+    void fillProjectMenu(QMenu *menu);
     // Enables the commands that need an active project.
     void updateActions();
 

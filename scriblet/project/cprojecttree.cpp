@@ -229,8 +229,8 @@ void CProjectTree::onMainDocument()
     QFont f = m_mainItem->font(0);
     f.setBold(true);
     m_mainItem->setFont(0, f);
-    setMainStatus(maintex);
     m_host.setMainDocument(maintex, mainpath);
+    setMainStatus(maintex);
     m_host.raiseNeedsTexRun();
     reloadToc();
 }
@@ -266,8 +266,8 @@ void CProjectTree::onRemove()
         if (item == m_mainItem)
             m_mainItem = nullptr;
         delete item;
-        setMainStatus(QString());
         m_host.clearMainDocument();
+        setMainStatus(QString());
         m_host.raiseNeedsTexRun();
     } else if (code > CodeFile) {
         const int slot = code - CodeFile;
