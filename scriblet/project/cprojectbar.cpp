@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QMainWindow>
 #include <QMenu>
 #include <QVBoxLayout>
 
@@ -31,7 +30,8 @@ public:
 
 } // namespace
 
-CProjectBar::CProjectBar(QWidget *parent, ProjectHost *host) : QDockWidget(parent)
+CProjectBar::CProjectBar(QWidget *parent, ProjectHost *host)
+    : CControlBarEx(IdViewProjectBar, QStringLiteral("ProjectBar"), parent)
 {
     if (!host) {
         m_ownHost = std::make_unique<WidgetProjectHost>(parent);
@@ -40,20 +40,12 @@ CProjectBar::CProjectBar(QWidget *parent, ProjectHost *host) : QDockWidget(paren
     m_host = host;
     m_project.setMessageSink([this](const QString &m) { m_host->showMessage(m); });
 
-    setObjectName(QStringLiteral("ProjectBar"));
-    setWindowTitle(QStringLiteral("ProjectBar"));
-    setAccessibleName(QStringLiteral("ProjectBar"));
-    setAllowedAreas(Qt::AllDockWidgetAreas);
-
     m_client = new QWidget(this);
     auto *layout = new QVBoxLayout(m_client);
     m_tree = new CProjectTree(m_project, *m_host, m_client);
     layout->addWidget(m_tree);
     setWidget(m_client);
-    resize(200, 100);
-    placeTree();
-    connect(this, &QDockWidget::topLevelChanged, this, &CProjectBar::placeTree);
-    connect(this, &QDockWidget::dockLocationChanged, this, &CProjectBar::placeTree);
+    onLayoutChanged(false, Qt::NoDockWidgetArea, size());
 
     makeAction(IdProjectNew, MenuProjectNew, "cmd33073", Prompt33073);
     makeAction(IdProjectOpen, MenuProjectOpen, "cmd33086", Prompt33086);
@@ -83,19 +75,20 @@ CProjectBar::CProjectBar(QWidget *parent, ProjectHost *host) : QDockWidget(paren
 
 CProjectBar::~CProjectBar() = default;
 
-void CProjectBar::placeTree()
+void CProjectBar::onLayoutChanged(bool floating, Qt::DockWidgetArea area, QSize)
 {
     // Floating: 5 pixels all round; docked at the top or bottom: 17 left, 5 top,
     // 8 right, 12 bottom; docked at a side: 5 left, 20 top, 12 right, 9 bottom.
-    QLayout *layout = m_client->layout();
-    auto *main = qobject_cast<QMainWindow *>(parentWidget());
-    const Qt::DockWidgetArea area = main ? main->dockWidgetArea(this) : Qt::NoDockWidgetArea;
-    if (isFloating() || area == Qt::NoDockWidgetArea)
-        layout->setContentsMargins(5, 5, 5, 5);
-    else if (area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea)
-        layout->setContentsMargins(17, 5, 8, 12);
-    else
-        layout->setContentsMargins(5, 20, 12, 9);
+    QLayout *layout = m_client ? m_client->layout() : nullptr;
+    if (!layout)
+        return;
+    QMargins margins(5, 5, 5, 5);
+    if (!floating && (area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea))
+        margins = QMargins(17, 5, 8, 12);
+    else if (!floating && (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea))
+        margins = QMargins(5, 20, 12, 9);
+    if (layout->contentsMargins() != margins)
+        layout->setContentsMargins(margins);
 }
 
 QAction *CProjectBar::makeAction(int id, const char *caption, const char *objectName, const char *prompt)

@@ -8,9 +8,9 @@
 // run.
 #pragma once
 
+#include "bars/ccontrolbarex.h"
 #include "project/cproject.h"
 
-#include <QDockWidget>
 #include <QHash>
 #include <memory>
 
@@ -20,7 +20,7 @@ class QAction;
 class QMenu;
 class WidgetProjectHost;
 
-class CProjectBar : public QDockWidget
+class CProjectBar : public CControlBarEx
 {
     Q_OBJECT
 public:
@@ -76,9 +76,11 @@ signals:
     // Any project command ran (the project may have changed).
     void projectChanged();
 
-private:
+protected:
     // Places the tree inside the pane as its docking state asks.
-    void placeTree();
+    void onLayoutChanged(bool floating, Qt::DockWidgetArea area, QSize clientSize) override;
+
+private:
     QAction *makeAction(int id, const char *caption, const char *objectName, const char *prompt);
     bool reportLoadFailure(const QString &file, const QString &reason);
 
@@ -86,6 +88,6 @@ private:
     std::unique_ptr<WidgetProjectHost> m_ownHost;
     ProjectHost *m_host;
     CProjectTree *m_tree;
-    QWidget *m_client;
+    QWidget *m_client = nullptr;
     QHash<int, QAction *> m_actions;
 };
