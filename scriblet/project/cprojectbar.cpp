@@ -158,6 +158,10 @@ bool CProjectBar::reportLoadFailure(const QString &file, const QString &reason)
 
 bool CProjectBar::openProject(const QString &projectFile, QString *error)
 {
+    // A project that arrives from outside (command line, a later start, the File
+    // menu) would otherwise replace unsaved changes without a word.
+    if (m_project.isActive() && m_project.isModified() && m_host->askYesNo(tr8(Str33094SaveCurrent)))
+        saveProject();
     const QString full = QFileInfo(projectFile).absoluteFilePath();
     QString reason;
     if (!m_project.Load(full, &reason)) {

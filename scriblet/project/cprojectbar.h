@@ -42,8 +42,9 @@ public:
     // Called after every LaTeX run.
     void refreshToc();
 
-    // Loads a project file and rebuilds the pane. False with the reason when the
-    // file cannot be read; the project is then unchanged.
+    // Loads a project file and rebuilds the pane; a modified project is offered
+    // for saving first. False with the reason when the file cannot be read; the
+    // project is then unchanged.
     bool openProject(const QString &projectFile, QString *error = nullptr);
 
     enum class SaveResult { Saved, Cancelled, Failed };

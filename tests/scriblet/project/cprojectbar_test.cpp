@@ -373,6 +373,18 @@ TEST_F(ProjectBarTest, LatexRunThatAddsASectionShowsItAfterRefresh)
     EXPECT_EQ(childTexts(tree()->tocBranch()), (QStringList{"1 Erster", "2 Zweiter"}));
 }
 
+TEST_F(ProjectBarTest, ProjectFromOutsideOffersToSaveUnsavedChanges)
+{
+    newProject(QStringLiteral("Ungespeichert"));
+    file("o/o.sbp", "[main]\r\n.\\o.tex\r\n[files]\r\n");
+    m_host.answerYes = true;
+    m_host.saveFileName = path("alt.sbp");
+    ASSERT_TRUE(m_bar->openProject(path("o/o.sbp")));
+    EXPECT_EQ(m_host.questions, QStringList{"Aktuelles Projekt speichern ?"});
+    EXPECT_TRUE(testsupport::readAll(path("alt.sbp")).startsWith("[main]\r\n"));
+    EXPECT_EQ(tree()->rootItem()->text(0), QStringLiteral("o"));
+}
+
 TEST_F(ProjectBarTest, RefreshWithoutProjectDoesNothing)
 {
     m_bar->refreshToc();
