@@ -73,7 +73,11 @@ CProjectBar::CProjectBar(QWidget *parent, ProjectHost *host)
     updateActions();
 }
 
-CProjectBar::~CProjectBar() = default;
+CProjectBar::~CProjectBar()
+{
+    // The tree refers to the record and the host, which are members: it goes first.
+    delete m_client;
+}
 
 void CProjectBar::onLayoutChanged(bool floating, Qt::DockWidgetArea area, QSize)
 {

@@ -53,8 +53,13 @@ CProjectBar *createProjectBar(CMainFrame *frame)
         return list;
     };
 
-    if (settings)
+    if (settings) {
         settings->projectBar = bar;
+        QObject::connect(bar, &QObject::destroyed, [settings, bar] {
+            if (settings->projectBar == bar)
+                settings->projectBar = nullptr;
+        });
+    }
     bar->fillProjectMenu(frame->menu(QStringLiteral("menuProject")));
 
     QObject::connect(frame, &CMainFrame::projectRequested, bar, [frame, bar](const QString &path) {
