@@ -8,8 +8,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 
 using namespace ProjectText;
 
@@ -40,8 +41,6 @@ CProjectTree::CProjectTree(CProject &project, ProjectHost &host, QWidget *parent
     setFrameShadow(QFrame::Sunken);
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QTreeWidget::customContextMenuRequested, this, &CProjectTree::showContextMenu);
-    connect(this, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem *item, int) { activateItem(item); });
 }
 
 int CProjectTree::itemCode(const QTreeWidgetItem *item)
@@ -304,6 +303,25 @@ void CProjectTree::activateItem(QTreeWidgetItem *item)
             QDir::setCurrent(m_project.mainDirectory());
         m_host.openDocument(m_project.absolutePath(slot));
     }
+}
+
+void CProjectTree::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        // The item under the mouse: a double-click on empty space opens nothing.
+        if (QTreeWidgetItem *item = itemAt(event->position().toPoint()))
+            activateItem(item);
+    }
+    QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void CProjectTree::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+        activateItem(currentItem());
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 QMenu *CProjectTree::contextMenuFor(QTreeWidgetItem *item)

@@ -60,6 +60,12 @@ public:
     QTreeWidgetItem *tocBranch() const { return m_tocBranch; }
     QTreeWidgetItem *mainItem() const { return m_mainItem; }
 
+protected:
+    // Left double-click on an item activates it, then the tree opens or closes
+    // the branch as usual. Return or Enter activates the current item.
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void clearAll();
     QTreeWidgetItem *insertRoot();

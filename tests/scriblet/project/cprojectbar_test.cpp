@@ -177,7 +177,18 @@ TEST_F(ProjectBarTest, FilesAreSortedAndEachOpensItself)
         EXPECT_EQ(m_host.opened[0].path, path(name));
     }
 
-    // Remove b.tex (slot 0, the first added): then a.tex and c.tex still open themselves.
+    // Right double-clicks and double-clicks on empty space open nothing; Return opens the current file.
+    m_host.opened.clear();
+    QTreeWidgetItem *a = findChild(tree()->filesBranch(), "a.tex");
+    QTest::mouseDClick(tree()->viewport(), Qt::RightButton, {}, tree()->visualItemRect(a).center());
+    QTest::mouseDClick(tree()->viewport(), Qt::LeftButton, {}, QPoint(5, tree()->viewport()->height() - 5));
+    EXPECT_TRUE(m_host.opened.isEmpty());
+    tree()->setCurrentItem(a);
+    QTest::keyClick(tree(), Qt::Key_Return);
+    ASSERT_EQ(m_host.opened.size(), 1);
+    EXPECT_EQ(m_host.opened[0].path, path("a.tex"));
+
+    // Remove a.tex (slot 1): the later slots move down, and every item still opens its own file.
     m_host.openFileNames = {file("d.tex")};
     m_bar->onAddTexDocuments();
     tree()->setContextItem(findChild(tree()->filesBranch(), "a.tex"));
