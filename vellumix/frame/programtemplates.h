@@ -1,0 +1,24 @@
+// The three command templates of the TeX menu, kept as one value.
+#pragma once
+
+#include <QString>
+
+class Profile;
+
+inline constexpr char16_t DefaultCompileTemplate[] = u"latex --src-specials %F.tex";
+inline constexpr char16_t DefaultLogFileTemplate[] = u"%P%F.log";
+inline constexpr char16_t DefaultPreviewTemplate[] = u"yap -1 -s %l%f%e \"%P%F.dvi\"";
+
+struct ProgramTemplates {
+    QString compile = QString::fromUtf16(DefaultCompileTemplate);
+    QString logFile = QString::fromUtf16(DefaultLogFileTemplate);
+    QString preview = QString::fromUtf16(DefaultPreviewTemplate);
+
+    static ProgramTemplates defaults() { return {}; }
+    bool operator==(const ProgramTemplates &) const = default;
+
+    // Section `TeX`, keys `Compile`, `LogFile`, `Preview`; a missing key gives its default.
+    static ProgramTemplates read(const Profile &profile);
+    // False when the file cannot be written.
+    bool write(Profile &profile) const;
+};
