@@ -72,7 +72,7 @@ TEST_F(TexCommandsTest, CompileSavesFirstAndRunsLatexInTheMainFilesDirectory)
     EXPECT_TRUE(host.errors.isEmpty());
     ASSERT_TRUE(waitUntil([&] {
         return QFileInfo::exists(path("paper dir/paper.dvi"))
-            && testsupport::readAll(path("paper dir/paper.log")).contains("Transcript written");
+            && testsupport::readAll(path("paper dir/paper.log")).contains("Output written on paper.dvi");
     }));
     EXPECT_FALSE(QFileInfo::exists(path("paper.log")));
 }
