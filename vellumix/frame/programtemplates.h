@@ -1,9 +1,8 @@
-// The three command templates of the TeX menu, kept as one value.
+// The three command templates of the TeX menu (section `TeX` of the settings
+// file: `Compile`, `LogFile`, `Preview`), as one value that the dialog edits.
 #pragma once
 
 #include <QString>
-
-class Profile;
 
 inline constexpr char16_t DefaultCompileTemplate[] = u"latex --src-specials %F.tex";
 inline constexpr char16_t DefaultLogFileTemplate[] = u"%P%F.log";
@@ -16,9 +15,4 @@ struct ProgramTemplates {
 
     static ProgramTemplates defaults() { return {}; }
     bool operator==(const ProgramTemplates &) const = default;
-
-    // Section `TeX`, keys `Compile`, `LogFile`, `Preview`; a missing key gives its default.
-    static ProgramTemplates read(const Profile &profile);
-    // False when the file cannot be written.
-    bool write(Profile &profile) const;
 };

@@ -36,21 +36,21 @@ bool TexCommands::compile()
     if (!ensureMainFile())
         return false;
     m_host.saveModifiedEditors();
-    return m_runner.run(m_host.expand(m_templates.compile), mainDirectory());
+    return m_runner.run(m_host.expand(m_host.templates().compile), mainDirectory());
 }
 
 bool TexCommands::preview()
 {
     if (!ensureMainFile())
         return false;
-    return m_runner.run(m_host.expand(m_templates.preview), mainDirectory());
+    return m_runner.run(m_host.expand(m_host.templates().preview), mainDirectory());
 }
 
 bool TexCommands::showLogFile()
 {
     if (!ensureMainFile())
         return false;
-    const QString log = m_host.expand(m_templates.logFile);
+    const QString log = m_host.expand(m_host.templates().logFile);
     if (log.isEmpty() || !QFileInfo(QDir(mainDirectory()).absoluteFilePath(log)).isFile())
         return false;
     m_host.openFile(QDir(mainDirectory()).absoluteFilePath(log));

@@ -20,16 +20,14 @@ public:
     virtual void openFile(const QString &path) = 0;
     // Shows the main file in the status bar.
     virtual void showMainFile(const QString &path) = 0;
+    // The current command templates (kept with the frame's settings).
+    virtual ProgramTemplates templates() const = 0;
 };
 
 class TexCommands
 {
 public:
     explicit TexCommands(TexCommandHost &host) : m_host(host), m_runner(host) {}
-
-    ProgramTemplates &templates() { return m_templates; }
-    const ProgramTemplates &templates() const { return m_templates; }
-    void setTemplates(const ProgramTemplates &t) { m_templates = t; }
 
     // Each of the four TeX commands first lets the user choose a main file while
     // none is set, and does nothing when that is cancelled. They return false when
@@ -65,5 +63,4 @@ private:
 
     TexCommandHost &m_host;
     ProgramRunner m_runner;
-    ProgramTemplates m_templates;
 };

@@ -19,6 +19,7 @@ public:
     std::function<QString(const QString &)> expander = [](const QString &t) { return t; };
     std::function<void()> onSave;
     bool desktopResult = true;
+    ProgramTemplates programTemplates;
 
     QStringList events;     // "save", "select", "open:<path>", "status:<path>", "desktop:<target>|<dir>", "error"
     QStringList errors;
@@ -51,6 +52,7 @@ public:
     QString expand(const QString &t) const override { return expander(t); }
     void openFile(const QString &path) override { events << QStringLiteral("open:") + path; }
     void showMainFile(const QString &path) override { events << QStringLiteral("status:") + path; }
+    ProgramTemplates templates() const override { return programTemplates; }
 };
 
 // Waits (with a generous deadline, never as an assertion of speed) until the

@@ -84,13 +84,13 @@ TEST_F(TexCommandsTest, PreviewSavesOnlyWhenItsLineNamesATexFile)
     TexCommands commands(host);
     ProgramTemplates t;
     t.preview = "no-such-viewer-vx \"paper.dvi\"";
-    commands.setTemplates(t);
+    host.programTemplates = t;
     EXPECT_FALSE(commands.preview());
     EXPECT_EQ(host.events, QStringList({"error"}));
 
     host.events.clear();
     t.preview = "no-such-viewer-vx -s 12chap1.TXX \"paper.dvi\"";
-    commands.setTemplates(t);
+    host.programTemplates = t;
     EXPECT_FALSE(commands.preview());
     EXPECT_EQ(host.events, QStringList({"save", "error"}));
 }
