@@ -1,14 +1,13 @@
 #include "frame/tprogramcalls.h"
 
+#include "frame/teditform.h"
+#include "frame/tframeform.h"
 #include "frame/tprogramsdialog.h"
 #include "spell/tcleanupdlg.h"
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
 #include <QFileInfo>
-#include <QMenu>
-#include <QMessageBox>
 #include <QWidget>
 
 TProgramCalls::TProgramCalls(QWidget *window, ProgramCallsFrame frame)
@@ -17,16 +16,13 @@ TProgramCalls::TProgramCalls(QWidget *window, ProgramCallsFrame frame)
     , m_frame(std::move(frame))
     , m_commands(*this)
 {
-    m_selectMainFile = makeAction("&Main File...", "SelectMainFile1", {});
-    m_mainFile = makeAction("&Main File", "MainFile1", QKeySequence(Qt::Key_F4));
+    setObjectName(QStringLiteral("ProgramCalls"));
     m_compile = makeAction("&Compile", "Compile1", QKeySequence(Qt::Key_F6));
     m_logFile = makeAction("&Log File", "LogFile1", QKeySequence(Qt::Key_F7));
     m_preview = makeAction("&Preview", "Preview1", QKeySequence(Qt::Key_F8));
     m_programCalls = makeAction("&Program Calls...", "ProgramCalls1", {});
     m_cleanUp = makeAction("&Clean Up...", "CleanUp1", {});
 
-    connect(m_selectMainFile, &QAction::triggered, this, [this] { selectMainFile(); });
-    connect(m_mainFile, &QAction::triggered, this, [this] { m_commands.openMainFile(); });
     connect(m_compile, &QAction::triggered, this, [this] { m_commands.compile(); });
     connect(m_logFile, &QAction::triggered, this, [this] { m_commands.showLogFile(); });
     connect(m_preview, &QAction::triggered, this, [this] { m_commands.preview(); });
@@ -34,24 +30,51 @@ TProgramCalls::TProgramCalls(QWidget *window, ProgramCallsFrame frame)
     connect(m_cleanUp, &QAction::triggered, this, &TProgramCalls::cleanUp);
 
     m_programsDlg = new TProgramsDialog(window);
-
-    askMainFile = [this](const QString &startDirectory) {
-        QFileDialog dlg(m_window, QLatin1String(SelectMainFileTitle), startDirectory,
-                        QLatin1String(MainFileFilter));
-        dlg.setObjectName(QStringLiteral("MainFileDialog"));
-        dlg.setFileMode(QFileDialog::ExistingFile);
-        dlg.setAcceptMode(QFileDialog::AcceptOpen);
-        dlg.setDefaultSuffix(QStringLiteral("tex"));
-        if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
-            return QString();
-        return dlg.selectedFiles().constFirst();
-    };
-    showError = [this](const QString &message) {
-        QMessageBox::critical(m_window, QLatin1String(RunErrorCaption), message);
-    };
 }
 
 TProgramCalls::~TProgramCalls() = default;
+
+TProgramCalls *TProgramCalls::install(TFrameForm &frame)
+{
+    TFrameForm *f = &frame;
+    ProgramCallsFrame lend;
+    lend.mainFile = [f] { return f->mainFile(); };
+    lend.selectMainFile = [f] { return f->selectMainFile(); };
+    lend.saveModifiedEditors = [f] { f->saveModifiedEditors(); };
+    lend.openFile = [f](const QString &path) { f->openFile(path, FileFormat::Plain, 0); };
+    lend.showMainFile = [f](const QString &) { f->showMainFileStatus(); };
+    lend.expand = [f](const QString &t) { return f->expand(t); };
+    lend.templates = [f] {
+        ProgramTemplates t;
+        t.compile = f->settings().compile;
+        t.logFile = f->settings().logFile;
+        t.preview = f->settings().preview;
+        return t;
+    };
+    lend.setTemplates = [f](const ProgramTemplates &t) {
+        f->settings().compile = t.compile;
+        f->settings().logFile = t.logFile;
+        f->settings().preview = t.preview;
+    };
+    lend.showError = [f](const QString &text) { f->prompter()->showError(text); };
+
+    auto *calls = new TProgramCalls(f, std::move(lend));
+    // The clean-up works on the current directory, which the frame keeps at the main
+    // file's directory; the dialog lives until exit and then writes its marks.
+    calls->createCleanUpDialog(f->settingsFileInUse(), f->settingsFileTarget(), !f->settingsUnavailable());
+
+    f->addMenuAction(QStringLiteral("TeX1"), calls->compileAction());
+    f->addMenuAction(QStringLiteral("TeX1"), calls->logFileAction());
+    f->addMenuAction(QStringLiteral("TeX1"), calls->previewAction());
+    f->addMenuAction(QStringLiteral("File1"), calls->cleanUpAction(), QStringLiteral("FileExitSeparator"));
+    f->addMenuAction(QStringLiteral("Options1"), calls->programCallsAction());
+    f->setCommandRunner([calls](const QString &commandLine, const QString &workingDir) {
+        calls->run(commandLine, workingDir);
+    });
+    // Speed-bar buttons of the TeX commands become usable now that their actions exist.
+    f->rebuildSpeedBar();
+    return calls;
+}
 
 QAction *TProgramCalls::makeAction(const char *text, const char *name, const QKeySequence &key)
 {
@@ -60,26 +83,6 @@ QAction *TProgramCalls::makeAction(const char *text, const char *name, const QKe
     if (!key.isEmpty())
         a->setShortcut(key);
     return a;
-}
-
-void TProgramCalls::setExternalPrograms(QMenu *texMenu, const QList<QPair<QString, QString>> &programs)
-{
-    for (QAction *a : std::as_const(m_externalActions))
-        delete a;
-    m_externalActions.clear();
-    delete m_externalSeparator;
-    m_externalSeparator = nullptr;
-    if (programs.isEmpty() || !texMenu)
-        return;
-    m_externalSeparator = texMenu->addSeparator();
-    int n = 0;
-    for (const auto &[caption, commandTemplate] : programs) {
-        QAction *a = texMenu->addAction(caption);
-        a->setObjectName(QStringLiteral("ExternalProgram%1").arg(++n));
-        const QString templ = commandTemplate;
-        connect(a, &QAction::triggered, this, [this, templ] { m_commands.runTemplate(templ); });
-        m_externalActions << a;
-    }
 }
 
 TCleanUpDlg *TProgramCalls::createCleanUpDialog(const QString &settingsInUse, const QString &perUserSettings,
@@ -96,19 +99,6 @@ QString TProgramCalls::cleanUpDirectory() const
 {
     const QString dir = m_commands.mainDirectory();
     return dir.isEmpty() ? QDir::currentPath() : dir;
-}
-
-bool TProgramCalls::selectMainFile()
-{
-    const QString current = mainFile();
-    const QString start = current.isEmpty() ? QDir::currentPath() : QFileInfo(current).absolutePath();
-    const QString chosen = askMainFile ? askMainFile(start) : QString();
-    if (chosen.isEmpty() || !QFileInfo(chosen).isFile())
-        return false;
-    if (m_frame.setMainFile)
-        m_frame.setMainFile(QFileInfo(chosen).absoluteFilePath());
-    m_commands.openMainFile();
-    return true;
 }
 
 void TProgramCalls::editProgramCalls()
@@ -133,13 +123,18 @@ void TProgramCalls::saveModifiedEditors()
 
 void TProgramCalls::showRunError(const QString &message)
 {
-    if (showError)
-        showError(message);
+    if (m_frame.showError)
+        m_frame.showError(message);
 }
 
 QString TProgramCalls::mainFile() const
 {
     return m_frame.mainFile ? m_frame.mainFile() : QString();
+}
+
+bool TProgramCalls::selectMainFile()
+{
+    return m_frame.selectMainFile && m_frame.selectMainFile();
 }
 
 QString TProgramCalls::expand(const QString &commandTemplate) const

@@ -1,39 +1,35 @@
-// The frame's program calls: the actions of File > "&Main File...", the TeX menu,
-// Options > "&Program Calls..." and File > "&Clean Up...", the external-program
-// items, user buttons and the editor's Execute/Open. The frame lends its main
-// file, editors, placeholder expansion and templates through ProgramCallsFrame;
-// this object owns the program-calls dialog and the clean-up dialog.
+// The frame's program calls: TeX > "&Compile" (F6), "&Log File" (F7), "&Preview"
+// (F8), Options > "&Program Calls..." and File > "&Clean Up...", and the runner
+// behind every command line the frame starts (external programs, user buttons,
+// the editor's Execute and Open). The frame lends its main file, editors,
+// placeholder expansion and templates through ProgramCallsFrame; this object owns
+// the program-calls dialog and the clean-up dialog.
 #pragma once
 
 #include "frame/programtemplates.h"
 #include "frame/texcommands.h"
 
-#include <QList>
 #include <QObject>
-#include <QPair>
 #include <functional>
 
 class QAction;
-class QMenu;
 class QWidget;
 class TCleanUpDlg;
+class TFrameForm;
 class TProgramsDialog;
 
 // What the frame lends to the program calls.
 struct ProgramCallsFrame {
     std::function<QString()> mainFile;                         // full path; empty while none is set
-    std::function<void(const QString &)> setMainFile;          // makes the path the main file
+    std::function<bool()> selectMainFile;                      // File > "Main File..."; false when cancelled
     std::function<void()> saveModifiedEditors;
     std::function<void(const QString &)> openFile;             // format 1, no line; a log is read afresh
     std::function<void(const QString &)> showMainFile;         // status panel 1
     std::function<QString(const QString &)> expand;            // placeholder expansion
     std::function<ProgramTemplates()> templates;
     std::function<void(const ProgramTemplates &)> setTemplates;
+    std::function<void(const QString &)> showError;            // error box
 };
-
-inline constexpr char SelectMainFileTitle[] = "Select Main File";
-inline constexpr char MainFileFilter[] = "Tex Files (*.tex)";
-inline constexpr char RunErrorCaption[] = "Error";
 
 class TProgramCalls : public QObject, private TexCommandHost
 {
@@ -42,22 +38,17 @@ public:
     TProgramCalls(QWidget *window, ProgramCallsFrame frame);
     ~TProgramCalls() override;
 
-    // File > "&Main File..." (SelectMainFile1), TeX > "&Main File" F4 (MainFile1),
-    // "&Compile" F6 (Compile1), "&Log File" F7 (LogFile1), "&Preview" F8 (Preview1),
-    // Options > "&Program Calls..." (ProgramCalls1), File > "&Clean Up..." (CleanUp1).
-    QAction *selectMainFileAction() const { return m_selectMainFile; }
-    QAction *mainFileAction() const { return m_mainFile; }
+    // Creates the program calls of the frame: the menu items, the runner of its
+    // command lines and the clean-up dialog (marks from the settings file in use,
+    // written to the frame's settings target at exit). Owned by the frame.
+    static TProgramCalls *install(TFrameForm &frame);
+
+    // Compile1, LogFile1, Preview1, ProgramCalls1, CleanUp1.
     QAction *compileAction() const { return m_compile; }
     QAction *logFileAction() const { return m_logFile; }
     QAction *previewAction() const { return m_preview; }
     QAction *programCallsAction() const { return m_programCalls; }
     QAction *cleanUpAction() const { return m_cleanUp; }
-
-    // Adds a separator and one item per external program (caption = command
-    // template) to the TeX menu; nothing when the list is empty. Items made by an
-    // earlier call are replaced.
-    void setExternalPrograms(QMenu *texMenu, const QList<QPair<QString, QString>> &programs);
-    QList<QAction *> externalProgramActions() const { return m_externalActions; }
 
     // Creates the clean-up dialog (once, at start-up): marks from settingsInUse,
     // written to perUserSettings at exit unless settings are unavailable.
@@ -70,20 +61,20 @@ public:
 
     TexCommands &commands() { return m_commands; }
 
-    // A speed-bar user button: the command line expanded and run without a working directory.
-    bool runUserButton(const QString &commandLine) { return m_commands.runTemplate(commandLine); }
-    // The editor's "&Execute": the line unchanged, without a working directory.
-    bool execute(const QString &commandLine) { return m_commands.execute(commandLine); }
-    // The editor's "&Open" on a file that is not a TeX source.
-    bool openDocument(const QString &path) { return m_commands.openDocument(path); }
-
-    // Answers for tests; by default a file dialog and an error box.
-    std::function<QString(const QString &startDirectory)> askMainFile;
-    std::function<void(const QString &message)> showError;
+    // Runs a command line as the frame does for external programs, user buttons and
+    // the editor's Execute (working directory empty: the current one).
+    bool run(const QString &commandLine, const QString &workingDir = QString())
+    {
+        return m_commands.runner().run(commandLine, workingDir);
+    }
+    // The editor's "&Open" on a file that is not a TeX source: the file itself, never
+    // split at blanks.
+    bool openDocument(const QString &path, const QString &workingDir)
+    {
+        return m_commands.runner().open(path, workingDir);
+    }
 
 public slots:
-    // File > "&Main File...": on OK the file becomes the main file and is opened.
-    bool selectMainFile() override;
     void editProgramCalls();
     void cleanUp();
 
@@ -92,6 +83,7 @@ private:
     void saveModifiedEditors() override;
     void showRunError(const QString &message) override;
     QString mainFile() const override;
+    bool selectMainFile() override;
     QString expand(const QString &commandTemplate) const override;
     void openFile(const QString &path) override;
     void showMainFile(const QString &path) override;
@@ -102,15 +94,11 @@ private:
     QWidget *m_window;
     ProgramCallsFrame m_frame;
     TexCommands m_commands;
-    QAction *m_selectMainFile;
-    QAction *m_mainFile;
     QAction *m_compile;
     QAction *m_logFile;
     QAction *m_preview;
     QAction *m_programCalls;
     QAction *m_cleanUp;
-    QList<QAction *> m_externalActions;
-    QAction *m_externalSeparator = nullptr;
     TProgramsDialog *m_programsDlg;
     TCleanUpDlg *m_cleanUpDlg = nullptr;
 };

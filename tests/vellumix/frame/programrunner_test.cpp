@@ -61,21 +61,14 @@ protected:
     QString spacedHelper()
     {
         const QString dir = path("my tools");
-        QDir().mkpath(dir);
         const QString prog = dir + "/view er";
         if (!QFileInfo::exists(prog)) {
-            EXPECT_TRUE(QFile::copy(testsupport::helperPath(), prog));
-            QFile::setPermissions(prog, QFile::permissions(prog) | QFile::ExeOwner | QFile::ExeUser);
-            testsupport::writeFile(prog + ".behave", ("record=" + recordPath()).toUtf8());
+            EXPECT_TRUE(makeRecordingHelper(prog, recordPath(), testsupport::helperPath()));
         }
         return prog;
     }
     QString recordPath() const { return path("record.txt"); }
-    QStringList recordedFields()
-    {
-        EXPECT_TRUE(waitUntil([&] { return testsupport::readAll(recordPath()).endsWith('\n'); }));
-        return QString::fromUtf8(testsupport::readAll(recordPath())).trimmed().split('\t');
-    }
+    QStringList recordedFields() { return recordedRun(recordPath()); }
     QStringList dirListing(const QString &dir) const
     {
         return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);

@@ -5,6 +5,9 @@
 #include "frame/texcommands.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QElapsedTimer>
 #include <QStringList>
 #include <QThread>
@@ -68,4 +71,32 @@ inline bool waitUntil(const std::function<bool()> &condition, int deadlineMs = 6
         QThread::msleep(20);
     }
     return true;
+}
+
+// A copy of the test helper at programPath that appends its working directory and
+// arguments to record (one tab-separated line per run).
+inline bool makeRecordingHelper(const QString &programPath, const QString &record, const QString &helper)
+{
+    QDir().mkpath(QFileInfo(programPath).absolutePath());
+    if (!QFile::copy(helper, programPath))
+        return false;
+    QFile::setPermissions(programPath, QFile::permissions(programPath) | QFile::ExeOwner | QFile::ExeUser);
+    QFile side(programPath + QStringLiteral(".behave"));
+    if (!side.open(QIODevice::WriteOnly))
+        return false;
+    side.write("record=" + record.toUtf8() + "\n");
+    return true;
+}
+
+// The fields of the first recorded run, once the detached helper has written them.
+inline QStringList recordedRun(const QString &record)
+{
+    QByteArray bytes;
+    if (!waitUntil([&] {
+            QFile f(record);
+            bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+            return bytes.endsWith('\n');
+        }))
+        return {};
+    return QString::fromUtf8(bytes).section(QLatin1Char('\n'), 0, 0).split(QLatin1Char('\t'));
 }
