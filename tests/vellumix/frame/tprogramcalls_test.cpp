@@ -7,6 +7,7 @@
 
 #include "frame/teditform.h"
 #include "frame/tframeform.h"
+#include "frame/tspeedbar.h"
 #include "frame/tprogramcalls.h"
 #include "frame/tprogramsdialog.h"
 #include "platform/profile.h"
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 #include <memory>
 
 namespace {
@@ -218,6 +220,25 @@ TEST_F(ProgramCallsFrameTest, PlaceholdersOfTheEditorStayWithoutOneAndOnlyTheFir
     EXPECT_EQ(run.mid(1), QStringList({"paper", "%F"}));
     // External programs run without a working directory: the current one.
     EXPECT_EQ(run.value(0), QDir::currentPath());
+}
+
+TEST_F(ProgramCallsFrameTest, SpeedBarButtonsReachTheCommandsAndUserButtonsRunExpanded)
+{
+    testsupport::writeFile(path("doc/paper.tex"), Document);
+    frame().setMainFile(path("doc/paper.tex"));
+    frame().settings().preview = '"' + helper() + "\" preview %F";
+    frame().settings().buttons = {{"Mine", "$Run mine$\"" + helper() + "\" button %F %F"}};
+    frame().rebuildSpeedBar();
+    // Settings of an older release: Save, TeX, Log and Preview come first.
+    ASSERT_EQ(frame().speedBar()->buttons().size(), 5);
+    QToolButton *previewButton = frame().speedBar()->button(3);
+    ASSERT_TRUE(previewButton->isEnabled());
+    previewButton->click();
+    EXPECT_EQ(recordedRun(record()), QStringList({path("doc"), "preview", "paper"}));
+
+    QFile::remove(record());
+    frame().speedBar()->button(4)->click();
+    EXPECT_EQ(recordedRun(record()), QStringList({QDir::currentPath(), "button", "paper", "%F"}));
 }
 
 TEST_F(ProgramCallsFrameTest, MissingPreviewerShowsTheBoxAndChangesNothingElse)
