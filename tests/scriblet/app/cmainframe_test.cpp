@@ -397,3 +397,26 @@ TEST_F(MainFrameTest, PaneCaptionButtonsHideAndCollapse)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainFrameTest, BarLayoutIsRestoredFromTheSettingsFile)
+{
+    {
+        CMainFrame *f = makeFrame();
+        f->show();
+        f->toolBar(845)->hide();
+        f->projectBar()->hide();
+        EXPECT_TRUE(f->close());
+        m_frame.reset();
+    }
+    EXPECT_TRUE(m_settings->profile().hasKey(QStringLiteral("General Settings-Layout"), QStringLiteral("State")));
+    CMainFrame *g = makeFrame();
+    g->show();
+    EXPECT_FALSE(g->toolBar(845)->isVisible());
+    EXPECT_TRUE(g->toolBar(838)->isVisible());
+    EXPECT_FALSE(g->projectBar()->isVisible());
+    EXPECT_TRUE(g->logBar()->isVisible());
+}
+
+} // namespace
