@@ -182,7 +182,12 @@ void CMainFrame::createMenus()
     menu(QStringLiteral("menuTex"), QStringLiteral("&TeX"));
     menu(QStringLiteral("menuProject"), QStringLiteral("&Projekt"));
     menu(QStringLiteral("menuWindow"), QStringLiteral("&Fenster"));
-    menu(QStringLiteral("menuHelp"), QStringLiteral("&?"));
+    // Help stays last: menus created later go before the Window menu.
+    auto *help = new QMenu(QStringLiteral("&?"), menuBar());
+    help->setObjectName(QStringLiteral("menuHelp"));
+    help->menuAction()->setObjectName(QStringLiteral("menuHelpAction"));
+    help->installEventFilter(this);
+    menuBar()->addMenu(help);
 
     connect(addCommand(Cmd::FileNew, file, QStringLiteral("&Neu"), QKeySequence::New), &QAction::triggered, this,
             [this] { newDocument(); });
@@ -466,6 +471,9 @@ CChildFrame *CMainFrame::addChild(CShellDoc *doc)
         });
     });
     m_mdi->addSubWindow(child);
+    const QSize area = m_mdi->viewport()->size();
+    if (area.width() > 200 && area.height() > 150)
+        child->resize(area.width() * 4 / 5, area.height() * 4 / 5);
     child->show();
     m_mdi->setActiveSubWindow(child);
     child->view()->setFocus();
