@@ -72,6 +72,7 @@ CMainFrame::CMainFrame(CShellSettings *settings, Prompter *prompter, QWidget *pa
         else if (m_mdi->subWindowList().isEmpty())
             m_settings->activeView = nullptr;
         updateDocumentMenus();
+        updateTitle();
         if (v != m_lastActive) {
             m_lastActive = v;
             emit activeViewChanged(v);
@@ -397,6 +398,12 @@ void CMainFrame::setMainDocument(const QString &fullPath)
     updateMainDocPane();
 }
 
+void CMainFrame::updateTitle()
+{
+    CChildFrame *c = m_mdi->activeSubWindow() ? activeChild() : nullptr;
+    setWindowTitle(c ? c->doc()->title() + QStringLiteral(" - ") + Str::AppName : Str::AppName);
+}
+
 void CMainFrame::scheduleIdle()
 {
     if (!m_idleTimer->isActive())
@@ -459,6 +466,7 @@ CChildFrame *CMainFrame::addChild(CShellDoc *doc)
         m_prompter->beep();
     };
     connect(child->view(), &QPlainTextEdit::cursorPositionChanged, this, [this] { scheduleIdle(); });
+    connect(doc, &CShellDoc::titleChanged, this, [this] { updateTitle(); });
     connect(child, &QObject::destroyed, this, [this] {
         QTimer::singleShot(0, this, [this] {
             if (m_mdi->subWindowList().isEmpty()) {
@@ -467,6 +475,7 @@ CChildFrame *CMainFrame::addChild(CShellDoc *doc)
                 emit activeViewChanged(nullptr);
             }
             updateDocumentMenus();
+            updateTitle();
             onIdle();
         });
     });

@@ -121,6 +121,8 @@ private:
     void loadRecent();
     void rebuildRecentMenu();
     void scheduleIdle();
+    // "<document> - Scriblet" while a document window is active, else "Scriblet".
+    void updateTitle();
     // Window menu: one entry "&n  title" per document window, the active one checked.
     void rebuildWindowList();
     CChildFrame *childForPath(const QString &path) const;

@@ -126,8 +126,10 @@ TEST_F(MainFrameTest, TypingMarksTitleAndSavingClearsIt)
     auto *child = f->activeChild();
     EXPECT_EQ(child->windowTitle(), QStringLiteral("chap1.tex"));
     EXPECT_TRUE(cmd(Cmd::SaveAll)->isVisible());
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("chap1.tex - Scriblet"));
     QTest::keyClick(v, Qt::Key_X);
     EXPECT_EQ(child->windowTitle(), QStringLiteral("chap1.tex *"));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("chap1.tex * - Scriblet"));
     cmd(Cmd::FileSave)->trigger();
     EXPECT_EQ(child->windowTitle(), QStringLiteral("chap1.tex"));
     EXPECT_EQ(testsupport::readAll(p), QByteArray("xHallo\r\nWelt\r\n"));
