@@ -10,7 +10,9 @@
 #include "editor/cchildframe.h"
 #include "editor/cshelldoc.h"
 #include "editor/cshellview.h"
+#include "editor/cmacrodialog.h"
 #include "editor/editorfont.h"
+#include "editor/macrofile.h"
 #include "resources/strings.h"
 
 #include <QApplication>
@@ -104,6 +106,9 @@ bool CMainFrame::create(const CShellCommandLineInfo *cmdInfo)
     restorePlacement();
     m_settings->readAll();
     m_settings->enterMainPath();
+    const MacroTable macros = MacroFile::load(m_settings->settingsDir());
+    m_settings->macroNames = macros.names;
+    m_settings->macroTexts = macros.texts;
     createMenus();
     if (!createToolBars())
         return false;
@@ -181,6 +186,7 @@ void CMainFrame::createMenus()
     menu(edit, QStringLiteral("&Bearbeiten"));
     menu(view, QStringLiteral("&Ansicht"));
     menu(QStringLiteral("menuTex"), QStringLiteral("&TeX"));
+    menu(QStringLiteral("menuSettings"), QStringLiteral("&Einstellungen"));
     menu(QStringLiteral("menuProject"), QStringLiteral("&Projekt"));
     menu(QStringLiteral("menuWindow"), QStringLiteral("&Fenster"));
     // Help stays last: menus created later go before the Window menu.
@@ -260,6 +266,11 @@ void CMainFrame::createMenus()
     connect(font, &QAction::triggered, this, &CMainFrame::onFont);
     menu(view)->addSeparator();
 
+    QAction *macros = addCommand(Cmd::MacroSettings, QStringLiteral("menuSettings"), QStringLiteral("&Makros"));
+    macros->setStatusTip(QString::fromUtf8("Einstellungen für Makros"));
+    macros->setToolTip(QStringLiteral("Makros"));
+    connect(macros, &QAction::triggered, this, &CMainFrame::onMacros);
+
     const QString window = QStringLiteral("menuWindow");
     connect(addCommand(Cmd::WindowCascade, window, QStringLiteral("Ü&berlappend"), QKeySequence(), true),
             &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
@@ -308,6 +319,21 @@ bool CMainFrame::createToolBars()
         tb->toggleViewAction()->setObjectName(QStringLiteral("cmd%1").arg(b.toggleId));
         view->addAction(tb->toggleViewAction());
     }
+    // The macro bar: Shift+F1..F10 insert the ten macros; each button shows its
+    // image from "ScribletMacros.bmp" and the macro's name.
+    QToolBar *macroBar = m_toolBars.value(864);
+    macroBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    macroBar->toggleViewAction()->setStatusTip(Str::MacroBarPrompt);
+    const QList<QImage> macroIcons = ToolbarImages::split(m_macroImages);
+    for (int i = 0; i < 10; ++i) {
+        QAction *a = addCommand(Cmd::Macro1 + i, QString(), QString(), QKeySequence(Qt::SHIFT | Qt::Key(Qt::Key_F1 + i)));
+        if (i < macroIcons.size())
+            a->setIcon(QIcon(QPixmap::fromImage(macroIcons.at(i))));
+        connect(a, &QAction::triggered, this, [this, i] { insertMacro(i); });
+        macroBar->addAction(a);
+    }
+    updateMacroCaptions();
+
     // The main toolbar's own buttons: the standard file and edit commands.
     QToolBar *main = m_toolBars.value(838);
     const QList<QPair<int, QStyle::StandardPixmap>> buttons = {
@@ -319,9 +345,10 @@ bool CMainFrame::createToolBars()
         a->setIcon(style()->standardIcon(icon));
         main->addAction(a);
     }
-    for (QAction *a : main->actions())
-        if (QWidget *w = main->widgetForAction(a))
-            w->setAccessibleName(a->toolTip());
+    for (QToolBar *tb : {main, macroBar})
+        for (QAction *a : tb->actions())
+            if (QWidget *w = tb->widgetForAction(a))
+                w->setAccessibleName(a->toolTip());
     return true;
 }
 
@@ -733,6 +760,55 @@ void CMainFrame::onFind(bool replace)
     next->setDefault(true);
     dlg.exec();
     remember();
+}
+
+void CMainFrame::updateMacroCaptions()
+{
+    for (int i = 0; i < 10; ++i) {
+        QAction *a = action(Cmd::Macro1 + i);
+        if (!a)
+            continue;
+        const QString name = m_settings->macroNames[i];
+        a->setText(name);
+        a->setToolTip(name.left(80));
+        a->setStatusTip(Str::format(Str::MacroPrompt, {name}));
+        if (QToolBar *bar = m_toolBars.value(864))
+            if (QWidget *w = bar->widgetForAction(a))
+                w->setAccessibleName(name.isEmpty() ? QStringLiteral("Makro %1").arg(i + 1) : name.left(80));
+    }
+}
+
+bool CMainFrame::insertMacro(int index)
+{
+    CShellView *v = activeView();
+    if (!v || index < 0 || index >= 10)
+        return false;
+    v->insertMacro(m_settings->macroTexts[index]);
+    return true;
+}
+
+void CMainFrame::onMacros()
+{
+    MacroTable table;
+    table.names = m_settings->macroNames;
+    table.texts = m_settings->macroTexts;
+    CMacroDialog dlg(table, this);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    applyMacros(dlg.table());
+}
+
+bool CMainFrame::applyMacros(const MacroTable &table)
+{
+    m_settings->macroNames = table.names;
+    m_settings->macroTexts = table.texts;
+    updateMacroCaptions();
+    QString error;
+    if (!MacroFile::save(m_settings->settingsDir(), table, &error)) {
+        m_prompter->message(error);
+        return false;
+    }
+    return true;
 }
 
 void CMainFrame::rebuildWindowList()
