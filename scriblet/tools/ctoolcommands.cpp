@@ -89,7 +89,9 @@ public:
     }
     void setMainDocumentStatus(const QString &text) override
     {
-        if (m_owner->m_statusPane)
+        if (m_hooks.setMainDocumentStatus)
+            m_hooks.setMainDocumentStatus(text);
+        else if (m_owner->m_statusPane)
             m_owner->m_statusPane->setText(text);
     }
     bool needsTexRun() const override { return m_hooks.needsTexRun ? m_hooks.needsTexRun() : m_needsTexRun; }

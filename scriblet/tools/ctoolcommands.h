@@ -30,6 +30,9 @@ struct FrameHooks {
     std::function<void(bool)> setNeedsTexRun;
     std::function<bool()> isProjectLoaded;
     std::function<void()> refreshTableOfContents;
+    // The main-document status pane (32943) shows this text; default: the pane made
+    // by installStatusPane().
+    std::function<void(const QString &)> setMainDocumentStatus;
     // Message boxes; default: a warning box with an OK button.
     std::function<void(const QString &)> showMessage;
     // Creates the command's action (the frame puts it into its menus); default: an
