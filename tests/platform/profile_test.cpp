@@ -1,1 +1,135 @@
+#include "platform/profile.h"
 #include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <csignal>
+#include <sys/resource.h>
+
+using testsupport::readAll;
+using testsupport::writeFile;
+
+class ProfileTest : public testsupport::TempDirTest {
+protected:
+    QString ini() const { return path("cfg/test.ini"); }
+};
+
+TEST_F(ProfileTest, MissingFileGivesDefaultsAndFirstWriteCreatesFileAndFolder)
+{
+    Profile p(ini());
+    EXPECT_EQ(p.getString("TeX Settings", "exe", "latex"), "latex");
+    EXPECT_EQ(p.getInt("General", "Language", 99), 99);
+    EXPECT_FALSE(p.hasKey("General", "Language"));
+    ASSERT_TRUE(p.writeString("TeX Settings", "exe", "pdflatex"));
+    EXPECT_EQ(readAll(ini()), QByteArray("[TeX Settings]\r\nexe=pdflatex\r\n"));
+}
+
+TEST_F(ProfileTest, LookupIgnoresCaseOfSectionsAndKeysButKeepsValuesVerbatim)
+{
+    writeFile(ini(), "[Farben]\nLaTex Befehle=16711680\n[TeX Settings]\ncmd=-interaction=nonstopmode %s ; x\n");
+    Profile p(ini());
+    EXPECT_EQ(p.getInt("FARBEN", "latex befehle", 0), 16711680);
+    EXPECT_EQ(p.getString("tex settings", "CMD"), "-interaction=nonstopmode %s ; x");
+    ASSERT_TRUE(p.writeString("TEX SETTINGS", "Cmd", "a=b;c"));
+    EXPECT_EQ(p.getString("TeX Settings", "cmd"), "a=b;c");
+    // The key keeps the spelling it had in the file.
+    EXPECT_TRUE(readAll(ini()).contains("cmd=a=b;c\r\n"));
+}
+
+TEST_F(ProfileTest, WriteKeepsEveryOtherLineCommentAndOrder)
+{
+    const QByteArray before = "; my settings\r\n[A]\r\nx=1\r\n\r\n; note about B\r\n[B]\r\ny=2\r\nz=3\r\n";
+    writeFile(ini(), before);
+    Profile p(ini());
+    ASSERT_TRUE(p.writeInt("B", "y", 7));
+    EXPECT_EQ(readAll(ini()), QByteArray("; my settings\r\n[A]\r\nx=1\r\n\r\n; note about B\r\n[B]\r\ny=7\r\nz=3\r\n"));
+    ASSERT_TRUE(p.writeInt("A", "new", 5)); // a new key goes after the section's last line
+    EXPECT_EQ(readAll(ini()), QByteArray("; my settings\r\n[A]\r\nx=1\r\nnew=5\r\n\r\n; note about B\r\n[B]\r\ny=7\r\nz=3\r\n"));
+    ASSERT_TRUE(p.writeString("C", "k", "v")); // a new section goes at the end
+    EXPECT_TRUE(readAll(ini()).endsWith("z=3\r\n\r\n[C]\r\nk=v\r\n"));
+}
+
+TEST_F(ProfileTest, ReadsLfFilesAndWritesCrLf)
+{
+    writeFile(ini(), "[A]\nx=1\ny=2\n");
+    Profile p(ini());
+    EXPECT_EQ(p.getInt("A", "y", 0), 2);
+    ASSERT_TRUE(p.writeInt("A", "x", 3));
+    EXPECT_EQ(readAll(ini()), QByteArray("[A]\r\nx=3\r\ny=2\r\n"));
+}
+
+TEST_F(ProfileTest, IntegersReadLikeAtoi)
+{
+    writeFile(ini(), "[N]\na=12abc\nb=abc\nc= -7\nd=\ne=+4\nf=99999999999\n");
+    Profile p(ini());
+    EXPECT_EQ(p.getInt("N", "a", 5), 12);
+    EXPECT_EQ(p.getInt("N", "b", 5), 0);
+    EXPECT_EQ(p.getInt("N", "c", 5), -7);
+    EXPECT_EQ(p.getInt("N", "d", 5), 0);
+    EXPECT_EQ(p.getInt("N", "e", 5), 4);
+    EXPECT_EQ(p.getInt("N", "f", 5), 2147483647);
+    EXPECT_EQ(p.getInt("N", "missing", 5), 5);
+}
+
+TEST_F(ProfileTest, EraseSectionAndListingKeepFileOrder)
+{
+    writeFile(ini(), "[Keep]\na=1\n[Gone]\nx=1\ny=2\n[Last]\nb=2\nA=3\nplain line\n");
+    Profile p(ini());
+    EXPECT_EQ(p.sectionKeys("last"), QStringList({"b", "A"}));
+    EXPECT_EQ(p.sectionLines("LAST"), QList<QByteArray>({"b=2", "A=3", "plain line"}));
+    EXPECT_EQ(p.sections(), QStringList({"Keep", "Gone", "Last"}));
+    ASSERT_TRUE(p.eraseSection("gone"));
+    EXPECT_EQ(readAll(ini()), QByteArray("[Keep]\r\na=1\r\n[Last]\r\nb=2\r\nA=3\r\nplain line\r\n"));
+    ASSERT_TRUE(p.writeSectionLines("Keep", {"p=1", "q=2"}));
+    EXPECT_EQ(p.sectionLines("Keep"), QList<QByteArray>({"p=1", "q=2"}));
+    EXPECT_EQ(p.getInt("Last", "b", 0), 2);
+}
+
+TEST_F(ProfileTest, ValuesAreBytesAndLineBreaksCannotSplitAKey)
+{
+    Profile p(ini());
+    ASSERT_TRUE(p.writeBytes("U", "klein a", QByteArray("\"a\xe4", 3)));
+    EXPECT_EQ(p.getBytes("U", "klein a"), QByteArray("\"a\xe4", 3));
+    EXPECT_EQ(p.getString("U", "klein a"), QString::fromUtf8("\"aä")); // not UTF-8: read as Windows-1252
+    ASSERT_TRUE(p.writeString("U", "multi", "one\ntwo"));
+    EXPECT_EQ(p.sectionKeys("U"), QStringList({"klein a", "multi"}));
+}
+
+TEST_F(ProfileTest, FailedWriteLeavesOldFileAndReportsError)
+{
+    // The disk "fills up" half-way through the write: a file-size limit makes the
+    // write fail even for root, the way a full disk would.
+    writeFile(ini(), "[A]\r\nx=1\r\n");
+    Profile p(ini());
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool ok = p.writeString("A", "x", QString(1000, 'z'));
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(ok);
+    EXPECT_TRUE(p.lastError().contains("test.ini"));
+    EXPECT_EQ(readAll(ini()), QByteArray("[A]\r\nx=1\r\n"));
+    EXPECT_EQ(p.getInt("A", "x", 0), 1);
+}
+
+TEST_F(ProfileTest, WriteIntoAPathThatCannotHoldAFileIsReported)
+{
+    writeFile(path("blocker"), "not a folder");
+    Profile p(path("blocker/sub/x.ini"));
+    EXPECT_FALSE(p.writeInt("A", "x", 1));
+    EXPECT_TRUE(p.lastError().contains("blocker"));
+    EXPECT_EQ(readAll(path("blocker")), QByteArray("not a folder"));
+}
+
+TEST_F(ProfileTest, SeesChangesMadeByAnotherWriter)
+{
+    Profile a(ini()), b(ini());
+    ASSERT_TRUE(a.writeInt("S", "k", 1));
+    EXPECT_EQ(b.getInt("S", "k", 0), 1);
+    ASSERT_TRUE(b.writeString("S", "k", "22"));
+    EXPECT_EQ(a.getInt("S", "k", 0), 22);
+}
