@@ -5,6 +5,14 @@
 
 #include <QString>
 
+// What the find and replace dialogs ask for.
+struct FindOptions {
+    QString text;
+    QString replaceText;
+    bool matchCase = false;
+    bool wholeWord = false;
+};
+
 class TextSearch {
 public:
     // Forward search from 'from' to the end of the text, no wrap-around. Whole words:
