@@ -36,8 +36,10 @@ QString fromWidgetText(QString s)
     return s;
 }
 
-// A step of a long fill ends after this many milliseconds.
-constexpr qint64 StepBudgetMs = 20;
+// A step of a long fill ends after this many milliseconds, or after a chunk of about
+// this many characters (up to the next line break).
+constexpr qint64 StepBudgetMs = 15;
+constexpr int StepChars = 8192;
 
 } // namespace
 
@@ -562,46 +564,61 @@ void TEditForm::updateSelection()
 void TEditForm::fill(const QString &text, bool highlight)
 {
     QTextDocument *doc = m_edit->document();
-    ClassRuns runs;
-    if (highlight) {
-        try {
-            runs = Highlighter::fullRuns(text);
-        } catch (const std::bad_alloc &) {
-            m_prompter->error(EditorMessages::HighlightError);
-            runs.clear();
-        }
-    }
-    if (runs.empty() && !text.isEmpty())
-        runs.push_back({0, int(text.size()), TokenClass::Standard});
+    const int n = int(text.size());
+    const bool stepped = n > StepThreshold;
+    const QPointer<TEditForm> guard(this);
+    // Let the window repaint between steps; input waits until the text is complete.
+    auto breathe = [&] {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return !guard.isNull();
+    };
 
     ++m_filling;
-    const QPointer<TEditForm> guard(this);
-    const bool stepped = text.size() > StepThreshold;
     const bool wasReadOnly = m_edit->isReadOnly();
-    if (stepped)
+    if (stepped) {
         m_edit->setReadOnly(true);
+        if (!breathe())
+            return;
+    }
     m_edit->blockSignals(true);
     doc->setUndoRedoEnabled(false);
     doc->clear();
     QTextCursor c(doc);
     QElapsedTimer timer;
-    size_t i = 0;
-    while (i < runs.size()) {
+    bool failed = false;
+    int pos = 0;
+    while (pos < n) {
         timer.start();
         c.beginEditBlock();
-        for (int n = 1; i < runs.size(); ++n) {
-            const ClassRun &r = runs[i++];
-            c.insertText(text.mid(r.start, r.length), m_formats.format(r.cls));
-            if (stepped && (n & 127) == 0 && timer.elapsed() >= StepBudgetMs)
+        while (pos < n) {
+            // Every walk state ends at a line break, so the text is walked line chunk by
+            // line chunk and no step has to walk the whole text.
+            int end = n;
+            if (stepped) {
+                end = int(text.indexOf(QLatin1Char('\n'), qMin(n, pos + StepChars)));
+                end = end < 0 ? n : end + 1;
+            }
+            const QString chunk = text.mid(pos, end - pos);
+            ClassRuns runs;
+            if (highlight && !failed) {
+                try {
+                    runs = Highlighter::fullRuns(chunk);
+                } catch (const std::bad_alloc &) {
+                    failed = true;
+                    runs.clear();
+                }
+            }
+            if (runs.empty())
+                runs.push_back({0, int(chunk.size()), TokenClass::Standard});
+            for (const ClassRun &r : runs)
+                c.insertText(chunk.mid(r.start, r.length), m_formats.format(r.cls));
+            pos = end;
+            if (stepped && timer.elapsed() >= StepBudgetMs)
                 break;
         }
         c.endEditBlock();
-        if (stepped && i < runs.size()) {
-            // Let the window repaint; input waits until the text is complete.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            if (!guard)
-                return;
-        }
+        if (stepped && pos < n && !breathe())
+            return;
     }
     doc->setUndoRedoEnabled(true);
     m_edit->blockSignals(false);
@@ -609,6 +626,8 @@ void TEditForm::fill(const QString &text, bool highlight)
         m_edit->setReadOnly(wasReadOnly);
     --m_filling;
     m_typing.invalidate();
+    if (failed)
+        m_prompter->error(EditorMessages::HighlightError);
 }
 
 void TEditForm::applyRuns(int offset, const ClassRuns &runs)
@@ -623,39 +642,80 @@ void TEditForm::applyRuns(int offset, const ClassRuns &runs)
     c.endEditBlock();
 }
 
-void TEditForm::highlightAll()
+void TEditForm::recolour(bool highlight)
 {
     WaitCursor wait;
+    QTextDocument *doc = m_edit->document();
     const bool modified = isModified();
-    const QTextCursor old = m_edit->textCursor();
-    const int anchor = old.anchor();
-    const int position = old.position();
-    const int scroll = m_edit->verticalScrollBar()->value();
+    const bool stepped = doc->characterCount() > StepThreshold;
     const QPointer<TEditForm> guard(this);
-    fill(plainText(), true);
-    if (!guard)
-        return;
-    selectRange(anchor, position);
-    m_edit->verticalScrollBar()->setValue(scroll);
+    ++m_filling;
+    const bool wasReadOnly = m_edit->isReadOnly();
+    if (stepped)
+        m_edit->setReadOnly(true);
+    // Formats are set in place, chunk of lines by chunk of lines; the old undo steps
+    // would no longer fit the formats and are dropped, as after a load.
+    doc->setUndoRedoEnabled(false);
+    QTextCursor c(doc);
+    QElapsedTimer timer;
+    bool failed = false;
+    int blockNumber = 0;
+    const int blockCount = doc->blockCount();
+    while (blockNumber < blockCount) {
+        timer.start();
+        c.beginEditBlock();
+        while (blockNumber < blockCount) {
+            QTextBlock block = doc->findBlockByNumber(blockNumber);
+            const int chunkStart = block.position();
+            QString chunk;
+            while (block.isValid() && chunk.size() < StepChars) {
+                chunk += block.text();
+                if (block.next().isValid())
+                    chunk += QLatin1Char('\n');
+                block = block.next();
+                ++blockNumber;
+            }
+            ClassRuns runs;
+            if (highlight && !failed) {
+                try {
+                    runs = Highlighter::fullRuns(chunk);
+                } catch (const std::bad_alloc &) {
+                    failed = true;
+                    runs.clear();
+                }
+            }
+            if (runs.empty())
+                runs.push_back({0, int(chunk.size()), TokenClass::Standard});
+            for (const ClassRun &r : runs) {
+                c.setPosition(chunkStart + r.start);
+                c.setPosition(chunkStart + r.start + r.length, QTextCursor::KeepAnchor);
+                c.setCharFormat(m_formats.format(r.cls));
+            }
+            if (stepped && timer.elapsed() >= StepBudgetMs)
+                break;
+        }
+        c.endEditBlock();
+        if (stepped && blockNumber < blockCount) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            if (!guard)
+                return;
+        }
+    }
+    doc->setUndoRedoEnabled(true);
+    if (stepped)
+        m_edit->setReadOnly(wasReadOnly);
+    --m_filling;
+    m_typing.invalidate();
     setModified(modified);
+    if (failed) {
+        m_prompter->error(EditorMessages::HighlightError);
+        recolour(false);
+    }
 }
 
-void TEditForm::removeHighlighting()
-{
-    WaitCursor wait;
-    const bool modified = isModified();
-    const QTextCursor old = m_edit->textCursor();
-    const int anchor = old.anchor();
-    const int position = old.position();
-    const int scroll = m_edit->verticalScrollBar()->value();
-    const QPointer<TEditForm> guard(this);
-    fill(plainText(), false);
-    if (!guard)
-        return;
-    selectRange(anchor, position);
-    m_edit->verticalScrollBar()->setValue(scroll);
-    setModified(modified);
-}
+void TEditForm::highlightAll() { recolour(true); }
+
+void TEditForm::removeHighlighting() { recolour(false); }
 
 void TEditForm::highlightRange(int start, int length)
 {

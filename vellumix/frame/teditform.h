@@ -128,6 +128,8 @@ private:
     void refreshContextMenu();
     // Replaces the whole content; formats come from runs (or all standard).
     void fill(const QString &text, bool highlight);
+    // Sets the formats of the whole text in place (full highlighting or all standard).
+    void recolour(bool highlight);
     void applyRuns(int offset, const ClassRuns &runs);
     QString textRange(int from, int to) const;
     QString selectedText() const;
