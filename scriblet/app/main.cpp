@@ -1,12 +1,29 @@
 // Scriblet entry point.
+#include "app/cmainframe.h"
+#include "app/cshellapp.h"
+#include "app/cshellsettings.h"
+#include "app/widgetprompter.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QMainWindow w;
-    w.setWindowTitle(QStringLiteral("Scriblet"));
-    w.show();
-    return app.exec();
+    CShellSettings settings;
+    CShellSettings::setGlobal(&settings);
+    WidgetPrompter prompter;
+    CShellApp shell(&settings, &prompter);
+    prompter.beforeModal = [&shell] { shell.closeSplash(); };
+    switch (shell.start(app.arguments().mid(1))) {
+    case CShellApp::StartResult::HandedOver:
+        return 0;
+    case CShellApp::StartResult::Failed:
+        return 1;
+    case CShellApp::StartResult::Running:
+        break;
+    }
+    prompter.setParentWidget(shell.frame());
+    const int rc = app.exec();
+    shell.exit();
+    return rc;
 }

@@ -1,7 +1,5 @@
 #include "editorhost.h"
 
-#include <QHash>
-
 namespace {
 
 class DefaultHost final : public EditorHost {
@@ -11,27 +9,7 @@ public:
     EditorOptions editorOptions() const override { return EditorOptions{}; }
 };
 
-QHash<const void *, EditorHost *> &registry()
-{
-    static QHash<const void *, EditorHost *> hosts;
-    return hosts;
-}
-
 } // namespace
-
-void EditorHost::registerHost(const void *frame, EditorHost *host)
-{
-    if (host)
-        registry().insert(frame, host);
-    else
-        registry().remove(frame);
-}
-
-EditorHost *EditorHost::hostFor(const void *frame)
-{
-    EditorHost *h = registry().value(frame, nullptr);
-    return h ? h : defaultHost();
-}
 
 EditorHost *EditorHost::defaultHost()
 {

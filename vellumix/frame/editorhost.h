@@ -1,7 +1,7 @@
 // What an editor needs from the frame that holds it: the highlighting fonts, the
 // background colour, the option flags, the main file and the few frame operations an
-// editor triggers. The frame implements it (and registers itself for its TFrameForm
-// pointer); tests implement it with a plain struct.
+// editor triggers. FrameEditorHost serves it from the frame; tests implement it with
+// a plain struct.
 #pragma once
 
 #include "tokenclass.h"
@@ -39,10 +39,6 @@ public:
     // Makes path the main file.
     virtual void setMainFile(const QString &path) { (void)path; }
 
-    // The frame registers the host that stands for its TFrameForm, so that an editor
-    // built from the frame pointer alone finds it. Unregister with host == nullptr.
-    static void registerHost(const void *frame, EditorHost *host);
-    static EditorHost *hostFor(const void *frame);
-    // Defaults used when no frame has registered (fonts and options as shipped).
+    // Fonts and options as shipped, for an editor without a frame.
     static EditorHost *defaultHost();
 };

@@ -1,6 +1,7 @@
 #include "teditform.h"
 
 #include "frame/editormessages.h"
+#include "frame/frameeditorhost.h"
 #include "frame/teditorprompter.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -74,9 +75,14 @@ private:
 };
 
 TEditForm::TEditForm(TFrameForm *frame, QWidget *parent)
-    : TEditForm(EditorHost::hostFor(frame), parent)
+    : TEditForm(frame ? new FrameEditorHost(frame) : nullptr, parent)
 {
     m_frame = frame;
+    if (frame) {
+        m_ownHost.reset(m_host);
+        m_ownPrompter = std::make_unique<FrameEditorPrompter>(frame);
+        m_prompter = m_ownPrompter.get();
+    }
 }
 
 TEditForm::TEditForm(EditorHost *host, QWidget *parent)
@@ -116,6 +122,7 @@ TEditForm::TEditForm(EditorHost *host, QWidget *parent)
         if (m_filling == 0)
             m_discardApproved = false;
     });
+    connect(this, &QWidget::windowTitleChanged, this, &TEditForm::captionChanged);
     connect(m_edit, &QPlainTextEdit::cursorPositionChanged, this, [this] {
         if (m_edit->textCursor().position() != m_expectedCaret)
             m_typing.invalidate();
@@ -210,7 +217,7 @@ bool TEditForm::saveAsDialog()
     const QString previous = m_document.fileName();
     if (!previous.isEmpty())
         m_host->addRecentFile(previous);
-    const bool ok = filter == 2 ? exportOem(chosen) : saveAs(chosen);
+    const bool ok = filter == 2 ? exportOem(TextDocument::withDefaultExtension(chosen)) : saveAs(chosen);
     const QString now = m_document.fileName();
     if (!now.isEmpty()) {
         // An unnamed document has no entry of its own to replace.
@@ -219,7 +226,7 @@ bool TEditForm::saveAsDialog()
         else
             m_host->replaceFirstRecentFile(now);
     }
-    return ok && filter != 2;
+    return ok;
 }
 
 QString TEditForm::fileName() const { return m_document.fileName(); }
@@ -232,14 +239,7 @@ void TEditForm::setFileName(const QString &fileName)
     emit fileNameChanged(m_document.fileName());
 }
 
-void TEditForm::setCaption(const QString &caption)
-{
-    if (caption == m_caption)
-        return;
-    m_caption = caption;
-    setWindowTitle(caption);
-    emit captionChanged(caption);
-}
+void TEditForm::setCaption(const QString &caption) { setWindowTitle(caption); }
 
 bool TEditForm::isModified() const { return m_edit->document()->isModified(); }
 
@@ -273,7 +273,7 @@ bool TEditForm::queryClose()
 {
     if (!isModified() || m_discardApproved)
         return true;
-    switch (m_prompter->askSave(EditorMessages::SaveChanges.arg(m_caption))) {
+    switch (m_prompter->askSave(EditorMessages::SaveChanges.arg(caption()))) {
     case EditorPrompter::Answer::Cancel:
         return false;
     case EditorPrompter::Answer::No:

@@ -25,7 +25,7 @@ class EditorPrompter;
 class TEditForm : public QWidget {
     Q_OBJECT
 public:
-    // Builds the editor for the frame (the frame registers its EditorHost for itself).
+    // Builds the editor for the frame: fonts, options and questions come from it.
     explicit TEditForm(TFrameForm *frame, QWidget *parent = nullptr);
     // Builds the editor for any host; used by tests and by a frame that passes its host.
     explicit TEditForm(EditorHost *host, QWidget *parent = nullptr);
@@ -39,7 +39,8 @@ public:
     bool save();
     // Saves under a new name (".tex" appended when it has none).
     bool saveAs(const QString &fileName);
-    // The interactive Save As with the "TeX Files" and "DOS OEM Text Format" filters.
+    // The interactive Save As with the "TeX Files" and "DOS OEM Text Format" filters;
+    // true when the chosen file was written.
     bool saveAsDialog();
     // Writes a code page 850 copy; the editor keeps its name and modified flag.
     bool exportOem(const QString &fileName);
@@ -47,7 +48,7 @@ public:
     QString fileName() const;
     void setFileName(const QString &fileName);
     // Window caption: the short name, or "Unnamed" + counter for a new document.
-    QString caption() const { return m_caption; }
+    QString caption() const { return windowTitle(); }
     void setCaption(const QString &caption);
     bool isModified() const;
     void setModified(bool modified);
@@ -138,6 +139,7 @@ private:
     void typeKey(QKeyEvent *event);
     void emitCaret();
 
+    std::unique_ptr<EditorHost> m_ownHost;
     EditorHost *m_host = nullptr;
     TFrameForm *m_frame = nullptr;
     class TEditView *m_edit = nullptr;
@@ -147,7 +149,6 @@ private:
     TextDocument m_document;
     ClassFormats m_formats;
     TypingHighlighter m_typing;
-    QString m_caption;
     int m_expectedCaret = -1;
     int m_filling = 0;          // > 0 while the content is replaced: no modified signals
     bool m_lastModified = false;

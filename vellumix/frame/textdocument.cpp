@@ -23,14 +23,7 @@ QString withBreaks(const QString &text, LineBreak style)
 
 } // namespace
 
-FileFormat TextDocument::formatFromNumber(int n)
-{
-    if (n == 2)
-        return FileFormat::DosOem;
-    if (n >= 3 && n <= 5)
-        return FileFormat::Unix;
-    return FileFormat::Plain;
-}
+FileFormat TextDocument::formatFromNumber(int n) { return fileFormatFromIndex(n); }
 
 QString TextDocument::changeExtension(const QString &path, const QString &ext)
 {

@@ -4,13 +4,10 @@
 // in and out as a QString with '\n' between lines.
 #pragma once
 
+#include "frame/argumenthandler.h"
 #include "platform/textcodec.h"
 
 #include <QString>
-
-// The format numbers of the open dialog's filter and the command line: 1 plain,
-// 2 DOS OEM, 3 to 5 Unix.
-enum class FileFormat { Plain = 1, DosOem = 2, Unix = 3 };
 
 enum class LineBreak { CrLf, Lf };
 

@@ -1,0 +1,184 @@
+#include "app/cshellapp.h"
+
+#include "app/cmainframe.h"
+#include "app/cshellsettings.h"
+#include "app/prompter.h"
+#include "platform/localchannel.h"
+#include "platform/paths.h"
+#include "resources/strings.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPainter>
+#include <QScreen>
+#include <QSplashScreen>
+
+CShellApp::CShellApp(CShellSettings *settings, Prompter *prompter, const QString &serviceName,
+                     const QString &settingsDir)
+    : m_settings(settings)
+    , m_prompter(prompter)
+    , m_serviceName(serviceName)
+    , m_settingsDirOverride(settingsDir)
+{
+    m_settings->commandLineInfo = &m_cmdInfo;
+}
+
+CShellApp::~CShellApp()
+{
+    if (m_settings->commandLineInfo == &m_cmdInfo)
+        m_settings->commandLineInfo = nullptr;
+    delete m_frame.data();
+}
+
+CMainFrame *CShellApp::frame() const { return m_frame.data(); }
+
+CShellApp::StartResult CShellApp::start(const QStringList &args, bool showSplash)
+{
+    m_cmdInfo.parse(args);
+    const QList<QByteArray> handOver = {QByteArray(TopicName), m_cmdInfo.handOverMessage()};
+
+    // Another instance running: hand the command line over and end.
+    if (LocalChannelClient::isServerRunning(m_serviceName)) {
+        LocalChannelClient::send(m_serviceName, handOver);
+        return StartResult::HandedOver;
+    }
+    m_server = std::make_unique<LocalChannelServer>(m_serviceName);
+    if (!m_server->listen()) {
+        // Lost a race against a simultaneous start.
+        m_server.reset();
+        LocalChannelClient::send(m_serviceName, handOver);
+        return StartResult::HandedOver;
+    }
+    connect(m_server.get(), &LocalChannelServer::messagesReceived, this,
+            [this](const QList<QByteArray> &messages) { onMessages(messages); });
+
+    if (showSplash) {
+        QPixmap pix(360, 160);
+        pix.fill(QColor(0xf0, 0xf0, 0xe8));
+        {
+            QPainter p(&pix);
+            p.setPen(QColor(0x20, 0x30, 0x80));
+            QFont f = p.font();
+            f.setPointSize(28);
+            f.setBold(true);
+            p.setFont(f);
+            p.drawText(pix.rect(), Qt::AlignCenter, Str::AppName);
+            p.drawRect(pix.rect().adjusted(0, 0, -1, -1));
+        }
+        m_splash = std::make_unique<QSplashScreen>(pix);
+        m_splash->setObjectName(QStringLiteral("dialog851"));
+        m_splash->setAccessibleName(Str::AppName);
+        m_splash->show();
+        m_splash->repaint();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+
+    m_settings->setSettingsDir(m_settingsDirOverride.isEmpty() ? Paths::scribletSettingsDir() : m_settingsDirOverride);
+    m_settings->readPageSetup();
+
+    // Language: asked once, on the very first start.
+    if (m_settings->readLanguage() == 99) {
+        closeSplash();
+        m_settings->setLanguage(m_prompter->chooseLanguage());
+        m_firstStart = true;
+    }
+    if (!m_firstStart && m_settings->storedVersion() != QLatin1String(ScribletVersion)) {
+        closeSplash();
+        m_firstStart = true;
+    }
+
+    m_frame = new CMainFrame(m_settings, m_prompter);
+    if (!m_frame->create(&m_cmdInfo)) {
+        closeSplash();
+        const QString dir = m_settings->settingsDir();
+        m_prompter->message(Str::format(Str::CantFind, {dir + QStringLiteral("ScribletTools.bmp"),
+                                                        dir + QStringLiteral("ScribletMacros.bmp")}));
+        delete m_frame.data();
+        return StartResult::Failed;
+    }
+    m_frame->show();
+
+    if (!m_cmdInfo.filePath.isEmpty()) {
+        QFile probe(m_cmdInfo.filePath);
+        if (probe.open(QIODevice::ReadOnly)) {
+            probe.close();
+            closeSplash();
+            m_frame->openDocument(m_cmdInfo.filePath, m_cmdInfo.lineNumber);
+        } else {
+            closeSplash();
+            m_prompter->message(Str::format(Str::NotFound, {m_cmdInfo.filePath, m_settings->mainPath()}));
+        }
+    }
+    if (m_cmdInfo.projectPath.endsWith(QLatin1String(".sbp")))
+        m_frame->requestProject(m_cmdInfo.projectPath);
+
+    closeSplash();
+    if (m_firstStart) {
+        m_prompter->showInformation();
+        m_prompter->showAbout();
+    }
+    return StartResult::Running;
+}
+
+void CShellApp::closeSplash()
+{
+    if (m_splash) {
+        m_splash->close();
+        m_splash.reset();
+    }
+}
+
+bool CShellApp::onMessages(const QList<QByteArray> &messages)
+{
+    if (messages.isEmpty())
+        return false;
+    QByteArray topic = messages.first();
+    const qsizetype nul = topic.indexOf('\0');
+    if (nul >= 0)
+        topic.truncate(nul);
+    if (topic != TopicName)
+        return false;
+    if (m_frame) {
+        if (m_frame->isMinimized())
+            m_frame->showNormal();
+        m_frame->show();
+        m_frame->raise();
+        m_frame->activateWindow();
+    }
+    for (qsizetype i = 1; i < messages.size(); ++i)
+        onExecute(messages.at(i));
+    return true;
+}
+
+void CShellApp::onExecute(const QByteArray &message)
+{
+    const CShellCommandLineInfo info = CShellCommandLineInfo::fromHandOver(message);
+    m_cmdInfo.lineNumber = info.lineNumber;
+    // Without a file to open the line has nothing to apply to.
+    m_settings->goToLine = info.filePath.isEmpty() ? 0 : info.lineNumber;
+    if (!m_frame)
+        return;
+    if (!info.filePath.isEmpty()) {
+        QFile probe(info.filePath);
+        if (probe.open(QIODevice::ReadOnly)) {
+            probe.close();
+            m_frame->openDocument(info.filePath);
+        } else {
+            m_settings->goToLine = 0;
+            m_prompter->message(Str::format(Str::NotFound, {info.filePath, m_settings->mainPath()}));
+        }
+    }
+    if (!info.mainDocPath.isEmpty()) {
+        m_cmdInfo.mainDocPath = info.mainDocPath;
+        m_frame->setMainDocument(info.mainDocPath);
+    }
+    if (!info.projectPath.isEmpty() && info.projectPath.endsWith(QLatin1String(".sbp")))
+        m_frame->requestProject(info.projectPath);
+    m_frame->setNeedsTexRun(true);
+}
+
+void CShellApp::exit()
+{
+    m_settings->writePageSetupIfChanged();
+    m_server.reset();
+}

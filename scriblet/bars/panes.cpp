@@ -1,0 +1,19 @@
+#include "bars/panes.h"
+
+#include "app/cmainframe.h"
+#include "app/commandids.h"
+#include "bars/ccontrolbarex.h"
+
+namespace Panes {
+
+CControlBarEx *createLogBar(CMainFrame *frame)
+{
+    return new CControlBarEx(Cmd::ViewLogBar, QStringLiteral("LogBar"), frame);
+}
+
+CControlBarEx *createProjectBar(CMainFrame *frame)
+{
+    return new CControlBarEx(Cmd::ViewProjectBar, QStringLiteral("ProjectBar"), frame);
+}
+
+} // namespace Panes

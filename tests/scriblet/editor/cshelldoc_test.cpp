@@ -1,0 +1,125 @@
+// Documents round-trip their bytes: encoding and line breaks as loaded.
+#include "editor/cshelldoc.h"
+
+#include "testsupport.h"
+
+#include <QFile>
+#include <QTextCursor>
+#include <QTextDocument>
+
+namespace {
+
+class ShellDocTest : public testsupport::TempDirTest {};
+
+struct RoundTrip {
+    const char *name;
+    QByteArray bytes;
+};
+
+class ByteRoundTrip : public ::testing::TestWithParam<RoundTrip> {
+protected:
+    QTemporaryDir dir;
+};
+
+TEST_P(ByteRoundTrip, UnchangedSaveWritesTheSameBytes)
+{
+    const QString path = dir.path() + QStringLiteral("/f.tex");
+    testsupport::writeFile(path, GetParam().bytes);
+    CShellDoc doc;
+    ASSERT_TRUE(doc.load(path));
+    EXPECT_FALSE(doc.isModified());
+    const QString copy = dir.path() + QStringLiteral("/copy.tex");
+    ASSERT_EQ(doc.save(copy), CShellDoc::SaveResult::Saved);
+    EXPECT_EQ(testsupport::readAll(copy), GetParam().bytes);
+}
+
+TEST_P(ByteRoundTrip, EditedSaveKeepsEncodingAndLineBreaks)
+{
+    const QString path = dir.path() + QStringLiteral("/f.tex");
+    testsupport::writeFile(path, GetParam().bytes);
+    CShellDoc doc;
+    ASSERT_TRUE(doc.load(path));
+    QTextCursor c(doc.textDocument());
+    c.movePosition(QTextCursor::End);
+    c.insertText(QStringLiteral("x"));
+    c.movePosition(QTextCursor::Start);
+    c.insertText(QStringLiteral("y"));
+    ASSERT_EQ(doc.save(path), CShellDoc::SaveResult::Saved);
+    EXPECT_EQ(testsupport::readAll(path), QByteArray("y") + GetParam().bytes + "x");
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ByteRoundTrip,
+                         ::testing::Values(RoundTrip{"windows1252", QByteArray("Gr\xfc\xdf" "e\r\n\\\"a \xe4\r\n")},
+                                           RoundTrip{"utf8", QByteArray("Gr\xc3\xbc\xc3\x9f" "e\n\xe2\x82\xac\n")},
+                                           RoundTrip{"crlf", QByteArray("a\r\nb\r\n\r\nc")},
+                                           RoundTrip{"lf", QByteArray("a\nb\n\nc")},
+                                           RoundTrip{"empty", QByteArray()}),
+                         [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(ShellDocTest, TitleCarriesStarExactlyWhileModified)
+{
+    testsupport::writeFile(path(QStringLiteral("dir/chap1.tex")), "hello\n");
+    CShellDoc doc;
+    ASSERT_TRUE(doc.load(path(QStringLiteral("dir/chap1.tex"))));
+    EXPECT_EQ(doc.title(), QStringLiteral("chap1.tex"));
+    QTextCursor(doc.textDocument()).insertText(QStringLiteral("a"));
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.title(), QStringLiteral("chap1.tex *"));
+    QTextCursor(doc.textDocument()).insertText(QStringLiteral("b"));
+    EXPECT_EQ(doc.title(), QStringLiteral("chap1.tex *"));
+    ASSERT_EQ(doc.save(doc.path()), CShellDoc::SaveResult::Saved);
+    EXPECT_EQ(doc.title(), QStringLiteral("chap1.tex"));
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(testsupport::readAll(path(QStringLiteral("dir/chap1.tex"))), QByteArray("bahello\n"));
+}
+
+TEST_F(ShellDocTest, FailedSaveKeepsDocumentModifiedAndOldFile)
+{
+    testsupport::writeFile(path(QStringLiteral("a.tex")), "old");
+    testsupport::writeFile(path(QStringLiteral("blocker")), "a file, not a directory");
+    CShellDoc doc;
+    ASSERT_TRUE(doc.load(path(QStringLiteral("a.tex"))));
+    QTextCursor(doc.textDocument()).insertText(QStringLiteral("new "));
+    QString error;
+    EXPECT_EQ(doc.save(path(QStringLiteral("blocker/a.tex")), &error), CShellDoc::SaveResult::Failed);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.title(), QStringLiteral("a.tex *"));
+    EXPECT_EQ(doc.path(), path(QStringLiteral("a.tex")));
+    EXPECT_EQ(testsupport::readAll(path(QStringLiteral("a.tex"))), QByteArray("old"));
+}
+
+TEST_F(ShellDocTest, CharacterOutsideWindows1252IsNotDroppedSilently)
+{
+    testsupport::writeFile(path(QStringLiteral("a.tex")), "\xe4\n");
+    CShellDoc doc;
+    ASSERT_TRUE(doc.load(path(QStringLiteral("a.tex"))));
+    EXPECT_EQ(doc.encoding(), TextCodec::Encoding::Windows1252);
+    QTextCursor(doc.textDocument()).insertText(QString::fromUtf8("\xe2\x88\x80")); // U+2200
+    EXPECT_EQ(doc.save(doc.path()), CShellDoc::SaveResult::Unencodable);
+    EXPECT_EQ(testsupport::readAll(path(QStringLiteral("a.tex"))), QByteArray("\xe4\n"));
+    EXPECT_TRUE(doc.isModified());
+    doc.setEncoding(TextCodec::Encoding::Utf8);
+    EXPECT_EQ(doc.save(doc.path()), CShellDoc::SaveResult::Saved);
+    EXPECT_EQ(testsupport::readAll(path(QStringLiteral("a.tex"))), QByteArray("\xe2\x88\x80\xc3\xa4\n"));
+}
+
+TEST_F(ShellDocTest, MissingFileFailsWithReason)
+{
+    CShellDoc doc;
+    doc.newDocument(QStringLiteral("Tex File 1"));
+    QString error;
+    EXPECT_FALSE(doc.load(path(QStringLiteral("nope.tex")), &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(doc.isUntitled());
+    EXPECT_EQ(doc.title(), QStringLiteral("Tex File 1"));
+}
+
+TEST(ShellDocNames, FileNamePart)
+{
+    EXPECT_EQ(CShellDoc::fileNamePart(QStringLiteral("/a/b/c.tex")), QStringLiteral("c.tex"));
+    EXPECT_EQ(CShellDoc::fileNamePart(QStringLiteral("C:\\doc\\c.tex")), QStringLiteral("c.tex"));
+    EXPECT_EQ(CShellDoc::fileNamePart(QStringLiteral("c.tex")), QStringLiteral("c.tex"));
+}
+
+} // namespace
