@@ -130,7 +130,12 @@ TEditForm::TEditForm(EditorHost *host, QWidget *parent)
     });
 }
 
-TEditForm::~TEditForm() = default;
+TEditForm::~TEditForm()
+{
+    // The text widget outlives this object's members: it must not call back into them.
+    disconnect(m_edit, nullptr, this, nullptr);
+    disconnect(m_edit->document(), nullptr, this, nullptr);
+}
 
 QPlainTextEdit *TEditForm::editor() const { return m_edit; }
 

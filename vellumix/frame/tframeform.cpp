@@ -646,7 +646,8 @@ void TFrameForm::addEditor(TEditForm *editor)
 
     m_windowBar->addEditor(editor);
     connect(editor, &QWidget::windowTitleChanged, m_windowBar, &TWindowBar::refresh);
-    connect(editor->editor()->document(), &QTextDocument::modificationChanged, m_windowBar, &TWindowBar::refresh);
+    // The editor's own signal: re-highlighting never flashes the button bold.
+    connect(editor, &TEditForm::modifiedChanged, m_windowBar, &TWindowBar::refresh);
     connect(editor, &QObject::destroyed, this, [this, editor]() { editorClosed(editor); });
     refreshMenuVisibility();
     emit editorsChanged();
