@@ -110,7 +110,7 @@ public:
     QMenu *contextMenu() const { return m_contextMenu; }
 
     // Texts longer than this are loaded in steps, letting the window repaint between them.
-    static constexpr int StepThreshold = 256 * 1024;
+    static constexpr int StepThreshold = 64 * 1024;
 
 signals:
     void modifiedChanged(bool modified);
