@@ -459,6 +459,37 @@ TEST_F(EditFormTest, LargeTextIsLoadedInStepsCompletely)
     EXPECT_FALSE(form->editor()->document()->isUndoAvailable());
 }
 
+// What the user types is coloured as the same text is when it is loaded.
+TEST_F(EditFormTest, TypedDocumentLooksLikeTheLoadedOne)
+{
+    const QStringList lines{
+        QStringLiteral("\\documentclass[12pt]{article}"),
+        QStringLiteral("% preamble ends here"),
+        QStringLiteral("\\begin{document}"),
+        QStringLiteral("\\section{Intro} Some text with $x^2$ and (round) [square] brackets."),
+        QStringLiteral("\\emph{word} costs 50 euros, see \\cite{knuth84}."),
+        QString(),
+        QStringLiteral("Have you ever wondered why you are % aside {x}"),
+        QStringLiteral("\\end{document}"),
+    };
+    for (int i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            typeEnter();
+        type(lines.at(i));
+    }
+    const std::string typed = classes();
+    TEditForm loaded(&host);
+    loaded.setPrompter(&prompter);
+    writeFile(path("same.tex"), lines.join(QLatin1Char('\n')).toUtf8());
+    ASSERT_TRUE(loaded.loadFromFile(path("same.tex")));
+    ASSERT_EQ(loaded.plainText(), form->plainText());
+    const QString text = form->plainText();
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('\n'))
+            EXPECT_EQ(letter(loaded.classAt(i)), typed[size_t(i)]) << "at " << i;
+    }
+}
+
 TEST_F(EditFormTest, WordWrapFollowsTheFrame)
 {
     host.options.wordWrap = true;
