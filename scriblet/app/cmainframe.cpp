@@ -84,6 +84,14 @@ CMainFrame::CMainFrame(CShellSettings *settings, Prompter *prompter, QWidget *pa
 
 CMainFrame::~CMainFrame()
 {
+    // The MDI area and its windows go down with the frame; no slot of this
+    // half-destroyed window may run meanwhile.
+    m_closing = true;
+    m_mdi->disconnect(this);
+    for (CChildFrame *c : children()) {
+        c->disconnect(this);
+        c->canClose = nullptr;
+    }
     if (m_settings && m_settings->mainFrame == this) {
         m_settings->mainFrame = nullptr;
         m_settings->activeView = nullptr;
@@ -253,6 +261,8 @@ void CMainFrame::createMenus()
             &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
     connect(addCommand(Cmd::WindowArrange, window, QStringLiteral("&Symbole anordnen"), QKeySequence(), true),
             &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
+
+    connect(menu(window), &QMenu::aboutToShow, this, &CMainFrame::rebuildWindowList);
 
     connect(addCommand(Cmd::About, QStringLiteral("menuHelp"), QStringLiteral("&Info")), &QAction::triggered, this,
             [this] { m_prompter->showAbout(); });
@@ -426,7 +436,7 @@ QList<CChildFrame *> CMainFrame::children() const
     return out;
 }
 
-CChildFrame *CMainFrame::findChild(const QString &path) const
+CChildFrame *CMainFrame::childForPath(const QString &path) const
 {
     const QString abs = QFileInfo(path).absoluteFilePath();
     for (CChildFrame *c : children())
@@ -475,7 +485,7 @@ CShellView *CMainFrame::newDocument()
 
 CShellView *CMainFrame::openDocument(const QString &path, int line)
 {
-    CChildFrame *child = findChild(path);
+    CChildFrame *child = childForPath(path);
     if (!child) {
         auto *doc = new CShellDoc;
         QString error;
@@ -629,15 +639,18 @@ void CMainFrame::onFont()
     const QFont initial = m_settings->hasFont() ? EditorFontConv::toQFont(m_settings->font)
                                                 : QFontDatabase::systemFont(QFontDatabase::FixedFont);
     const QFont chosen = QFontDialog::getFont(&ok, initial, this, QStringLiteral("Schriftart"));
-    if (!ok)
-        return;
-    if (!m_settings->writeFont(EditorFontConv::fromQFont(chosen, m_settings->font))) {
+    if (ok && !applyEditorFont(chosen))
         m_prompter->message(m_settings->lastError());
-        return;
-    }
+}
+
+bool CMainFrame::applyEditorFont(const QFont &font)
+{
+    if (!m_settings->writeFont(EditorFontConv::fromQFont(font, m_settings->font)))
+        return false;
     WaitCursor wait;
     for (CChildFrame *c : children())
         c->view()->applyEditorSetup();
+    return true;
 }
 
 void CMainFrame::onFindNext()
@@ -703,6 +716,34 @@ void CMainFrame::onFind(bool replace)
     next->setDefault(true);
     dlg.exec();
     remember();
+}
+
+void CMainFrame::rebuildWindowList()
+{
+    QMenu *m = menu(QStringLiteral("menuWindow"));
+    for (QAction *a : std::as_const(m_windowEntries)) {
+        m->removeAction(a);
+        a->deleteLater();
+    }
+    m_windowEntries.clear();
+    const QList<CChildFrame *> list = children();
+    if (list.isEmpty())
+        return;
+    m_windowEntries.append(m->addSeparator());
+    CChildFrame *active = activeChild();
+    int n = 0;
+    for (CChildFrame *c : list) {
+        auto *a = m->addAction(QStringLiteral("&%1  %2").arg(++n).arg(c->windowTitle()));
+        a->setObjectName(QStringLiteral("window%1").arg(n));
+        a->setCheckable(true);
+        a->setChecked(c == active);
+        QPointer<CChildFrame> target(c);
+        connect(a, &QAction::triggered, this, [this, target] {
+            if (target)
+                m_mdi->setActiveSubWindow(target);
+        });
+        m_windowEntries.append(a);
+    }
 }
 
 // ---------------------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 class QAction;
+class QFont;
 class QLabel;
 class QMdiArea;
 class QMenu;
@@ -91,6 +92,9 @@ public:
 
     // Applies the word-wrap mode to every open document's view.
     void applyWrapToAll();
+    // Stores a new editor font in "Font" and gives it to every open view; false
+    // (nothing changed) when the settings file cannot be written.
+    bool applyEditorFont(const QFont &font);
 
 signals:
     // A project (".sbp") should be opened.
@@ -117,7 +121,9 @@ private:
     void loadRecent();
     void rebuildRecentMenu();
     void scheduleIdle();
-    CChildFrame *findChild(const QString &path) const;
+    // Window menu: one entry "&n  title" per document window, the active one checked.
+    void rebuildWindowList();
+    CChildFrame *childForPath(const QString &path) const;
     CChildFrame *addChild(CShellDoc *doc);
     bool askSaveBeforeClose(CChildFrame *child);
 
@@ -146,6 +152,7 @@ private:
     QMenu *m_recentMenu = nullptr;
     QAction *m_recentSeparator = nullptr;
     QTimer *m_idleTimer = nullptr;
+    QList<QAction *> m_windowEntries;
     QPointer<CShellView> m_lastActive;
     QString m_pendingProject;
     QString m_findText;

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QScreen>
 #include <QSplashScreen>
@@ -30,11 +31,33 @@ CShellApp::~CShellApp()
     delete m_frame.data();
 }
 
+namespace {
+
+// A relative file or project name that exists from the directory the program was
+// started in is taken from there (the running instance and the main-document
+// directory may lie elsewhere); any other name stays as given. A main document
+// keeps its name as given: without a directory its directory is ".".
+void anchor(QString &name)
+{
+    if (!name.isEmpty() && QFileInfo(name).isRelative() && QFileInfo::exists(name))
+        name = QFileInfo(name).absoluteFilePath();
+}
+
+// Names in messages stay readable whatever arrived.
+QString shown(const QString &name)
+{
+    return name.size() > 260 ? name.left(256) + QStringLiteral("...") : name;
+}
+
+} // namespace
+
 CMainFrame *CShellApp::frame() const { return m_frame.data(); }
 
 CShellApp::StartResult CShellApp::start(const QStringList &args, bool showSplash)
 {
     m_cmdInfo.parse(args);
+    anchor(m_cmdInfo.projectPath);
+    anchor(m_cmdInfo.filePath);
     const QList<QByteArray> handOver = {QByteArray(TopicName), m_cmdInfo.handOverMessage()};
 
     // Another instance running: hand the command line over and end.
@@ -106,7 +129,7 @@ CShellApp::StartResult CShellApp::start(const QStringList &args, bool showSplash
             m_frame->openDocument(m_cmdInfo.filePath, m_cmdInfo.lineNumber);
         } else {
             closeSplash();
-            m_prompter->message(Str::format(Str::NotFound, {m_cmdInfo.filePath, m_settings->mainPath()}));
+            m_prompter->message(Str::format(Str::NotFound, {shown(m_cmdInfo.filePath), m_settings->mainPath()}));
         }
     }
     if (m_cmdInfo.projectPath.endsWith(QLatin1String(".sbp")))
@@ -165,7 +188,7 @@ void CShellApp::onExecute(const QByteArray &message)
             m_frame->openDocument(info.filePath);
         } else {
             m_settings->goToLine = 0;
-            m_prompter->message(Str::format(Str::NotFound, {info.filePath, m_settings->mainPath()}));
+            m_prompter->message(Str::format(Str::NotFound, {shown(info.filePath), m_settings->mainPath()}));
         }
     }
     if (!info.mainDocPath.isEmpty()) {

@@ -1,6 +1,46 @@
 #include "bars/ccontrolbarex.h"
 
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QToolButton>
+
+namespace {
+
+// Caption of a docked pane: its title and the hide and minimize buttons. Mouse
+// presses on the title fall through to the dock widget (drag, double-click float).
+class PaneCaption : public QWidget
+{
+public:
+    PaneCaption(CControlBarEx *bar)
+        : QWidget(bar)
+    {
+        auto *l = new QHBoxLayout(this);
+        l->setContentsMargins(4, 1, 1, 1);
+        l->setSpacing(1);
+        auto *title = new QLabel(bar->windowTitle(), this);
+        QObject::connect(bar, &QWidget::windowTitleChanged, title, &QLabel::setText);
+        l->addWidget(title, 1);
+        auto button = [&](int id, const QString &tip, QStyle::StandardPixmap icon) {
+            auto *b = new QToolButton(this);
+            b->setObjectName(QStringLiteral("btn%1").arg(id));
+            b->setToolTip(tip);
+            b->setAccessibleName(tip);
+            b->setAutoRaise(true);
+            b->setIcon(style()->standardIcon(icon));
+            b->setIconSize(QSize(10, 10));
+            l->addWidget(b);
+            return b;
+        };
+        QObject::connect(button(1048, QStringLiteral("Minimize Docked Window"), QStyle::SP_TitleBarMinButton),
+                         &QToolButton::clicked, bar, [bar] { bar->setCollapsed(!bar->isCollapsed()); });
+        QObject::connect(button(1047, QStringLiteral("Hide Docked Window"), QStyle::SP_TitleBarCloseButton),
+                         &QToolButton::clicked, bar, &QWidget::hide);
+    }
+};
+
+} // namespace
 
 CControlBarEx::CControlBarEx(int id, const QString &name, QWidget *parent)
     : QDockWidget(name, parent)
@@ -10,12 +50,21 @@ CControlBarEx::CControlBarEx(int id, const QString &name, QWidget *parent)
     setAccessibleName(name);
     setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
     setAllowedAreas(Qt::AllDockWidgetAreas);
+    setTitleBarWidget(new PaneCaption(this));
     toggleViewAction()->setObjectName(QStringLiteral("cmd%1").arg(id));
     connect(this, &QDockWidget::dockLocationChanged, this, [this](Qt::DockWidgetArea a) {
         m_area = a;
         notify();
     });
     connect(this, &QDockWidget::topLevelChanged, this, [this](bool) { notify(); });
+}
+
+void CControlBarEx::setCollapsed(bool on)
+{
+    m_collapsed = on;
+    if (widget())
+        widget()->setVisible(!on);
+    notify();
 }
 
 void CControlBarEx::onLayoutChanged(bool, Qt::DockWidgetArea, QSize) {}
@@ -28,7 +77,7 @@ void CControlBarEx::resizeEvent(QResizeEvent *e)
 
 void CControlBarEx::notify()
 {
-    const QSize client = widget() ? widget()->size() : size();
+    const QSize client = widget() && widget()->isVisible() ? widget()->size() : QSize(0, 0);
     onLayoutChanged(isFloating(), m_area, client);
     emit layoutChanged(isFloating(), m_area, client);
 }

@@ -1,6 +1,8 @@
 // Docking pane base for the log pane and the project pane: a caption, dockable on
 // the four sides, floatable, hideable. It tells its content its docking state and
-// client size whenever either changes (layoutChanged / onLayoutChanged).
+// client size whenever either changes (layoutChanged / onLayoutChanged). Its
+// caption carries the buttons "Hide Docked Window" (1047) and "Minimize Docked
+// Window" (1048).
 #pragma once
 
 #include <QDockWidget>
@@ -19,6 +21,9 @@ public:
     void setInitialSize(QSize s) { m_initialSize = s; }
 
     Qt::DockWidgetArea dockArea() const { return m_area; }
+    // Collapsed: only the caption shows (caption button "Minimize Docked Window").
+    void setCollapsed(bool on);
+    bool isCollapsed() const { return m_collapsed; }
 
 signals:
     void layoutChanged(bool floating, Qt::DockWidgetArea area, QSize clientSize);
@@ -33,4 +38,5 @@ private:
     int m_id;
     QSize m_initialSize{200, 100};
     Qt::DockWidgetArea m_area = Qt::NoDockWidgetArea;
+    bool m_collapsed = false;
 };

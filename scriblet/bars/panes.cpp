@@ -3,6 +3,8 @@
 #include "app/cmainframe.h"
 #include "app/commandids.h"
 #include "bars/ccontrolbarex.h"
+#include "project/cprojectbar.h"
+#include "project/projectwiring.h"
 
 namespace Panes {
 
@@ -13,7 +15,7 @@ CControlBarEx *createLogBar(CMainFrame *frame)
 
 CControlBarEx *createProjectBar(CMainFrame *frame)
 {
-    return new CControlBarEx(Cmd::ViewProjectBar, QStringLiteral("ProjectBar"), frame);
+    return ProjectWiring::createProjectBar(frame);
 }
 
 } // namespace Panes

@@ -30,6 +30,12 @@ CShellView::CShellView(CShellDoc *doc, CShellSettings *settings, QWidget *parent
     applyWrap();
 }
 
+CShellView::~CShellView()
+{
+    if (m_settings && m_settings->activeView == this)
+        m_settings->activeView = nullptr;
+}
+
 void CShellView::applyEditorSetup()
 {
     if (m_settings && m_settings->hasFont())

@@ -18,6 +18,7 @@ class CShellView : public QPlainTextEdit
     Q_OBJECT
 public:
     CShellView(CShellDoc *doc, CShellSettings *settings, QWidget *parent = nullptr);
+    ~CShellView() override;
 
     CShellDoc *document() const { return m_doc; }
 

@@ -43,9 +43,9 @@ ArgumentHandler::Outcome ArgumentHandler::handle(const QString &text, const Plac
     OpenRequest req;
     req.path = expandPlaceholders(text, ctx);
     if (m_format == QStringLiteral("dos"))
-        req.format = FileFormat::DosOem;
+        req.format = OpenFormat::DosOem;
     else if (m_format == QStringLiteral("unix"))
-        req.format = FileFormat::Unix;
+        req.format = OpenFormat::Unix;
     req.line = m_line;
     req.makeMain = m_main;
     out.open = req;

@@ -18,20 +18,20 @@
 #include <optional>
 
 // Formats of a file to open: 1 plain, 2 DOS OEM (code page 850), 3 to 5 Unix.
-enum class FileFormat { Plain = 1, DosOem = 2, Unix = 3 };
+enum class OpenFormat { Plain = 1, DosOem = 2, Unix = 3 };
 
-inline FileFormat fileFormatFromIndex(int index)
+inline OpenFormat openFormatFromIndex(int index)
 {
     if (index == 2)
-        return FileFormat::DosOem;
+        return OpenFormat::DosOem;
     if (index >= 3 && index <= 5)
-        return FileFormat::Unix;
-    return FileFormat::Plain;
+        return OpenFormat::Unix;
+    return OpenFormat::Plain;
 }
 
 struct OpenRequest {
     QString path;               // after placeholder expansion, not yet resolved
-    FileFormat format = FileFormat::Plain;
+    OpenFormat format = OpenFormat::Plain;
     int line = 0;               // <= 0: none
     bool makeMain = false;      // "/m" was pending
     bool operator==(const OpenRequest &) const = default;

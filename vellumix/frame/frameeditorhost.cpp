@@ -29,7 +29,7 @@ void FrameEditorHost::replaceFirstRecentFile(const QString &path) { m_frame->rep
 
 void FrameEditorHost::openFile(const QString &path, int format, int line)
 {
-    m_frame->openFile(path, fileFormatFromIndex(format), line);
+    m_frame->openFile(path, openFormatFromIndex(format), line);
 }
 
 bool FrameEditorHost::openWithDesktop(const QString &path, const QString &workingDir)

@@ -2,6 +2,7 @@
 #include "frame/argumenthandler.h"
 #include "frame/handover.h"
 #include "frame/tframeform.h"
+#include "frame/tprogramcalls.h"
 #include "platform/localchannel.h"
 #include "platform/paths.h"
 
@@ -27,6 +28,7 @@ int main(int argc, char **argv)
         return 0;
 
     TFrameForm frame(Paths::programDirectory());
+    TProgramCalls::install(frame);
     QObject::connect(&server, &LocalChannelServer::messagesReceived, &frame, &TFrameForm::receiveHandOver);
     frame.show();
     if (frame.settings().windowState == QStringLiteral("wsMaximized"))

@@ -23,7 +23,7 @@ QString withBreaks(const QString &text, LineBreak style)
 
 } // namespace
 
-FileFormat TextDocument::formatFromNumber(int n) { return fileFormatFromIndex(n); }
+FileFormat TextDocument::formatFromNumber(int n) { return openFormatFromIndex(n); }
 
 QString TextDocument::changeExtension(const QString &path, const QString &ext)
 {

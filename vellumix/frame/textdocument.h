@@ -9,6 +9,9 @@
 
 #include <QString>
 
+// The formats of a file to open (1 plain, 2 DOS OEM, 3 to 5 Unix) are the frame's.
+using FileFormat = OpenFormat;
+
 enum class LineBreak { CrLf, Lf };
 
 struct SaveOptions {

@@ -38,6 +38,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QStatusBar>
@@ -635,7 +636,10 @@ void TFrameForm::addEditor(TEditForm *editor)
         w = m_mdi->addSubWindow(editor);
     // Closing an editor destroys it (the sub-window owns the form).
     w->setAttribute(Qt::WA_DeleteOnClose);
-    w->setWindowIcon(QIcon());
+    // No program icon in the editors' title bars: an empty, transparent one.
+    QPixmap blank(16, 16);
+    blank.fill(Qt::transparent);
+    w->setWindowIcon(QIcon(blank));
     if (editor->minimumSize().isNull())
         w->setMinimumSize(60, 40);
     editor->editor()->setLineWrapMode(m_settings.wordWrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
@@ -646,6 +650,7 @@ void TFrameForm::addEditor(TEditForm *editor)
 
     m_windowBar->addEditor(editor);
     connect(editor, &QWidget::windowTitleChanged, m_windowBar, &TWindowBar::refresh);
+    connect(editor, &QWidget::windowTitleChanged, this, &TFrameForm::updateTitle);
     // The editor's own signal: re-highlighting never flashes the button bold.
     connect(editor, &TEditForm::modifiedChanged, m_windowBar, &TWindowBar::refresh);
     connect(editor, &QObject::destroyed, this, [this, editor]() { editorClosed(editor); });
@@ -664,6 +669,7 @@ void TFrameForm::editorClosed(TEditForm *editor)
         m_windowBar->setActiveEditor(nullptr);
         m_caretPanel->clear();
     }
+    updateTitle();
     emit editorsChanged();
 }
 
@@ -678,7 +684,15 @@ void TFrameForm::onSubWindowActivated(QMdiSubWindow *window)
         m_windowBar->setActiveEditor(e);
     }
     updateCaretStatus();
+    updateTitle();
     emit activeEditorChanged(e);
+}
+
+void TFrameForm::updateTitle()
+{
+    // The active document is named in the title, as for a maximised document.
+    TEditForm *e = activeEditor();
+    setWindowTitle(e ? QStringLiteral("Vellumix - [%1]").arg(e->windowTitle()) : QStringLiteral("Vellumix"));
 }
 
 void TFrameForm::updateCaretStatus()
@@ -713,14 +727,14 @@ TEditForm *TFrameForm::newEditor()
     return e;
 }
 
-bool TFrameForm::loadInFormat(TEditForm *editor, const QString &path, FileFormat format)
+bool TFrameForm::loadInFormat(TEditForm *editor, const QString &path, OpenFormat format)
 {
     // The editor reads the format (a DOS OEM file is converted and marked modified)
     // and reports a file it cannot read.
     return editor->loadFromFile(path, format);
 }
 
-TEditForm *TFrameForm::openFile(const QString &path, FileFormat format, int line)
+TEditForm *TFrameForm::openFile(const QString &path, OpenFormat format, int line)
 {
     const QString full = resolveOpenPath(path, m_settings.lineSpecials, QDir::currentPath());
     if (full.isEmpty())
@@ -816,7 +830,7 @@ void TFrameForm::onOpen()
     const QString name = m_prompter->chooseOpenFile(QStringLiteral("Open File"), OpenFilters, QStringLiteral("tex"), &filter);
     if (name.isEmpty())
         return;
-    openFile(name, fileFormatFromIndex(filter), 0);
+    openFile(name, openFormatFromIndex(filter), 0);
 }
 
 void TFrameForm::onSave()
@@ -890,7 +904,7 @@ void TFrameForm::openMainFile()
         selectMainFile();
         return;
     }
-    openFile(m_settings.mainFile, FileFormat::Plain, 0);
+    openFile(m_settings.mainFile, OpenFormat::Plain, 0);
     showMainFileStatus();
     QDir::setCurrent(QFileInfo(m_settings.mainFile).absolutePath());
 }
@@ -919,7 +933,7 @@ void TFrameForm::openRecent(int index)
         if (m_prompter->askRetryCancel(text) != Prompter::Answer::Retry)
             return;
     }
-    openFile(path, FileFormat::Plain, 0);
+    openFile(path, OpenFormat::Plain, 0);
 }
 
 // ---------------------------------------------------------------- arguments
@@ -998,7 +1012,7 @@ void TFrameForm::restoreAtStartUp()
         if (r.name.isEmpty() || !QFileInfo(r.name).isFile())
             continue;
         auto *e = new TEditForm(this);
-        if (!loadInFormat(e, r.name, FileFormat::Plain)) {
+        if (!loadInFormat(e, r.name, OpenFormat::Plain)) {
             delete e;
             continue;
         }
@@ -1070,9 +1084,11 @@ void TFrameForm::runCommandLine(const QString &commandLine, const QString &worki
     HostProcess::Result r;
     if (!args.isEmpty()) {
         const QString program = HostProcess::findProgram(args.first(), workingDir);
+        const QString target = QDir(workingDir.isEmpty() ? QDir::currentPath() : workingDir).absoluteFilePath(args.first());
         if (!program.isEmpty())
             r = HostProcess::startDetached(program, args.mid(1), workingDir);
-        else
+        else if (QFileInfo::exists(target) || args.first().contains(QStringLiteral("://")))
+            // A document or URL goes to the desktop's opener, as the shell's "open" did.
             r.started = Associations::openWithDesktop(args.first(), workingDir);
     }
     if (!r.started)
@@ -1120,5 +1136,5 @@ void TFrameForm::dropEvent(QDropEvent *event)
     event->acceptProposedAction();
     for (const QUrl &url : urls)
         if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile())
-            openFile(url.toLocalFile(), FileFormat::Plain, 0);
+            openFile(url.toLocalFile(), OpenFormat::Plain, 0);
 }

@@ -99,7 +99,7 @@ public:
     // Opens a file (full or relative path) in an editor; an open editor of the file is
     // brought to the front instead (a ".log" file is read afresh). Returns the editor,
     // or nullptr when the file does not exist (also after the ".tex" fallback).
-    TEditForm *openFile(const QString &path, FileFormat format = FileFormat::Plain, int line = 0);
+    TEditForm *openFile(const QString &path, OpenFormat format = OpenFormat::Plain, int line = 0);
     // Selects line n (1-based) of the editor; n <= 0 does nothing.
     void goToLine(TEditForm *editor, int line);
     // Inserts into the active editor around its selection; nothing without an editor.
@@ -181,6 +181,7 @@ private:
     void addEditor(TEditForm *editor);
     void editorClosed(TEditForm *editor);
     void onSubWindowActivated(QMdiSubWindow *window);
+    void updateTitle();
     void refreshFileMenu();
     void refreshEditMenu();
     void refreshViewMenu();
@@ -190,7 +191,7 @@ private:
     void applyBarVisibility();
     void applyWindowBounds();
     void rebuildFormats();
-    bool loadInFormat(TEditForm *editor, const QString &path, FileFormat format);
+    bool loadInFormat(TEditForm *editor, const QString &path, OpenFormat format);
     void onSpeedButton(const SpeedButton &button);
     void triggerNamed(const QString &actionName);
     void onNew();

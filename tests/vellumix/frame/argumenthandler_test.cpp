@@ -10,7 +10,7 @@ namespace {
 
 struct Expected {
     const char *path;
-    FileFormat format;
+    OpenFormat format;
     int line;
     bool makeMain;
 };
@@ -49,7 +49,7 @@ TEST_P(ArgumentTable, HandlesArgumentsInOrder)
     }
 }
 
-using F = FileFormat;
+using F = OpenFormat;
 const ArgRow argRows[] = {
     {"PlainFileHasNoLine", {"a.tex"}, {{"a.tex", F::Plain, 0, false}}, 0},
     {"LineActsOnNextFileOnly", {"/l=12", "a.tex", "b.tex"}, {{"a.tex", F::Plain, 12, false}, {"b.tex", F::Plain, 1, false}}, 0},

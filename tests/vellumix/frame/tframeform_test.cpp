@@ -475,6 +475,70 @@ TEST_F(FrameTest, HandOverFromAnotherStartOpensTheFilesInOrder)
     EXPECT_EQ(frame().editors().size(), 2);
 }
 
+TEST_F(FrameTest, WindowBarButtonsFollowTheActiveEditor)
+{
+    trigger("New1");
+    trigger("New1");
+    TEditForm *first = frame().editors()[0];
+    TEditForm *second = frame().editors()[1];
+    QToolButton *b1 = frame().windowBar()->buttonFor(first);
+    QToolButton *b2 = frame().windowBar()->buttonFor(second);
+    EXPECT_TRUE(b2->isChecked());
+    EXPECT_FALSE(b1->isChecked());
+    EXPECT_EQ(b1->x(), 2);
+    EXPECT_EQ(b2->x(), b1->x() + b1->width() + 2);
+    b1->click();
+    EXPECT_EQ(frame().activeEditor(), first);
+    EXPECT_TRUE(b1->isChecked());
+    EXPECT_FALSE(b2->isChecked());
+    EXPECT_EQ(frame().windowTitle(), QStringLiteral("Vellumix - [Unnamed1]"));
+}
+
+TEST_F(FrameTest, ExternalProgramsAndUserButtonsRunExpandedCommandLines)
+{
+    writeFile(ini(), "[General]\r\nversion=61\r\n[External Programs]\r\nView DVI=xdvi %m.dvi\r\n"
+                     "[Buttons]\r\nBib=$Run BibTeX$bibtex %F\r\n");
+    QStringList ran;
+    frame().setCommandRunner([&](const QString &line, const QString &dir) { ran << line + QLatin1Char('|') + dir; });
+    frame().setMainFile(QStringLiteral("/doc/paper.tex"));
+    QAction *item = frame().action(QStringLiteral("ExternalProgram0"));
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->text(), QStringLiteral("View DVI"));
+    EXPECT_TRUE(frame().action(QStringLiteral("ExternalProgramsSeparator"))->isVisible());
+    item->trigger();
+    ASSERT_EQ(frame().speedBar()->buttons().size(), 1);
+    EXPECT_EQ(frame().speedBar()->button(0)->toolTip(), QStringLiteral("Run BibTeX"));
+    frame().speedBar()->button(0)->click();
+    EXPECT_EQ(ran, QStringList({"xdvi /doc/paper.dvi|", "bibtex paper|"}));
+}
+
+TEST_F(FrameTest, DefaultRunnerReportsAProgramThatCannotStart)
+{
+    frame().runCommandLine(QStringLiteral("no-such-program-here --x"));
+    EXPECT_EQ(prompter.errors, QStringList({"Unable to open\r\n>>\r\n>> no-such-program-here --x\r\n>> "}));
+}
+
+TEST_F(FrameTest, MissingHelpFileIsReported)
+{
+    trigger("Vellumix1");
+    ASSERT_EQ(prompter.errors.size(), 1);
+    EXPECT_TRUE(prompter.errors[0].contains(QStringLiteral("Vellumix.hlp")));
+}
+
+TEST_F(FrameTest, MainFileCommandAsksForAFileWhileNoneIsSet)
+{
+    trigger("MainFile2");  // cancelled: nothing happens
+    EXPECT_EQ(prompter.dialogTitles, QStringList({"Select Main File"}));
+    EXPECT_FALSE(frame().hasMainFile());
+    writeFile(path("sub/main.tex"), "m");
+    prompter.files << path("sub/main.tex");
+    trigger("MainFile2");
+    EXPECT_EQ(frame().mainFile(), path("sub/main.tex"));
+    ASSERT_NE(frame().activeEditor(), nullptr);
+    EXPECT_EQ(frame().activeEditor()->fileName(), path("sub/main.tex"));
+    EXPECT_EQ(QDir::currentPath(), path("sub"));
+}
+
 TEST_F(FrameTest, AboutBoxShowsTheVersion)
 {
     QTimer::singleShot(0, [] {

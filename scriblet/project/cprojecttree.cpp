@@ -1,0 +1,366 @@
+#include "project/cprojecttree.h"
+
+#include "project/cproject.h"
+#include "project/findheading.h"
+#include "project/projecthost.h"
+#include "project/projectmessages.h"
+#include "project/projectpaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+
+using namespace ProjectText;
+
+namespace {
+
+QString tr8(const char *text) { return QString::fromUtf8(text); }
+
+QAction *addCommand(QMenu *menu, const char *caption, const char *objectName, const char *prompt)
+{
+    QAction *a = menu->addAction(tr8(caption));
+    a->setObjectName(QString::fromLatin1(objectName));
+    const QStringList parts = tr8(prompt).split(QLatin1Char('\n'));
+    a->setStatusTip(parts.value(0));
+    a->setToolTip(parts.value(1));
+    return a;
+}
+
+} // namespace
+
+CProjectTree::CProjectTree(CProject &project, ProjectHost &host, QWidget *parent)
+    : QTreeWidget(parent), m_project(project), m_host(host)
+{
+    setObjectName(QStringLiteral("ProjectTree"));
+    setAccessibleName(QStringLiteral("Projekt"));
+    setHeaderHidden(true);
+    setColumnCount(1);
+    setRootIsDecorated(true);
+    setFrameShadow(QFrame::Sunken);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QTreeWidget::customContextMenuRequested, this, &CProjectTree::showContextMenu);
+}
+
+int CProjectTree::itemCode(const QTreeWidgetItem *item)
+{
+    return item ? item->data(0, CodeRole).toInt() : -1;
+}
+
+void CProjectTree::clearAll()
+{
+    clear();
+    m_filesBranch = m_tocBranch = m_contextItem = m_mainItem = m_rootItem = nullptr;
+}
+
+void CProjectTree::empty()
+{
+    clearAll();
+}
+
+QTreeWidgetItem *CProjectTree::insertRoot()
+{
+    m_rootItem = new QTreeWidgetItem(this, QStringList{m_project.projectName()});
+    m_rootItem->setData(0, CodeRole, int(CodeRoot));
+    m_rootItem->setExpanded(true);
+    return m_rootItem;
+}
+
+QTreeWidgetItem *CProjectTree::insertFilesBranch()
+{
+    m_filesBranch = new QTreeWidgetItem(m_rootItem, QStringList{tr8(Str33078Files)});
+    m_filesBranch->setData(0, CodeRole, int(CodeFiles));
+    m_filesBranch->setExpanded(true);
+    return m_filesBranch;
+}
+
+QTreeWidgetItem *CProjectTree::insertSorted(const QString &text, int code)
+{
+    if (!m_filesBranch)
+        return nullptr;
+    int index = 0;
+    const int n = m_filesBranch->childCount();
+    while (index < n) {
+        const QString other = m_filesBranch->child(index)->text(0);
+        int c = text.compare(other, Qt::CaseInsensitive);
+        if (c == 0)
+            c = text.compare(other, Qt::CaseSensitive);
+        if (c < 0)
+            break;
+        ++index;
+    }
+    auto *item = new QTreeWidgetItem(QStringList{text});
+    item->setData(0, CodeRole, code);
+    m_filesBranch->insertChild(index, item);
+    return item;
+}
+
+void CProjectTree::setMainStatus(const QString &maintex)
+{
+    m_host.setMainDocumentStatus(maintex.isEmpty() ? tr8(Str33107MainDocumentColon) + tr8(Str33106Current)
+                                                   : tr8(Str33081MainDocument) + tr8(MainDocumentSeparator) + maintex);
+}
+
+void CProjectTree::rebuild()
+{
+    if (!m_project.isActive())
+        return;
+    clearAll();
+    insertRoot();
+    insertFilesBranch();
+    if (m_project.entryCount() > 0) {
+        // Slot 0 is empty after the main document was removed: then no main item.
+        if (!m_project.name(0).isEmpty()) {
+            m_mainItem = insertSorted(m_project.name(0), CodeFile);
+            QFont f = m_mainItem->font(0);
+            f.setBold(true);
+            m_mainItem->setFont(0, f);
+        }
+        for (int slot = 1; slot < m_project.entryCount(); ++slot)
+            insertSorted(m_project.name(slot), CodeFile + slot);
+    } else {
+        insertSorted(tr8(NoProjectFiles), CodeRoot);
+    }
+    refreshToc();
+
+    const CProject::MainDocument doc = m_project.mainDocumentHandOver();
+    m_host.setMainDocument(doc.maintex, doc.mainpath);
+    setMainStatus(doc.maintex);
+    m_host.raiseNeedsTexRun();
+}
+
+void CProjectTree::deleteTocBranch()
+{
+    if (!m_tocBranch)
+        return;
+    if (m_contextItem && (m_contextItem == m_tocBranch || m_tocBranch->indexOfChild(m_contextItem) >= 0
+                          || itemCode(m_contextItem) == CodeHeading))
+        m_contextItem = nullptr;
+    delete m_tocBranch;
+    m_tocBranch = nullptr;
+}
+
+void CProjectTree::refreshToc()
+{
+    m_toc.tocFile = m_project.tocPath();
+    m_toc.ReadToc();
+    m_toc.ParseToc([this](const QString &m) { m_host.showMessage(m); });
+    buildTocBranch();
+}
+
+void CProjectTree::reloadToc()
+{
+    deleteTocBranch();
+    refreshToc();
+}
+
+void CProjectTree::buildTocBranch()
+{
+    deleteTocBranch();
+    if (!m_rootItem)
+        return; // no project shown
+    m_tocBranch = new QTreeWidgetItem(m_rootItem, QStringList{tr8(Str33079Toc)});
+    m_tocBranch->setData(0, CodeRole, int(CodeToc));
+    m_tocBranch->setExpanded(true);
+    if (m_toc.tocText == tr8(NoTocFile)) {
+        auto *item = new QTreeWidgetItem(m_tocBranch, QStringList{m_toc.tocText});
+        item->setData(0, CodeRole, int(CodeToc));
+        return;
+    }
+    QTreeWidgetItem *chapter = m_tocBranch;
+    QTreeWidgetItem *section = m_tocBranch;
+    QTreeWidgetItem *subsection = m_tocBranch;
+    for (const TocEntry &row : m_toc.headings) {
+        QTreeWidgetItem *parent = row.level == 0   ? m_tocBranch
+                                  : row.level == 1 ? chapter
+                                  : row.level == 2 ? section
+                                                   : subsection;
+        auto *item = new QTreeWidgetItem(parent, QStringList{row.displayText()});
+        item->setData(0, CodeRole, int(CodeHeading));
+        parent->setExpanded(true);
+        if (row.level == 0)
+            chapter = item;
+        else if (row.level == 1)
+            section = item;
+        else if (row.level == 2)
+            subsection = item;
+    }
+}
+
+bool CProjectTree::newProject()
+{
+    QString name;
+    if (!m_host.askProjectName(&name))
+        return false;
+    m_project.Create(name.isEmpty() ? tr8(Str33123NewProject) : name);
+    clearAll();
+    insertRoot();
+    insertFilesBranch();
+    // Code 100, so that its context menu offers the add commands.
+    insertSorted(tr8(NoProjectFiles), CodeFile);
+    m_toc.tocText = tr8(NoTocFile);
+    m_toc.headings.clear();
+    buildTocBranch();
+    return true;
+}
+
+void CProjectTree::onMainDocument()
+{
+    const QString chosen = m_host.getOpenFileName(tr8(Str33081MainDocument), tr8(Str33080TexFilter));
+    if (chosen.isEmpty())
+        return;
+    const QString full = QFileInfo(chosen).absoluteFilePath();
+    const QString mainpath = ProjectPaths::directoryPart(full);
+    const QString maintex = ProjectPaths::namePart(full);
+    m_project.SetEntry(full, 0);
+    if (m_project.entryCount() == 1 || !m_rootItem) {
+        clearAll();
+        insertRoot();
+        insertFilesBranch();
+    }
+    if (m_mainItem) {
+        if (m_contextItem == m_mainItem)
+            m_contextItem = nullptr;
+        delete m_mainItem;
+    }
+    m_mainItem = insertSorted(maintex, CodeFile);
+    QFont f = m_mainItem->font(0);
+    f.setBold(true);
+    m_mainItem->setFont(0, f);
+    m_host.setMainDocument(maintex, mainpath);
+    setMainStatus(maintex);
+    m_host.raiseNeedsTexRun();
+    reloadToc();
+}
+
+void CProjectTree::onAddTexDocuments()
+{
+    const QStringList chosen = m_host.getOpenFileNames(tr8(Str33083OpenFiles), tr8(Str33080TexFilter));
+    if (chosen.isEmpty())
+        return;
+    if (m_project.entryCount() == 0 || !m_rootItem) {
+        clearAll();
+        insertRoot();
+        insertFilesBranch();
+        m_host.raiseNeedsTexRun();
+        refreshToc();
+    }
+    for (const QString &file : chosen) {
+        const QString full = QFileInfo(file).absoluteFilePath();
+        if (m_project.AddFile(full))
+            insertSorted(ProjectPaths::namePart(full), CodeFile + m_project.entryCount() - 1);
+    }
+}
+
+void CProjectTree::onRemove()
+{
+    QTreeWidgetItem *item = m_contextItem;
+    m_contextItem = nullptr;
+    if (!item || item->text(0) == tr8(NoProjectFiles))
+        return;
+    const int code = itemCode(item);
+    if (code == CodeFile) {
+        m_project.RemoveEntry(0);
+        if (item == m_mainItem)
+            m_mainItem = nullptr;
+        delete item;
+        m_host.clearMainDocument();
+        setMainStatus(QString());
+        m_host.raiseNeedsTexRun();
+    } else if (code > CodeFile) {
+        const int slot = code - CodeFile;
+        m_project.RemoveEntry(slot);
+        if (m_filesBranch) {
+            for (int i = 0; i < m_filesBranch->childCount(); ++i) {
+                QTreeWidgetItem *other = m_filesBranch->child(i);
+                const int c = itemCode(other);
+                if (c > code)
+                    other->setData(0, CodeRole, c - 1);
+            }
+        }
+        delete item;
+    }
+}
+
+void CProjectTree::onReloadToc()
+{
+    reloadToc();
+}
+
+void CProjectTree::activateItem(QTreeWidgetItem *item)
+{
+    if (!item)
+        return;
+    const int code = itemCode(item);
+    if (code == CodeHeading) {
+        FindHeading(m_toc, m_project, item->text(0), m_host);
+    } else if (code >= CodeFile) {
+        const int slot = code - CodeFile;
+        if (m_project.path(slot).isEmpty())
+            return;
+        if (!m_project.mainDirectory().isEmpty())
+            QDir::setCurrent(m_project.mainDirectory());
+        m_host.openDocument(m_project.absolutePath(slot));
+    }
+}
+
+void CProjectTree::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton) {
+        // The item under the mouse: a double-click on empty space opens nothing.
+        if (QTreeWidgetItem *item = itemAt(event->position().toPoint()))
+            activateItem(item);
+    }
+    QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void CProjectTree::keyPressEvent(QKeyEvent *event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
+        activateItem(currentItem());
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}
+
+QMenu *CProjectTree::contextMenuFor(QTreeWidgetItem *item)
+{
+    const int code = itemCode(item);
+    if (code >= CodeFile) {
+        auto *menu = new QMenu(this);
+        connect(addCommand(menu, MenuRemove, "cmd33072", ""), &QAction::triggered, this,
+                &CProjectTree::onRemove);
+        menu->addSeparator();
+        QMenu *add = menu->addMenu(tr8(MenuContextAddFrom));
+        add->setObjectName(QStringLiteral("ProjectAddMenu"));
+        connect(addCommand(add, MenuMainDocument, "cmd33074", Prompt33074), &QAction::triggered, this,
+                &CProjectTree::onMainDocument);
+        connect(addCommand(add, MenuTexDocument, "cmd33075", Prompt33075), &QAction::triggered, this,
+                &CProjectTree::onAddTexDocuments);
+        return menu;
+    }
+    if (code == CodeToc || code == CodeHeading) {
+        auto *menu = new QMenu(this);
+        connect(addCommand(menu, MenuReloadToc, "cmd33076", ""), &QAction::triggered, this,
+                &CProjectTree::onReloadToc);
+        return menu;
+    }
+    return nullptr;
+}
+
+void CProjectTree::showContextMenu(const QPoint &pos)
+{
+    QTreeWidgetItem *item = itemAt(pos);
+    if (!item || !visualItemRect(item).contains(pos)) {
+        m_contextItem = nullptr;
+        return;
+    }
+    m_contextItem = item;
+    setCurrentItem(item);
+    QMenu *menu = contextMenuFor(item);
+    if (!menu)
+        return;
+    menu->exec(viewport()->mapToGlobal(pos));
+    delete menu;
+}

@@ -1,0 +1,96 @@
+#include "project/findheading.h"
+
+#include "platform/textcodec.h"
+#include "project/cproject.h"
+#include "project/projecthost.h"
+#include "project/projectmessages.h"
+#include "project/toctable.h"
+
+#include <QFile>
+
+namespace {
+
+QString commandForLevel(int level)
+{
+    switch (level) {
+    case 1: return QStringLiteral("\\section");
+    case 2: return QStringLiteral("\\subsection");
+    case 3: return QStringLiteral("\\subsubsection");
+    default: return QStringLiteral("\\chapter");
+    }
+}
+
+} // namespace
+
+QString spellTitle(const QString &title, const QStringList &umlauts)
+{
+    static const char16_t letters[] = {u'ä', u'Ä', u'ö', u'Ö', u'ü', u'Ü', u'ß'};
+    QString out;
+    out.reserve(title.size());
+    for (const QChar c : title) {
+        int index = -1;
+        for (int i = 0; i < 7; ++i) {
+            if (c.unicode() == letters[i])
+                index = i;
+        }
+        if (index >= 0 && index < umlauts.size())
+            out += umlauts.at(index);
+        else
+            out += c;
+    }
+    return out;
+}
+
+std::optional<HeadingLocation> locateHeading(const TocTable &table, const CProject &project,
+                                             const QString &text, const QStringList &umlauts,
+                                             const std::function<void(const QString &)> &message)
+{
+    for (const TocEntry &row : table.headings) {
+        if (!row.displayText().contains(text))
+            continue;
+        const QString command = commandForLevel(row.level);
+        const QString spelled = spellTitle(row.title, umlauts);
+        for (int slot = 0; slot < project.entryCount(); ++slot) {
+            const QString path = project.absolutePath(slot);
+            if (!project.path(slot).toLower().endsWith(QLatin1String("tex")))
+                continue;
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly)) {
+                if (message)
+                    message(QString::fromUtf8(ProjectText::ErrorReadingFile));
+                continue;
+            }
+            const QString content = TextCodec::decodeDetected(file.readAll());
+            file.close();
+            int lineNumber = 0;
+            qsizetype pos = 0;
+            while (pos <= content.size()) {
+                qsizetype lf = content.indexOf(QLatin1Char('\n'), pos);
+                if (lf < 0)
+                    lf = content.size();
+                const QStringView line = QStringView(content).mid(pos, lf - pos);
+                ++lineNumber;
+                if (line.contains(command)) {
+                    if (line.contains(spelled))
+                        return HeadingLocation{path, lineNumber, spelled, command};
+                    if (line.contains(row.title))
+                        return HeadingLocation{path, lineNumber, row.title, command};
+                }
+                pos = lf + 1;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+bool FindHeading(const TocTable &table, const CProject &project, const QString &text, ProjectHost &host)
+{
+    const auto location = locateHeading(table, project, text, host.umlautReplacements(),
+                                        [&host](const QString &m) { host.showMessage(m); });
+    if (!location) {
+        host.showMessage(QString::fromUtf8(ProjectText::Str33124NotFound));
+        return false;
+    }
+    host.openDocument(location->path, location->line, location->searchText, location->command);
+    return true;
+}

@@ -1,0 +1,108 @@
+// The pages of the program-calls dialog. Each tool page edits a copy of its tool's
+// settings; the user-tools page edits the settings object directly.
+#pragma once
+
+#include "tools/toolsettings.h"
+
+#include <QWidget>
+
+class FileChooser;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+
+// Executable, template, browse button, hint and the prerequisite check boxes.
+class COptionToolPage : public QWidget
+{
+    Q_OBJECT
+public:
+    BuiltinTool value() const;
+    void browse();
+
+protected:
+    struct Layout {
+        QString hint;        // what "%s" stands for
+        QString browseTitle; // title of the browse dialog
+        int runTexId = 0;    // control id of "run LaTeX first", 0: none
+        bool runDvips = false;
+    };
+    COptionToolPage(const BuiltinTool &tool, const Layout &layout, FileChooser &chooser, QWidget *parent);
+
+private:
+    BuiltinTool m_tool;
+    QString m_browseTitle;
+    FileChooser &m_chooser;
+    QLineEdit *m_exe = nullptr;
+    QLineEdit *m_cmd = nullptr;
+    QCheckBox *m_runTex = nullptr;
+    QCheckBox *m_runDvips = nullptr;
+};
+
+class COptionTex : public COptionToolPage
+{
+    Q_OBJECT
+public:
+    COptionTex(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent = nullptr);
+};
+
+class COptionBibtex : public COptionToolPage
+{
+    Q_OBJECT
+public:
+    COptionBibtex(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent = nullptr);
+};
+
+class COptionDVIWin : public COptionToolPage
+{
+    Q_OBJECT
+public:
+    COptionDVIWin(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent = nullptr);
+};
+
+class COptionDVIPS : public COptionToolPage
+{
+    Q_OBJECT
+public:
+    COptionDVIPS(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent = nullptr);
+};
+
+class COptionGhostView : public COptionToolPage
+{
+    Q_OBJECT
+public:
+    COptionGhostView(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent = nullptr);
+};
+
+// The ten user tools. Shown values are stored into the selected tool of the
+// settings when another tool is selected, before browsing, and by storeShown()
+// when the dialog closes (whichever button closed it).
+class COptionUserTools : public QWidget
+{
+    Q_OBJECT
+public:
+    COptionUserTools(ToolSettings &settings, FileChooser &chooser, QWidget *parent = nullptr);
+
+    int selectedTool() const { return m_selected; }
+    void selectTool(int n);
+    void storeShown();
+    void browse();
+
+    // "Ctrl + F%i" with the tool's index + 1.
+    static QString shortcutText(int n);
+
+private:
+    void show(int n);
+
+    ToolSettings &m_settings;
+    FileChooser &m_chooser;
+    int m_selected = -1;
+    int m_previous = -1;
+    QListWidget *m_list = nullptr;
+    QLineEdit *m_name = nullptr;
+    QLineEdit *m_exe = nullptr;
+    QLineEdit *m_cmd = nullptr;
+    QCheckBox *m_runTex = nullptr;
+    QCheckBox *m_runDvips = nullptr;
+    QLabel *m_keys = nullptr;
+};

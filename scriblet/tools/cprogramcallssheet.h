@@ -1,0 +1,44 @@
+// The program-calls dialog "Programmaufrufe": six pages that edit the tools.
+//
+// The five tool pages edit copies that reach the settings only with OK; the
+// user-tools page edits the settings directly, so its edits stay also on Cancel.
+// Whichever button closes the dialog, every tool key is then written to the file.
+#pragma once
+
+#include <QDialog>
+
+class COptionDVIPS;
+class COptionDVIWin;
+class COptionGhostView;
+class COptionBibtex;
+class COptionTex;
+class COptionUserTools;
+class FileChooser;
+class Profile;
+class QTabWidget;
+struct ToolSettings;
+
+class CProgramCallsSheet : public QDialog
+{
+    Q_OBJECT
+public:
+    // settings, profile (may be null) and chooser must outlive the dialog.
+    CProgramCallsSheet(ToolSettings &settings, Profile *profile, FileChooser &chooser, QWidget *parent = nullptr);
+
+    QTabWidget *tabs() const { return m_tabs; }
+    COptionUserTools *userTools() const { return m_userTools; }
+
+    void done(int result) override;
+
+private:
+    ToolSettings &m_settings;
+    Profile *m_profile;
+    QTabWidget *m_tabs = nullptr;
+    COptionTex *m_tex = nullptr;
+    COptionBibtex *m_bibtex = nullptr;
+    COptionDVIWin *m_dviwin = nullptr;
+    COptionDVIPS *m_dvips = nullptr;
+    COptionGhostView *m_ghostview = nullptr;
+    COptionUserTools *m_userTools = nullptr;
+    bool m_closed = false;
+};

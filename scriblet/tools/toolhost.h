@@ -1,0 +1,72 @@
+// What the tool runner needs from the window around it: the open documents,
+// message boxes, the log pane, the status bar and the wait state. The main frame
+// implements it; tests implement it without a window.
+#pragma once
+
+#include "platform/hostprocess.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+struct ActiveDocument {
+    QString title;    // as shown, may carry " *" while modified
+    QString fullPath; // empty for a document that was never saved
+};
+
+class ToolHost
+{
+public:
+    virtual ~ToolHost() = default;
+
+    // Saves every modified document as the Save command does (an untitled one asks
+    // for a name). True when at least one document was saved.
+    virtual bool saveModifiedDocuments() = 0;
+    virtual bool hasOpenDocuments() const = 0;
+    // The document of the active child window, if any.
+    virtual std::optional<ActiveDocument> activeDocument() const = 0;
+    // Brings the main window forward so that a child becomes active again.
+    virtual void activateMainWindow() = 0;
+
+    // A message box with the exclamation icon and an OK button.
+    virtual void showMessage(const QString &text) = 0;
+    // Replaces the log pane's text.
+    virtual void setLogText(const QString &text) = 0;
+    // The status pane of the main document changed.
+    virtual void setMainDocumentStatus(const QString &text) = 0;
+
+    // The sources or the main document changed since LaTeX last ran (a flag of the
+    // main frame, set when documents are opened or created).
+    virtual bool needsTexRun() const = 0;
+    virtual void setNeedsTexRun(bool on) = 0;
+
+    virtual bool isProjectLoaded() const = 0;
+    // Has the project pane re-read the table of contents.
+    virtual void refreshTableOfContents() = 0;
+
+    // A waited tool starts / ended: wait cursor, no input, the status text names it.
+    virtual void beginWaitedRun(const QString &statusText) = 0;
+    virtual void endWaitedRun() = 0;
+    // Called repeatedly while a waited tool runs, to keep the window painted.
+    virtual void keepAlive() = 0;
+};
+
+// Starts the tools' programs; the host implementation uses HostProcess, tests may
+// record the calls instead.
+class ToolLauncher
+{
+public:
+    virtual ~ToolLauncher() = default;
+    virtual HostProcess::Result run(const QString &exe, const QStringList &args, const QString &workingDir,
+                                    bool wait, const std::function<void()> &keepAlive) = 0;
+};
+
+// Finds the program on PATH (or in the working directory), then starts it;
+// waited programs get an empty standard input.
+class HostToolLauncher : public ToolLauncher
+{
+public:
+    HostProcess::Result run(const QString &exe, const QStringList &args, const QString &workingDir,
+                            bool wait, const std::function<void()> &keepAlive) override;
+};

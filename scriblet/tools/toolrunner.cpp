@@ -1,0 +1,273 @@
+#include "tools/toolrunner.h"
+
+#include "platform/paths.h"
+#include "platform/profile.h"
+#include "tools/commandtemplate.h"
+#include "tools/logreader.h"
+#include "tools/toolstrings.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+HostProcess::Result HostToolLauncher::run(const QString &exe, const QStringList &args, const QString &workingDir,
+                                          bool wait, const std::function<void()> &keepAlive)
+{
+    HostProcess::Result result;
+    if (!workingDir.isEmpty() && !QFileInfo(workingDir).isDir()) {
+        result.error = QStringLiteral("directory not found: %1").arg(QDir::toNativeSeparators(workingDir));
+        return result;
+    }
+    const QString program = HostProcess::findProgram(exe, workingDir);
+    if (program.isEmpty()) {
+        result.error = QStringLiteral("program not found: %1").arg(exe);
+        return result;
+    }
+    if (wait)
+        return HostProcess::runAndWait(program, args, workingDir, keepAlive);
+    return HostProcess::startDetached(program, args, workingDir);
+}
+
+ToolRunner::ToolRunner(ToolSettings &settings, ToolHost &host, Profile *profile,
+                       std::unique_ptr<ToolLauncher> launcher)
+    : m_settings(settings)
+    , m_host(host)
+    , m_profile(profile)
+    , m_launcher(launcher ? std::move(launcher) : std::make_unique<HostToolLauncher>())
+{
+}
+
+ToolRunner::~ToolRunner() = default;
+
+void ToolRunner::setMainDocument(const QString &maintex, const QString &mainpath)
+{
+    m_settings.maintex = maintex;
+    m_settings.mainpath = mainpath;
+    m_host.setMainDocumentStatus(ToolStrings::mainDocumentStatus(maintex));
+    if (m_profile)
+        m_settings.writeMainDocument(*m_profile);
+    QDir::setCurrent(mainpath);
+    m_host.setNeedsTexRun(true);
+}
+
+bool ToolRunner::noDocument() const
+{
+    return m_settings.maintex.isEmpty() && !m_host.hasOpenDocuments();
+}
+
+// The main document, or else the active document (its file name and directory).
+ToolRunner::TargetResult ToolRunner::resolveTarget(Target *target)
+{
+    if (!m_settings.maintex.isEmpty()) {
+        target->name = m_settings.maintex;
+        target->directory = Paths::withTrailingSlash(m_settings.mainpath);
+        QDir::setCurrent(m_settings.mainpath);
+        return TargetResult::Ok;
+    }
+    std::optional<ActiveDocument> doc = m_host.activeDocument();
+    if (!doc) {
+        m_host.activateMainWindow();
+        doc = m_host.activeDocument();
+        if (!doc)
+            return TargetResult::Silent;
+    }
+    // A document that still has no file (its save was cancelled) cannot be run on.
+    if (doc->fullPath.isEmpty())
+        return TargetResult::NoDocument;
+    target->name = Paths::fileNamePart(doc->fullPath);
+    target->directory = doc->fullPath.left(doc->fullPath.size() - target->name.size());
+    QDir::setCurrent(target->directory);
+    return TargetResult::Ok;
+}
+
+bool ToolRunner::start(const QString &exe, const QStringList &args, const QString &dir, bool wait,
+                       const QString &toolName)
+{
+    HostProcess::Result result;
+    if (wait) {
+        m_host.beginWaitedRun(ToolStrings::toolRunning(toolName));
+        result = m_launcher->run(exe, args, dir, true, [this] { m_host.keepAlive(); });
+        m_host.endWaitedRun();
+    } else {
+        result = m_launcher->run(exe, args, dir, false, {});
+    }
+    if (!result.started)
+        m_host.showMessage(ToolStrings::StartFailed.str());
+    return result.started;
+}
+
+void ToolRunner::loadLog(const Target &target)
+{
+    const QString base = target.name.size() >= 4 ? target.name.chopped(4) : QString();
+    m_host.setLogText(LogReader::readText(target.directory + base + QStringLiteral(".log")));
+}
+
+bool ToolRunner::runLatex()
+{
+    m_host.saveModifiedDocuments();
+    if (noDocument()) {
+        m_host.showMessage(ToolStrings::NoCurrentDocument.str());
+        return false;
+    }
+    Target target;
+    switch (resolveTarget(&target)) {
+    case TargetResult::Silent:
+        return false;
+    case TargetResult::NoDocument:
+        m_host.showMessage(ToolStrings::NoCurrentDocument.str());
+        return false;
+    case TargetResult::Ok:
+        break;
+    }
+    const BuiltinTool &tex = m_settings.tex;
+    if (tex.exe.isEmpty()) {
+        m_host.showMessage(ToolStrings::NoExeFile.str());
+        return false;
+    }
+    if (tex.cmd.isEmpty()) {
+        m_host.showMessage(ToolStrings::NoCmdLine.str());
+        return false;
+    }
+    const QStringList args = CommandTemplate::builtinArguments(tex.cmd, target.name);
+    if (!start(tex.exe, args, target.directory, true, QStringLiteral("LaTeX")))
+        return false;
+    m_settings.dviChanged = 1;
+    m_host.setNeedsTexRun(false);
+    loadLog(target);
+    if (m_host.isProjectLoaded())
+        m_host.refreshTableOfContents();
+    return true;
+}
+
+bool ToolRunner::runBibtex() { return runDependent(Tool::Bibtex); }
+bool ToolRunner::runDviViewer() { return runDependent(Tool::DviViewer); }
+bool ToolRunner::runDvips() { return runDependent(Tool::Dvips); }
+bool ToolRunner::runPsViewer() { return runDependent(Tool::PsViewer); }
+
+bool ToolRunner::run(Tool tool)
+{
+    return tool == Tool::Latex ? runLatex() : runDependent(tool);
+}
+
+bool ToolRunner::runDependent(Tool tool)
+{
+    const BuiltinTool *settings = nullptr;
+    QString toolName;
+    QString suffix;
+    bool wait = false;
+    switch (tool) {
+    case Tool::Latex:
+        return runLatex();
+    case Tool::Bibtex:
+        settings = &m_settings.bibtex;
+        toolName = QStringLiteral("BibTeX");
+        wait = true;
+        break;
+    case Tool::DviViewer:
+        settings = &m_settings.dviwin;
+        toolName = QStringLiteral("DVIWin");
+        suffix = QStringLiteral(".dvi");
+        break;
+    case Tool::Dvips:
+        settings = &m_settings.dvips;
+        toolName = QStringLiteral("DVIPS");
+        suffix = QStringLiteral(".dvi");
+        wait = true;
+        break;
+    case Tool::PsViewer:
+        settings = &m_settings.ghostview;
+        toolName = QStringLiteral("GhostView");
+        suffix = QStringLiteral(".ps");
+        break;
+    }
+    // A copy: the prerequisite runs below may not change what this tool starts.
+    const BuiltinTool t = *settings;
+    if (t.exe.isEmpty()) {
+        m_host.showMessage(ToolStrings::NoExeFile.str());
+        return false;
+    }
+    if (t.cmd.isEmpty()) {
+        m_host.showMessage(ToolStrings::NoCmdLine.str());
+        return false;
+    }
+    const bool saved = m_host.saveModifiedDocuments();
+    if (noDocument()) {
+        m_host.showMessage(ToolStrings::NoCurrentDocument.str());
+        return false;
+    }
+    if (saved || m_host.needsTexRun()) {
+        m_host.setNeedsTexRun(false);
+        if (t.runtex)
+            runLatex();
+        if (tool == Tool::PsViewer && t.rundvips)
+            runDvips();
+    }
+    Target target;
+    switch (resolveTarget(&target)) {
+    case TargetResult::Silent:
+        return false;
+    case TargetResult::NoDocument:
+        m_host.showMessage(ToolStrings::NoCurrentDocument.str());
+        return false;
+    case TargetResult::Ok:
+        break;
+    }
+    if (tool == Tool::PsViewer && m_settings.dviChanged && t.rundvips) {
+        runDvips();
+    }
+    const QString base = target.name.size() >= 4 ? target.name.chopped(4) : QString();
+    const QStringList args = CommandTemplate::builtinArguments(t.cmd, base + suffix);
+    if (!start(t.exe, args, target.directory, wait, toolName))
+        return false;
+    if (tool == Tool::Dvips)
+        m_settings.dviChanged = 0;
+    return true;
+}
+
+bool ToolRunner::runUserTool(int n)
+{
+    if (n < 0 || n >= ToolSettings::UserToolCount)
+        return false;
+    const UserTool t = m_settings.user[n];
+
+    CommandTemplate::UserToolContext ctx;
+    ctx.maintex = m_settings.maintex;
+    ctx.mainpath = m_settings.mainpath;
+    if (const std::optional<ActiveDocument> doc = m_host.activeDocument()) {
+        ctx.activeTitle = doc->title;
+        ctx.activePath = doc->fullPath;
+    }
+    const CommandTemplate::UserToolExpansion e = CommandTemplate::expandUserTool(t.cmd, ctx);
+    // The placeholders decide the tool's directory now; the prerequisite runs below
+    // move the current directory, but the tool still runs where it was decided.
+    QString dir = QDir::currentPath();
+    if (e.changesDirectory && !e.directory.isEmpty()) {
+        dir = e.directory;
+        QDir::setCurrent(dir);
+    }
+
+    if (t.exe.isEmpty()) {
+        m_host.showMessage(ToolStrings::NoExeFile.str());
+        return false;
+    }
+    if (e.needsMain && ctx.mainBase().isEmpty()) {
+        m_host.showMessage(ToolStrings::NoMainDocument.str());
+        return false;
+    }
+    if (e.needsActive && ctx.currentName().isEmpty()) {
+        m_host.showMessage(ToolStrings::NoCurrentDocument.str());
+        return false;
+    }
+    m_host.saveModifiedDocuments();
+    if (m_host.needsTexRun()) {
+        m_host.setNeedsTexRun(false);
+        if (t.runtex)
+            runLatex();
+        if (t.rundvips)
+            runDvips();
+    }
+    if (m_settings.dviChanged && t.rundvips)
+        runDvips();
+
+    QDir::setCurrent(dir);
+    return start(t.exe, e.arguments, dir, false, t.name);
+}

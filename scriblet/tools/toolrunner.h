@@ -1,0 +1,65 @@
+// The tool runner: LaTeX, BibTeX, the DVI viewer, DVIPS, the PostScript viewer and
+// the ten user tools, run on the main document with the prerequisite runs that the
+// flags needsTexRun and dviChanged decide.
+//
+// The runner works on the settings it is given (owned by the caller) and writes the
+// main document to the profile when one is given. It changes the process's current
+// directory to the directory of the document a tool runs on and never restores it.
+#pragma once
+
+#include "tools/toolhost.h"
+#include "tools/toolsettings.h"
+
+#include <memory>
+
+class Profile;
+
+class ToolRunner
+{
+public:
+    enum class Tool { Latex, Bibtex, DviViewer, Dvips, PsViewer };
+
+    // settings and host must outlive the runner; launcher defaults to HostToolLauncher.
+    ToolRunner(ToolSettings &settings, ToolHost &host, Profile *profile = nullptr,
+               std::unique_ptr<ToolLauncher> launcher = nullptr);
+    ~ToolRunner();
+
+    // Sources or the main document changed since LaTeX last ran. Set by opening or
+    // creating documents, projects, the main-document command and hand-overs.
+    bool needsTexRun() const { return m_host.needsTexRun(); }
+    void setNeedsTexRun(bool on = true) { m_host.setNeedsTexRun(on); }
+
+    // The main-document command's result: stores maintex and mainpath, writes them,
+    // shows them in the status pane, sets needsTexRun and changes the current directory.
+    void setMainDocument(const QString &maintex, const QString &mainpath);
+
+    // Each returns true when the tool's program was started.
+    bool runLatex();
+    bool runBibtex();
+    bool runDviViewer();
+    bool runDvips();
+    bool runPsViewer();
+    bool runUserTool(int n);
+    bool run(Tool tool);
+
+    ToolSettings &settings() { return m_settings; }
+
+private:
+    struct Target {
+        QString directory; // with trailing "/"
+        QString name;      // file name of the main or active document
+    };
+    enum class TargetResult { Ok, NoDocument, Silent };
+
+    TargetResult resolveTarget(Target *target);
+    bool noDocument() const;
+    bool runDependent(Tool tool);
+    bool start(const QString &exe, const QStringList &args, const QString &dir, bool wait,
+               const QString &toolName);
+    void loadLog(const Target &target);
+
+    ToolSettings &m_settings;
+    ToolHost &m_host;
+    Profile *m_profile;
+    std::unique_ptr<ToolLauncher> m_launcher;
+};

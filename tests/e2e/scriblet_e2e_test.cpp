@@ -1,0 +1,173 @@
+// The real Scriblet program: a second start hands its command line to the first,
+// and closing the main window stores its placement. Runs under xvfb-run (see
+// CMakeLists.txt); without a display the window test is skipped and the hand-over
+// runs offscreen.
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+// Polls until the condition holds; the limit only ends a broken run.
+template<typename F> bool waitFor(F cond, int limitMs = 30000)
+{
+    QDeadlineTimer limit(limitMs);
+    while (!cond() && !limit.hasExpired())
+        QThread::msleep(50);
+    return cond();
+}
+
+class ScribletProgram : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_env = QProcessEnvironment::systemEnvironment();
+        m_env.insert(QStringLiteral("HOME"), m_dir.path());
+        m_env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path() + QStringLiteral("/.config"));
+        // The single-instance socket lies in the temporary directory: keep it private.
+        QDir().mkpath(m_dir.path() + QStringLiteral("/tmp"));
+        m_env.insert(QStringLiteral("TMPDIR"), m_dir.path() + QStringLiteral("/tmp"));
+        m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path() + QStringLiteral("/tmp"));
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        else
+            m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        // A configured user: no language dialog, no first-start dialogs.
+        writeFile(ini(), "[General]\r\nLanguage=0\r\nVersion=2.0r\r\n");
+    }
+    void TearDown() override
+    {
+        for (QProcess *p : m_procs) {
+            if (p->state() != QProcess::NotRunning) {
+                p->kill();
+                p->waitForFinished(5000);
+            }
+            delete p;
+        }
+    }
+    QString ini() const { return m_dir.path() + QStringLiteral("/.config/Scriblet/Scriblet.ini"); }
+    QString path(const QString &rel) const { return m_dir.path() + u'/' + rel; }
+    QProcess *start(const QStringList &args)
+    {
+        auto *p = new QProcess;
+        m_procs.append(p);
+        p->setProcessEnvironment(m_env);
+        p->setWorkingDirectory(m_dir.path());
+        p->start(QStringLiteral(SCRIBLET_PATH), args);
+        EXPECT_TRUE(p->waitForStarted(10000));
+        return p;
+    }
+    // The first instance is ready once its frame wrote the toolbar images.
+    bool waitReady()
+    {
+        return waitFor([&] {
+            return QFile::exists(m_dir.path() + QStringLiteral("/.config/Scriblet/ScribletMacros.bmp"));
+        });
+    }
+    QString xdotool(const QStringList &args)
+    {
+        QProcess p;
+        p.start(QStringLiteral("xdotool"), args);
+        p.waitForFinished(20000);
+        return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+    }
+
+    QTemporaryDir m_dir;
+    QProcessEnvironment m_env;
+    QList<QProcess *> m_procs;
+};
+
+TEST_F(ScribletProgram, SecondStartHandsOverAndEnds)
+{
+    writeFile(path(QStringLiteral("doc/chap1.tex")), "\\chapter{Eins}\r\nText\r\n");
+    QProcess *first = start({});
+    ASSERT_TRUE(waitReady());
+
+    QProcess *second = start({QStringLiteral("-m"), path(QStringLiteral("doc/thesis.tex")),
+                              path(QStringLiteral("doc/chap1.tex")), QStringLiteral("-l"), QStringLiteral("2")});
+    ASSERT_TRUE(second->waitForFinished(20000));
+    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second->exitCode(), 0);
+    EXPECT_EQ(first->state(), QProcess::Running);
+
+    // The running instance writes the main document at once.
+    EXPECT_TRUE(waitFor([&] { return readAll(ini()).contains("maintex=thesis.tex"); }));
+    const QByteArray settings = readAll(ini());
+    EXPECT_TRUE(settings.contains("mainpath=" + path(QStringLiteral("doc")).toUtf8()));
+    EXPECT_TRUE(waitFor([&] { return readAll(ini()).contains("File1=" + path(QStringLiteral("doc/chap1.tex")).toUtf8()); }));
+
+    // A start without parameters changes nothing on disk.
+    const QByteArray before = readAll(ini());
+    QProcess *third = start({});
+    ASSERT_TRUE(third->waitForFinished(20000));
+    EXPECT_EQ(third->exitCode(), 0);
+    EXPECT_EQ(readAll(ini()), before);
+    EXPECT_EQ(first->state(), QProcess::Running);
+}
+
+TEST_F(ScribletProgram, StaleSocketDoesNotBlockTheNextStart)
+{
+    QProcess *first = start({});
+    ASSERT_TRUE(waitReady());
+    first->kill();
+    first->waitForFinished(10000);
+    QFile::remove(m_dir.path() + QStringLiteral("/.config/Scriblet/ScribletMacros.bmp"));
+    QProcess *again = start({});
+    ASSERT_TRUE(waitReady());
+    EXPECT_EQ(again->state(), QProcess::Running);
+}
+
+TEST_F(ScribletProgram, WindowMapsAndExitStoresPlacement)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") || QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+        GTEST_SKIP() << "needs an X display (run under xvfb-run) and xdotool";
+    QProcess *p = start({});
+    ASSERT_TRUE(waitReady());
+    QString win;
+    ASSERT_TRUE(waitFor([&] {
+        win = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                       QStringLiteral("^Scriblet$")})
+                  .section(u'\n', 0, 0);
+        return !win.isEmpty();
+    }));
+    // No window manager runs under Xvfb: focus the window and use the exit command.
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), win});
+    xdotool({QStringLiteral("key"), QStringLiteral("--window"), win, QStringLiteral("alt+d")});
+    xdotool({QStringLiteral("key"), QStringLiteral("b")});
+    ASSERT_TRUE(p->waitForFinished(20000)) << "the window did not close";
+    EXPECT_EQ(p->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(p->exitCode(), 0);
+    const QByteArray settings = readAll(ini());
+    EXPECT_TRUE(settings.contains("[General Settings]"));
+    EXPECT_TRUE(settings.contains("WindowPos=0,"));
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

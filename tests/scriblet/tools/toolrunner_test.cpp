@@ -1,0 +1,323 @@
+// The tool runner's decisions: order of saving, prerequisite runs, messages and
+// directories, with the starts recorded instead of performed.
+#include "tools/toolrunner.h"
+
+#include "fakehost.h"
+#include "platform/profile.h"
+#include "testsupport.h"
+#include "tools/toolstrings.h"
+
+#include <QDir>
+
+namespace {
+
+class ToolRunnerTest : public testsupport::TempDirTest
+{
+protected:
+    void SetUp() override
+    {
+        TempDirTest::SetUp();
+        m_oldCwd = QDir::currentPath();
+        settings = ToolSettings::defaults(QStringLiteral("dviview"), QStringLiteral("psview"));
+        auto launcher = std::make_unique<RecordingLauncher>(&host.journal);
+        recorder = launcher.get();
+        profile = std::make_unique<Profile>(path("Scriblet.ini"));
+        runner = std::make_unique<ToolRunner>(settings, host, profile.get(), std::move(launcher));
+        runner->setNeedsTexRun(false);
+        QDir().mkpath(path("doc"));
+        dir = path("doc") + '/';
+    }
+    void TearDown() override
+    {
+        QDir::setCurrent(m_oldCwd);
+        TempDirTest::TearDown();
+    }
+    QString run(const QString &exe, const QString &args) const
+    {
+        return QStringLiteral("run %1 [%2] in %3").arg(exe, args, dir);
+    }
+    QString start(const QString &exe, const QString &args, const QString &in) const
+    {
+        return QStringLiteral("start %1 [%2] in %3").arg(exe, args, in);
+    }
+    QStringList latexRun(const QString &name = QStringLiteral("a.tex")) const
+    {
+        return {QStringLiteral("wait LaTeX wird ausgeführt..."), run("latex", name), "done", "log"};
+    }
+    QStringList dvipsRun(const QString &dvi = QStringLiteral("a.dvi")) const
+    {
+        return {QStringLiteral("wait DVIPS wird ausgeführt..."), run("dvips", "-D600|" + dvi), "done"};
+    }
+
+    ToolSettings settings;
+    FakeHost host;
+    RecordingLauncher *recorder = nullptr;
+    std::unique_ptr<Profile> profile;
+    std::unique_ptr<ToolRunner> runner;
+    QString dir;
+    QString m_oldCwd;
+};
+
+TEST_F(ToolRunnerTest, LatexOnActiveDocumentRunsInItsDirectoryAndLoadsLog)
+{
+    host.open(dir + "a.tex", "x");
+    testsupport::writeFile(dir + "a.log", "This is a log\n");
+    settings.dviChanged = 0;
+    runner->setNeedsTexRun(true);
+    ASSERT_TRUE(runner->runLatex());
+    EXPECT_EQ(host.journal, latexRun());
+    EXPECT_EQ(host.logText, QStringLiteral("This is a log\n"));
+    EXPECT_EQ(settings.dviChanged, 1);
+    EXPECT_FALSE(runner->needsTexRun());
+    EXPECT_EQ(QDir::currentPath() + '/', dir);
+    EXPECT_TRUE(host.messages.isEmpty());
+}
+
+TEST_F(ToolRunnerTest, LatexSavesFirstAndUsesMainDocument)
+{
+    host.open(path("other.tex"), "o");
+    host.edit(0, "changed");
+    settings.maintex = QStringLiteral("thesis.tex");
+    settings.mainpath = path("doc");
+    host.projectLoaded = true;
+    runner->runLatex();
+    QStringList expected{QStringLiteral("save other.tex")};
+    expected << latexRun(QStringLiteral("thesis.tex")) << "toc";
+    EXPECT_EQ(host.journal, expected);
+    EXPECT_EQ(host.logText, ToolStrings::LogNotLoaded.str());
+    EXPECT_EQ(testsupport::readAll(path("other.tex")), QByteArray("changed"));
+}
+
+TEST_F(ToolRunnerTest, NoDocumentAnywhere)
+{
+    for (const auto tool : {ToolRunner::Tool::Latex, ToolRunner::Tool::Bibtex, ToolRunner::Tool::PsViewer}) {
+        host.messages.clear();
+        EXPECT_FALSE(runner->run(tool));
+        EXPECT_EQ(host.messages, QStringList{ToolStrings::NoCurrentDocument.str()});
+    }
+    EXPECT_FALSE(host.journal.join(' ').contains("run"));
+}
+
+TEST_F(ToolRunnerTest, DocumentsOpenButNoActiveChildEndsSilently)
+{
+    host.open(dir + "a.tex", "x");
+    host.active = -1;
+    EXPECT_FALSE(runner->runLatex());
+    EXPECT_EQ(host.journal, QStringList{"activate"});
+    EXPECT_TRUE(host.messages.isEmpty());
+}
+
+TEST_F(ToolRunnerTest, UntitledActiveDocumentIsNotRunOn)
+{
+    host.documents.append({QString(), QStringLiteral("Tex File 1"), "x", true});
+    host.active = 0;
+    EXPECT_FALSE(runner->runLatex());
+    EXPECT_EQ(host.messages, QStringList{ToolStrings::NoCurrentDocument.str()});
+}
+
+TEST_F(ToolRunnerTest, EmptyExecutableOrTemplate)
+{
+    host.open(dir + "a.tex", "x");
+    struct Row { BuiltinTool *tool; ToolRunner::Tool which; bool exe; ToolStrings::Entry message; };
+    const Row rows[] = {
+        {&settings.tex, ToolRunner::Tool::Latex, true, ToolStrings::NoExeFile},
+        {&settings.tex, ToolRunner::Tool::Latex, false, ToolStrings::NoCmdLine},
+        {&settings.bibtex, ToolRunner::Tool::Bibtex, true, ToolStrings::NoExeFile},
+        {&settings.dvips, ToolRunner::Tool::Dvips, false, ToolStrings::NoCmdLine},
+        {&settings.dviwin, ToolRunner::Tool::DviViewer, true, ToolStrings::NoExeFile},
+        {&settings.ghostview, ToolRunner::Tool::PsViewer, false, ToolStrings::NoCmdLine},
+    };
+    for (const Row &row : rows) {
+        const BuiltinTool saved = *row.tool;
+        (row.exe ? row.tool->exe : row.tool->cmd).clear();
+        host.messages.clear();
+        host.journal.clear();
+        host.edit(0, "y");
+        runner->setNeedsTexRun(true);
+        EXPECT_FALSE(runner->run(row.which));
+        EXPECT_EQ(host.messages, QStringList{row.message.str()}) << row.message.id;
+        EXPECT_FALSE(host.journal.join(' ').contains("run ")) << host.journal.join(", ").toStdString();
+        *row.tool = saved;
+    }
+}
+
+TEST_F(ToolRunnerTest, DependentToolChecksSettingsBeforeSaving)
+{
+    host.open(dir + "a.tex", "x");
+    host.edit(0, "y");
+    settings.bibtex.exe.clear();
+    runner->runBibtex();
+    EXPECT_TRUE(host.documents[0].modified);
+}
+
+TEST_F(ToolRunnerTest, LatexStartFailureKeepsFlagsAndLog)
+{
+    host.open(dir + "a.tex", "x");
+    host.logText = QStringLiteral("previous");
+    settings.dviChanged = 0;
+    runner->setNeedsTexRun(true);
+    recorder->missing << "latex";
+    EXPECT_FALSE(runner->runLatex());
+    EXPECT_EQ(host.messages, QStringList{ToolStrings::StartFailed.str()});
+    EXPECT_EQ(host.logText, QStringLiteral("previous"));
+    EXPECT_EQ(settings.dviChanged, 0);
+    EXPECT_TRUE(runner->needsTexRun());
+}
+
+TEST_F(ToolRunnerTest, PsViewerAfterEditRunsSaveLatexDvipsViewerThenOnlyViewer)
+{
+    host.open(dir + "a.tex", "x");
+    settings.dviChanged = 0;
+    host.edit(0, "edited");
+    ASSERT_TRUE(runner->runPsViewer());
+    QStringList expected{QStringLiteral("save a.tex")};
+    expected << latexRun() << dvipsRun() << start("psview", "a.ps", dir);
+    EXPECT_EQ(host.journal, expected);
+    EXPECT_EQ(settings.dviChanged, 0);
+
+    host.journal.clear();
+    ASSERT_TRUE(runner->runPsViewer());
+    EXPECT_EQ(host.journal, QStringList{start("psview", "a.ps", dir)});
+}
+
+TEST_F(ToolRunnerTest, PsViewerRunsDvipsWhenDviIsNewer)
+{
+    host.open(dir + "a.tex", "x");
+    settings.dviChanged = 1;
+    runner->runPsViewer();
+    QStringList expected = dvipsRun();
+    expected << start("psview", "a.ps", dir);
+    EXPECT_EQ(host.journal, expected);
+
+    host.journal.clear();
+    settings.dviChanged = 1;
+    settings.ghostview.rundvips = 0;
+    runner->runPsViewer();
+    EXPECT_EQ(host.journal, QStringList{start("psview", "a.ps", dir)});
+}
+
+TEST_F(ToolRunnerTest, DvipsStartFailureKeepsDviChanged)
+{
+    host.open(dir + "a.tex", "x");
+    recorder->missing << "dvips";
+    settings.dviChanged = 1;
+    EXPECT_FALSE(runner->runDvips());
+    EXPECT_EQ(settings.dviChanged, 1);
+    EXPECT_EQ(host.messages, QStringList{ToolStrings::StartFailed.str()});
+    // The viewer then still tries DVIPS once more in its own step, then starts.
+    host.messages.clear();
+    host.journal.clear();
+    host.edit(0, "y");
+    runner->runPsViewer();
+    EXPECT_EQ(host.journal.filter(QStringLiteral("run dvips")).size(), 2);
+    EXPECT_EQ(host.journal.last(), start("psview", "a.ps", dir));
+}
+
+TEST_F(ToolRunnerTest, BibtexGetsMainBaseAndRunsLatexAfterMainDocumentCommand)
+{
+    runner->setMainDocument(QStringLiteral("thesis.tex"), path("doc"));
+    EXPECT_EQ(host.mainStatus, QStringLiteral("Haupt-TeX-Dokument :  thesis.tex"));
+    EXPECT_EQ(Profile(path("Scriblet.ini")).getString("TeX Settings", "maintex"), QStringLiteral("thesis.tex"));
+    EXPECT_EQ(Profile(path("Scriblet.ini")).getString("TeX Settings", "mainpath"), path("doc"));
+    EXPECT_TRUE(runner->needsTexRun());
+
+    runner->runBibtex();
+    QStringList expected = latexRun(QStringLiteral("thesis.tex"));
+    expected << QStringLiteral("wait BibTeX wird ausgeführt...") << run("bibtex", "thesis") << "done";
+    EXPECT_EQ(host.journal, expected);
+
+    host.journal.clear();
+    runner->runBibtex();
+    EXPECT_EQ(host.journal, QStringList({QStringLiteral("wait BibTeX wird ausgeführt..."), run("bibtex", "thesis"), "done"}));
+
+    runner->setMainDocument(QString(), path("doc"));
+    EXPECT_EQ(host.mainStatus, QStringLiteral("Haupt-TeX-Dokument :  aktuelles"));
+}
+
+TEST_F(ToolRunnerTest, RuntexOffSkipsLatexButClearsNeedsTexRun)
+{
+    host.open(dir + "a.tex", "x");
+    settings.dviwin.runtex = 0;
+    runner->setNeedsTexRun(true);
+    runner->runDviViewer();
+    EXPECT_EQ(host.journal, QStringList{start("dviview", "a.dvi", dir)});
+    EXPECT_FALSE(runner->needsTexRun());
+}
+
+TEST_F(ToolRunnerTest, UserToolExampleRunsInMainDirectory)
+{
+    settings.maintex = QStringLiteral("thesis.tex");
+    settings.mainpath = path("doc");
+    settings.dviChanged = 0;
+    settings.user[0] = {QStringLiteral("PDF"), QStringLiteral("mkpdf"), QStringLiteral("-o %ps.pdf %s"), 1, 1};
+    ASSERT_TRUE(runner->runUserTool(0));
+    EXPECT_EQ(host.journal, QStringList{start("mkpdf", "-o|" + path("doc/thesis.pdf") + "|thesis", path("doc"))});
+}
+
+TEST_F(ToolRunnerTest, UserToolMessages)
+{
+    struct Row { const char *what; const char *exe; const char *cmd; bool main; bool doc; QString message; };
+    const Row rows[] = {
+        {"emptyExe", "", "%s", true, true, ToolStrings::NoExeFile.str()},
+        {"needsMain", "t", "%ps.pdf", false, true, ToolStrings::NoMainDocument.str()},
+        {"needsActive", "t", "%c", true, false, ToolStrings::NoCurrentDocument.str()},
+        {"exeCheckedFirst", "", "%c", false, false, ToolStrings::NoExeFile.str()},
+    };
+    for (const Row &row : rows) {
+        host.documents.clear();
+        host.active = -1;
+        host.messages.clear();
+        host.journal.clear();
+        if (row.doc)
+            host.open(dir + "a.tex", "x");
+        settings.maintex = row.main ? QStringLiteral("thesis.tex") : QString();
+        settings.user[5] = {QStringLiteral("T"), QString::fromUtf8(row.exe), QString::fromUtf8(row.cmd), 1, 1};
+        runner->setNeedsTexRun(true);
+        EXPECT_FALSE(runner->runUserTool(5)) << row.what;
+        EXPECT_EQ(host.messages, QStringList{row.message}) << row.what;
+        EXPECT_TRUE(runner->needsTexRun()) << row.what;
+        EXPECT_TRUE(host.journal.filter("start").isEmpty()) << row.what;
+    }
+}
+
+TEST_F(ToolRunnerTest, UserToolPathMainWithoutAnyDocumentGivesEmptyArgument)
+{
+    settings.dviChanged = 0;
+    settings.user[9] = {QStringLiteral("T"), QStringLiteral("t"), QStringLiteral("%pm"), 1, 1};
+    ASSERT_TRUE(runner->runUserTool(9));
+    EXPECT_TRUE(host.messages.isEmpty());
+    ASSERT_EQ(host.journal.size(), 1);
+    EXPECT_TRUE(host.journal[0].startsWith("start t [] in ")) << host.journal[0].toStdString();
+}
+
+TEST_F(ToolRunnerTest, UserToolRunsPrerequisitesOnlyForNeedsTexRunAndStaysInItsDirectory)
+{
+    QDir().mkpath(path("chap"));
+    host.open(path("chap/intro.tex"), "x");
+    settings.maintex = QStringLiteral("a.tex");
+    settings.mainpath = path("doc");
+    settings.dviChanged = 0;
+    settings.user[1] = {QStringLiteral("Count"), QStringLiteral("wc"), QStringLiteral("%c.tex"), 1, 1};
+
+    // An edit alone does not trigger LaTeX for a user tool.
+    host.edit(0, "y");
+    runner->runUserTool(1);
+    EXPECT_EQ(host.journal, QStringList({"save intro.tex", start("wc", "intro.tex", path("chap/"))}));
+
+    host.journal.clear();
+    runner->setNeedsTexRun(true);
+    runner->runUserTool(1);
+    QStringList expected = latexRun();
+    expected << dvipsRun() << start("wc", "intro.tex", path("chap/"));
+    EXPECT_EQ(host.journal, expected);
+    EXPECT_EQ(QDir::currentPath() + '/', path("chap/"));
+}
+
+TEST_F(ToolRunnerTest, UserToolOutOfRangeDoesNothing)
+{
+    EXPECT_FALSE(runner->runUserTool(10));
+    EXPECT_FALSE(runner->runUserTool(-1));
+    EXPECT_TRUE(host.journal.isEmpty());
+}
+
+} // namespace
