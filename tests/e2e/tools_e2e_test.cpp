@@ -89,7 +89,7 @@ protected:
         EXPECT_TRUE(m_proc->waitForStarted(10000));
         QString win;
         waitFor([&] {
-            win = xdotool({"search", "--onlyvisible", "--name", "^Scriblet"}).section('\n', 0, 0);
+            win = xdotool({"search", "--onlyvisible", "--name", "Scriblet$"}).section('\n', 0, 0);
             return !win.isEmpty();
         });
         return win;
