@@ -11,6 +11,7 @@
 #include "editor/cshelldoc.h"
 #include "editor/cshellview.h"
 #include "editor/cmacrodialog.h"
+#include "editor/cumlautdialog.h"
 #include "editor/editorfont.h"
 #include "editor/macrofile.h"
 #include "resources/strings.h"
@@ -270,6 +271,19 @@ void CMainFrame::createMenus()
     macros->setStatusTip(QString::fromUtf8("Einstellungen für Makros"));
     macros->setToolTip(QStringLiteral("Makros"));
     connect(macros, &QAction::triggered, this, &CMainFrame::onMacros);
+
+    QAction *umlauts = addCommand(Cmd::UmlautSettings, QStringLiteral("menuSettings"), QStringLiteral("&Umlaute"));
+    umlauts->setStatusTip(QStringLiteral("Festlegen der Umlaute"));
+    umlauts->setToolTip(QStringLiteral("Umlaute"));
+    connect(umlauts, &QAction::triggered, this, [this] {
+        CUmlautDialog dlg(m_settings->umlauts, this);
+        if (dlg.exec() == QDialog::Accepted)
+            applyUmlauts(dlg.values());
+    });
+    // Only German typing converts umlauts.
+    connect(menu(QStringLiteral("menuSettings")), &QMenu::aboutToShow, this,
+            [this, umlauts] { umlauts->setEnabled(m_settings->language == 0); });
+    umlauts->setEnabled(m_settings->language == 0);
 
     const QString window = QStringLiteral("menuWindow");
     connect(addCommand(Cmd::WindowCascade, window, QStringLiteral("Ü&berlappend"), QKeySequence(), true),
@@ -776,6 +790,16 @@ void CMainFrame::updateMacroCaptions()
             if (QWidget *w = bar->widgetForAction(a))
                 w->setAccessibleName(name.isEmpty() ? QStringLiteral("Makro %1").arg(i + 1) : name.left(80));
     }
+}
+
+bool CMainFrame::applyUmlauts(const std::array<QString, 7> &values)
+{
+    m_settings->umlauts = values;
+    if (!m_settings->writeUmlauts()) {
+        m_prompter->message(m_settings->lastError());
+        return false;
+    }
+    return true;
 }
 
 bool CMainFrame::insertMacro(int index)

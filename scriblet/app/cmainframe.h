@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
+#include <array>
 
 class QAction;
 class QFont;
@@ -97,6 +98,8 @@ public:
     // (nothing changed) when the settings file cannot be written.
     bool applyEditorFont(const QFont &font);
 
+    // Takes the seven umlaut replacements (order ä Ä ö Ö ü Ü ß) and writes "Umlaute".
+    bool applyUmlauts(const std::array<QString, 7> &values);
     // Inserts macro index (0..9) at the caret of the active view; false without one.
     bool insertMacro(int index);
     // Takes a new macro table: captions, settings object and the macros file.

@@ -27,12 +27,12 @@ inline constexpr const char *ScribletVersion = "2.0r";
 
 // One TeX tool: executable, command template and the run-first flags. Only the
 // flags a section actually has are read and written (see CShellSettings).
-struct ToolSettings {
+struct ShellToolSettings {
     QString exe;
     QString cmd;
     int runtex = 1;
     int rundvips = 1;
-    bool operator==(const ToolSettings &) const = default;
+    bool operator==(const ShellToolSettings &) const = default;
 };
 
 struct UserToolSettings {
@@ -132,11 +132,11 @@ public:
     void readFont();
 
     // --- Tool settings (written all at once by the program-calls dialog) ----
-    ToolSettings bibtex;    // "BibTeX Settings": exe, cmd, runtex
-    ToolSettings tex;       // "TeX Settings": exe, cmd
-    ToolSettings dviViewer; // "DVIWin Settings": exe, cmd, runtex
-    ToolSettings dvips;     // "DVIPS Settings": exe, cmd, runtex
-    ToolSettings psViewer;  // "GhostView Settings": exe, cmd, rundvips, runtex
+    ShellToolSettings bibtex;    // "BibTeX Settings": exe, cmd, runtex
+    ShellToolSettings tex;       // "TeX Settings": exe, cmd
+    ShellToolSettings dviViewer; // "DVIWin Settings": exe, cmd, runtex
+    ShellToolSettings dvips;     // "DVIPS Settings": exe, cmd, runtex
+    ShellToolSettings psViewer;  // "GhostView Settings": exe, cmd, rundvips, runtex
     std::array<UserToolSettings, 10> userTools;
     bool writeToolSettings();
     bool writeUserTools();
@@ -165,6 +165,11 @@ public:
 
     // --- Editor ------------------------------------------------------------------
     std::array<QString, UmlautCount> umlauts;
+    // Writes the seven replacements to "Umlaute" in the order of UmlautIndex.
+    bool writeUmlauts();
+    // Replacement for a typed character while the language is German; nullopt
+    // for any other character or language.
+    std::optional<QString> umlautReplacement(QChar typed) const;
     int syntaxHighlighting = 0;
     // 0x00BBGGRR values, see ColourIndex.
     std::array<unsigned, ColourCount> colours{};

@@ -23,6 +23,7 @@
 #include <QMimeData>
 #include <QDropEvent>
 #include <QUrl>
+#include <QKeyEvent>
 
 namespace {
 
@@ -503,6 +504,72 @@ TEST(MacroDialogTest, CancelKeepsEveryMacroAndOkTakesTheEdits)
     cancelled.findChild<QLineEdit *>(QStringLiteral("NameEdit"))->setText(QStringLiteral("x"));
     cancelled.reject();
     EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+}
+
+} // namespace
+
+#include "editor/cumlautdialog.h"
+
+namespace {
+
+// Types text character by character as key events (QTest only knows ASCII keys).
+void typeText(QWidget *w, const QString &text)
+{
+    for (QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(w, &release);
+    }
+}
+
+TEST_F(MainFrameTest, TypedUmlautsBecomeTheirReplacementsWhileGerman)
+{
+    CMainFrame *f = makeFrame();
+    m_settings->language = 0;
+    CShellView *v = f->openDocument(file(QStringLiteral("u.tex"), "Gr\xc3\xbc\xc3\x9f" "e\n"));
+    EXPECT_EQ(v->toPlainText(), QString::fromUtf8("Grüße\n")); // loading converts nothing
+    v->selectAll();
+    typeText(v, QString::fromUtf8("Grüße"));
+    EXPECT_EQ(v->toPlainText(), QStringLiteral("Gr\"u\"se"));
+
+    // A selection is replaced; an empty replacement still marks the document.
+    v->selectAll();
+    typeText(v, QString(QChar(0xc4)));
+    EXPECT_EQ(v->toPlainText(), QStringLiteral("\"A"));
+    ASSERT_EQ(f->saveAll(), true);
+    std::array<QString, 7> values = m_settings->umlauts;
+    values[UmlautSz] = QString();
+    ASSERT_TRUE(f->applyUmlauts(values));
+    EXPECT_EQ(m_settings->profile().getString(ShellIni::Umlaute, QStringLiteral("sz"), QStringLiteral("x")), QString());
+    EXPECT_EQ(m_settings->profile().getString(ShellIni::Umlaute, QStringLiteral("klein a")), QStringLiteral("\"a"));
+    typeText(v, QString(QChar(0xdf)));
+    EXPECT_EQ(v->toPlainText(), QStringLiteral("\"A"));
+    EXPECT_TRUE(v->document()->isModified());
+
+    // Other languages type the characters themselves; the command is greyed.
+    m_settings->language = 1;
+    v->selectAll();
+    typeText(v, QString::fromUtf8("ü"));
+    EXPECT_EQ(v->toPlainText(), QString::fromUtf8("ü"));
+    emit f->menu(QStringLiteral("menuSettings"))->aboutToShow();
+    EXPECT_FALSE(cmd(Cmd::UmlautSettings)->isEnabled());
+    m_settings->language = 0;
+    emit f->menu(QStringLiteral("menuSettings"))->aboutToShow();
+    EXPECT_TRUE(cmd(Cmd::UmlautSettings)->isEnabled());
+}
+
+TEST(UmlautDialogTest, ShowsAndReturnsTheSevenTexts)
+{
+    std::array<QString, 7> in = {"1", "2", "3", "4", "5", "6", "7"};
+    CUmlautDialog dlg(in);
+    auto *sz = dlg.findChild<QLineEdit *>(QStringLiteral("edit32991"));
+    auto *ae = dlg.findChild<QLineEdit *>(QStringLiteral("edit32986"));
+    ASSERT_TRUE(sz && ae);
+    EXPECT_EQ(sz->text(), QStringLiteral("7"));
+    EXPECT_EQ(ae->text(), QStringLiteral("1"));
+    sz->setText(QStringLiteral("\\ss{}"));
+    EXPECT_EQ(dlg.values()[UmlautSz], QStringLiteral("\\ss{}"));
 }
 
 } // namespace
