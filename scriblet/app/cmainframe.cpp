@@ -14,6 +14,7 @@
 #include "editor/cumlautdialog.h"
 #include "editor/editorfont.h"
 #include "editor/macrofile.h"
+#include "editor/symbols.h"
 #include "resources/strings.h"
 
 #include <QApplication>
@@ -31,6 +32,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -333,6 +335,25 @@ bool CMainFrame::createToolBars()
         tb->toggleViewAction()->setObjectName(QStringLiteral("cmd%1").arg(b.toggleId));
         view->addAction(tb->toggleViewAction());
     }
+    // The six symbol bars: each button inserts its text.
+    for (const SymbolBar &sb : Symbols::bars()) {
+        QToolBar *tb = m_toolBars.value(sb.barId);
+        QAction *toggle = tb->toggleViewAction();
+        toggle->setText(sb.toggleText);
+        toggle->setStatusTip(sb.togglePrompt);
+        for (const SymbolCommand &c : sb.commands) {
+            if (c.group)
+                tb->addSeparator();
+            tb->addAction(createSymbolCommand(c));
+        }
+        for (QAction *a : tb->actions())
+            if (QWidget *w = tb->widgetForAction(a); w && !a->isSeparator())
+                w->setAccessibleName(a->toolTip());
+    }
+    for (int id : {32981, 32982})
+        createSymbolCommand(*Symbols::find(id));
+    m_toolBars.value(838)->toggleViewAction()->setText(QStringLiteral("&Symbolleiste"));
+
     // The macro bar: Shift+F1..F10 insert the ten macros; each button shows its
     // image from "ScribletMacros.bmp" and the macro's name.
     QToolBar *macroBar = m_toolBars.value(864);
@@ -802,12 +823,43 @@ bool CMainFrame::applyUmlauts(const std::array<QString, 7> &values)
     return true;
 }
 
+QAction *CMainFrame::createSymbolCommand(const SymbolCommand &c)
+{
+    QAction *a = addCommand(c.id, QString(), c.text);
+    a->setToolTip(c.text);
+    a->setStatusTip(c.prompt);
+    QPixmap pix(16, 15);
+    pix.fill(Qt::transparent);
+    {
+        QPainter p(&pix);
+        QFont f = font();
+        f.setPixelSize(13);
+        p.setFont(f);
+        p.setPen(palette().color(QPalette::ButtonText));
+        p.drawText(pix.rect(), Qt::AlignCenter, c.glyph);
+    }
+    a->setIcon(QIcon(pix));
+    const int id = c.id;
+    connect(a, &QAction::triggered, this, [this, id] { insertSymbol(id); });
+    return a;
+}
+
+bool CMainFrame::insertSymbol(int id)
+{
+    CShellView *v = activeView();
+    const SymbolCommand *c = Symbols::find(id);
+    if (!v || !c)
+        return false;
+    v->insertCommandText(c->text);
+    return true;
+}
+
 bool CMainFrame::insertMacro(int index)
 {
     CShellView *v = activeView();
     if (!v || index < 0 || index >= 10)
         return false;
-    v->insertMacro(m_settings->macroTexts[index]);
+    v->insertCommandText(m_settings->macroTexts[index]);
     return true;
 }
 

@@ -187,7 +187,7 @@ void CShellView::announce(ChangeTracker::Cause cause)
     m_cause = cause;
 }
 
-void CShellView::insertMacro(const QString &text)
+void CShellView::insertCommandText(const QString &text)
 {
     m_announced = true;
     m_cause = ChangeTracker::Cause::Paste;

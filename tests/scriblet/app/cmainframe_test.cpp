@@ -573,3 +573,72 @@ TEST(UmlautDialogTest, ShowsAndReturnsTheSevenTexts)
 }
 
 } // namespace
+
+#include "editor/symbols.h"
+
+namespace {
+
+TEST_F(MainFrameTest, SymbolButtonsInsertTheirText)
+{
+    CMainFrame *f = makeFrame();
+    QToolBar *greek = f->toolBar(854);
+    EXPECT_EQ(greek->actions().size(), 40);
+    QAction *alpha = cmd(32899);
+    ASSERT_NE(alpha, nullptr);
+    EXPECT_EQ(alpha->toolTip(), QStringLiteral("\\alpha "));
+    EXPECT_EQ(greek->widgetForAction(alpha)->accessibleName(), QStringLiteral("\\alpha "));
+
+    CShellView *v = f->openDocument(file(QStringLiteral("s.tex"), "x \\alpha y"));
+    QTextCursor c = v->textCursor();
+    c.setPosition(2);
+    c.setPosition(8, QTextCursor::KeepAnchor);
+    v->setTextCursor(c);
+    alpha->trigger();
+    EXPECT_EQ(v->toPlainText(), QStringLiteral("x \\alpha  y"));
+    EXPECT_EQ(v->textCursor().position(), 9);
+    EXPECT_FALSE(v->textCursor().hasSelection());
+    EXPECT_EQ(v->document()->title(), QStringLiteral("s.tex *"));
+
+    cmd(32896)->trigger(); // \not
+    cmd(32874)->trigger(); // \in
+    EXPECT_EQ(v->toPlainText(), QStringLiteral("x \\alpha \\not\\in  y"));
+    EXPECT_EQ(cmd(32824)->statusTip(), QStringLiteral("\\dvi"));
+    EXPECT_NE(cmd(32981), nullptr); // German quotes: no bar, still a command
+}
+
+TEST_F(MainFrameTest, BarTogglesShowAndHideWithCheckMarks)
+{
+    CMainFrame *f = makeFrame();
+    f->show();
+    QAction *toggle = cmd(Cmd::ViewArrowsBar);
+    EXPECT_EQ(toggle->text(), QStringLiteral("P&feile"));
+    EXPECT_EQ(toggle->statusTip(), QStringLiteral("Blendet die Pfeil-Leiste ein oder aus."));
+    EXPECT_TRUE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_FALSE(f->toolBar(845)->isVisible());
+    EXPECT_FALSE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_TRUE(f->toolBar(845)->isVisible());
+    EXPECT_EQ(f->toolBarArea(f->toolBar(845)), Qt::TopToolBarArea);
+}
+
+TEST(SymbolTable, TextsFollowTheCommandNamePattern)
+{
+    QList<int> ids = Symbols::allIds();
+    EXPECT_EQ(ids.size(), 31 + 32 + 10 + 37 + 40 + 32 + 2);
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()); // no id twice
+    for (int id : ids) {
+        const SymbolCommand *c = Symbols::find(id);
+        ASSERT_NE(c, nullptr);
+        EXPECT_TRUE(c->text.startsWith(u'\\')) << id;
+        const bool exception = id == 32843 || id == 32896;
+        EXPECT_EQ(c->text.endsWith(u' '), !exception) << id;
+        EXPECT_FALSE(c->glyph.isEmpty()) << id;
+    }
+    EXPECT_EQ(Symbols::find(32843)->text, QStringLiteral("\\sqcup"));
+    EXPECT_EQ(Symbols::find(32963)->text, QStringLiteral("\\| "));
+    EXPECT_EQ(Symbols::find(12345), nullptr);
+}
+
+} // namespace
