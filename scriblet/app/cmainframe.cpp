@@ -317,11 +317,11 @@ bool CMainFrame::createToolBars()
     const QList<Bar> bars = {
         {838, Str::MainBar, Cmd::ViewToolbar},
         {845, Str::ArrowsBar, Cmd::ViewArrowsBar},
-        {848, Str::AccentsBar, Cmd::ViewAccentsBar},
         {847, Str::BinaryOpsBar, Cmd::ViewBinaryOpsBar},
+        {848, Str::AccentsBar, Cmd::ViewAccentsBar},
+        {849, Str::RelationsBar, Cmd::ViewRelationsBar},
         {854, Str::GreekBar, Cmd::ViewGreekBar},
         {855, Str::OtherSymbolsBar, Cmd::ViewOtherSymbolsBar},
-        {849, Str::RelationsBar, Cmd::ViewRelationsBar},
         {864, Str::MacrosBar, Cmd::ViewMacroBar},
     };
     QMenu *view = menu(QStringLiteral("menuView"));
@@ -330,7 +330,11 @@ bool CMainFrame::createToolBars()
         tb->setObjectName(QStringLiteral("toolbar%1").arg(b.id));
         tb->setAccessibleName(b.caption);
         tb->setIconSize(QSize(16, 15));
-        addToolBar(Qt::TopToolBarArea, tb);
+        // Rows: main toolbar; arrows, binary operators, accents; relations, Greek,
+        // other symbols. The macro bar with its captions gets the bottom edge.
+        if (b.id == 845 || b.id == 849)
+            addToolBarBreak(Qt::TopToolBarArea);
+        addToolBar(b.id == 864 ? Qt::BottomToolBarArea : Qt::TopToolBarArea, tb);
         m_toolBars.insert(b.id, tb);
         tb->toggleViewAction()->setObjectName(QStringLiteral("cmd%1").arg(b.toggleId));
         view->addAction(tb->toggleViewAction());
