@@ -27,12 +27,12 @@ inline constexpr const char *ScribletVersion = "2.0r";
 
 // One TeX tool: executable, command template and the run-first flags. Only the
 // flags a section actually has are read and written (see CShellSettings).
-struct ShellToolSettings {
+struct ToolSettings {
     QString exe;
     QString cmd;
     int runtex = 1;
     int rundvips = 1;
-    bool operator==(const ShellToolSettings &) const = default;
+    bool operator==(const ToolSettings &) const = default;
 };
 
 struct UserToolSettings {
@@ -132,11 +132,11 @@ public:
     void readFont();
 
     // --- Tool settings (written all at once by the program-calls dialog) ----
-    ShellToolSettings bibtex;    // "BibTeX Settings": exe, cmd, runtex
-    ShellToolSettings tex;       // "TeX Settings": exe, cmd
-    ShellToolSettings dviViewer; // "DVIWin Settings": exe, cmd, runtex
-    ShellToolSettings dvips;     // "DVIPS Settings": exe, cmd, runtex
-    ShellToolSettings psViewer;  // "GhostView Settings": exe, cmd, rundvips, runtex
+    ToolSettings bibtex;    // "BibTeX Settings": exe, cmd, runtex
+    ToolSettings tex;       // "TeX Settings": exe, cmd
+    ToolSettings dviViewer; // "DVIWin Settings": exe, cmd, runtex
+    ToolSettings dvips;     // "DVIPS Settings": exe, cmd, runtex
+    ToolSettings psViewer;  // "GhostView Settings": exe, cmd, rundvips, runtex
     std::array<UserToolSettings, 10> userTools;
     bool writeToolSettings();
     bool writeUserTools();

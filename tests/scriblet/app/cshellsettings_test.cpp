@@ -37,7 +37,7 @@ TEST_F(ShellSettingsTest, FreshDirectoryGivesEveryDefault)
     EXPECT_EQ(s->settingsDir(), path(QStringLiteral("cfg/")));
     EXPECT_TRUE(s->readAll()); // no version stored: counts as a change
 
-    EXPECT_EQ(s->bibtex, (ShellToolSettings{QStringLiteral("bibtex"), QStringLiteral("%s"), 1, 1}));
+    EXPECT_EQ(s->bibtex, (ToolSettings{QStringLiteral("bibtex"), QStringLiteral("%s"), 1, 1}));
     EXPECT_EQ(s->tex.exe, QStringLiteral("latex"));
     EXPECT_EQ(s->tex.cmd, QStringLiteral("%s"));
     EXPECT_EQ(s->dviViewer.exe, QStringLiteral("myxdvi"));
