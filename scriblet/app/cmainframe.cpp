@@ -11,8 +11,10 @@
 #include "editor/cshelldoc.h"
 #include "editor/cshellview.h"
 #include "editor/cmacrodialog.h"
+#include "editor/cumlautdialog.h"
 #include "editor/editorfont.h"
 #include "editor/macrofile.h"
+#include "editor/symbols.h"
 #include "resources/strings.h"
 
 #include <QApplication>
@@ -30,6 +32,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStyle>
@@ -271,6 +274,19 @@ void CMainFrame::createMenus()
     macros->setToolTip(QStringLiteral("Makros"));
     connect(macros, &QAction::triggered, this, &CMainFrame::onMacros);
 
+    QAction *umlauts = addCommand(Cmd::UmlautSettings, QStringLiteral("menuSettings"), QStringLiteral("&Umlaute"));
+    umlauts->setStatusTip(QStringLiteral("Festlegen der Umlaute"));
+    umlauts->setToolTip(QStringLiteral("Umlaute"));
+    connect(umlauts, &QAction::triggered, this, [this] {
+        CUmlautDialog dlg(m_settings->umlauts, this);
+        if (dlg.exec() == QDialog::Accepted)
+            applyUmlauts(dlg.values());
+    });
+    // Only German typing converts umlauts.
+    connect(menu(QStringLiteral("menuSettings")), &QMenu::aboutToShow, this,
+            [this, umlauts] { umlauts->setEnabled(m_settings->language == 0); });
+    umlauts->setEnabled(m_settings->language == 0);
+
     const QString window = QStringLiteral("menuWindow");
     connect(addCommand(Cmd::WindowCascade, window, QStringLiteral("Ü&berlappend"), QKeySequence(), true),
             &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
@@ -301,11 +317,11 @@ bool CMainFrame::createToolBars()
     const QList<Bar> bars = {
         {838, Str::MainBar, Cmd::ViewToolbar},
         {845, Str::ArrowsBar, Cmd::ViewArrowsBar},
-        {848, Str::AccentsBar, Cmd::ViewAccentsBar},
         {847, Str::BinaryOpsBar, Cmd::ViewBinaryOpsBar},
+        {848, Str::AccentsBar, Cmd::ViewAccentsBar},
+        {849, Str::RelationsBar, Cmd::ViewRelationsBar},
         {854, Str::GreekBar, Cmd::ViewGreekBar},
         {855, Str::OtherSymbolsBar, Cmd::ViewOtherSymbolsBar},
-        {849, Str::RelationsBar, Cmd::ViewRelationsBar},
         {864, Str::MacrosBar, Cmd::ViewMacroBar},
     };
     QMenu *view = menu(QStringLiteral("menuView"));
@@ -314,11 +330,34 @@ bool CMainFrame::createToolBars()
         tb->setObjectName(QStringLiteral("toolbar%1").arg(b.id));
         tb->setAccessibleName(b.caption);
         tb->setIconSize(QSize(16, 15));
-        addToolBar(Qt::TopToolBarArea, tb);
+        // Rows: main toolbar; arrows, binary operators, accents; relations, Greek,
+        // other symbols. The macro bar with its captions gets the bottom edge.
+        if (b.id == 845 || b.id == 849)
+            addToolBarBreak(Qt::TopToolBarArea);
+        addToolBar(b.id == 864 ? Qt::BottomToolBarArea : Qt::TopToolBarArea, tb);
         m_toolBars.insert(b.id, tb);
         tb->toggleViewAction()->setObjectName(QStringLiteral("cmd%1").arg(b.toggleId));
         view->addAction(tb->toggleViewAction());
     }
+    // The six symbol bars: each button inserts its text.
+    for (const SymbolBar &sb : Symbols::bars()) {
+        QToolBar *tb = m_toolBars.value(sb.barId);
+        QAction *toggle = tb->toggleViewAction();
+        toggle->setText(sb.toggleText);
+        toggle->setStatusTip(sb.togglePrompt);
+        for (const SymbolCommand &c : sb.commands) {
+            if (c.group)
+                tb->addSeparator();
+            tb->addAction(createSymbolCommand(c));
+        }
+        for (QAction *a : tb->actions())
+            if (QWidget *w = tb->widgetForAction(a); w && !a->isSeparator())
+                w->setAccessibleName(a->toolTip());
+    }
+    for (int id : {32981, 32982})
+        createSymbolCommand(*Symbols::find(id));
+    m_toolBars.value(838)->toggleViewAction()->setText(QStringLiteral("&Symbolleiste"));
+
     // The macro bar: Shift+F1..F10 insert the ten macros; each button shows its
     // image from "ScribletMacros.bmp" and the macro's name.
     QToolBar *macroBar = m_toolBars.value(864);
@@ -778,12 +817,53 @@ void CMainFrame::updateMacroCaptions()
     }
 }
 
+bool CMainFrame::applyUmlauts(const std::array<QString, 7> &values)
+{
+    m_settings->umlauts = values;
+    if (!m_settings->writeUmlauts()) {
+        m_prompter->message(m_settings->lastError());
+        return false;
+    }
+    return true;
+}
+
+QAction *CMainFrame::createSymbolCommand(const SymbolCommand &c)
+{
+    QAction *a = addCommand(c.id, QString(), c.text);
+    a->setToolTip(c.text);
+    a->setStatusTip(c.prompt);
+    QPixmap pix(16, 15);
+    pix.fill(Qt::transparent);
+    {
+        QPainter p(&pix);
+        QFont f = font();
+        f.setPixelSize(13);
+        p.setFont(f);
+        p.setPen(palette().color(QPalette::ButtonText));
+        p.drawText(pix.rect(), Qt::AlignCenter, c.glyph);
+    }
+    a->setIcon(QIcon(pix));
+    const int id = c.id;
+    connect(a, &QAction::triggered, this, [this, id] { insertSymbol(id); });
+    return a;
+}
+
+bool CMainFrame::insertSymbol(int id)
+{
+    CShellView *v = activeView();
+    const SymbolCommand *c = Symbols::find(id);
+    if (!v || !c)
+        return false;
+    v->insertCommandText(c->text);
+    return true;
+}
+
 bool CMainFrame::insertMacro(int index)
 {
     CShellView *v = activeView();
     if (!v || index < 0 || index >= 10)
         return false;
-    v->insertMacro(m_settings->macroTexts[index]);
+    v->insertCommandText(m_settings->macroTexts[index]);
     return true;
 }
 

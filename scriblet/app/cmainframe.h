@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QStringList>
+#include <array>
 
 class QAction;
 class QFont;
@@ -25,6 +26,7 @@ class CShellSettings;
 class CShellView;
 class Prompter;
 struct MacroTable;
+struct SymbolCommand;
 
 class CMainFrame : public QMainWindow
 {
@@ -97,6 +99,10 @@ public:
     // (nothing changed) when the settings file cannot be written.
     bool applyEditorFont(const QFont &font);
 
+    // Takes the seven umlaut replacements (order ä Ä ö Ö ü Ü ß) and writes "Umlaute".
+    bool applyUmlauts(const std::array<QString, 7> &values);
+    // Inserts the text of a symbol command at the caret of the active view.
+    bool insertSymbol(int id);
     // Inserts macro index (0..9) at the caret of the active view; false without one.
     bool insertMacro(int index);
     // Takes a new macro table: captions, settings object and the macros file.
@@ -132,6 +138,7 @@ private:
     // Window menu: one entry "&n  title" per document window, the active one checked.
     void rebuildWindowList();
     void updateMacroCaptions();
+    QAction *createSymbolCommand(const SymbolCommand &c);
     void onMacros();
     CChildFrame *childForPath(const QString &path) const;
     CChildFrame *addChild(CShellDoc *doc);

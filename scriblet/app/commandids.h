@@ -74,6 +74,7 @@ constexpr int UserTool1 = 33033; // .. 33042
 // Macros Shift+F1..F10
 constexpr int Macro1 = 33010; // .. 33019
 constexpr int MacroSettings = 33005;
+constexpr int UmlautSettings = 32984;
 
 // Status-bar panes
 constexpr int PaneLine = 32945;

@@ -287,6 +287,27 @@ void CShellSettings::readUmlauts()
         umlauts[i] = m_profile->getString(ShellIni::Umlaute, k(UmlautKeys[i]), k(UmlautDefaults[i]));
 }
 
+bool CShellSettings::writeUmlauts()
+{
+    bool ok = true;
+    for (int i = 0; i < UmlautCount; ++i)
+        ok &= m_profile->writeString(ShellIni::Umlaute, k(UmlautKeys[i]), umlauts[i]);
+    return ok;
+}
+
+std::optional<QString> CShellSettings::umlautReplacement(QChar typed) const
+{
+    if (language != 0)
+        return std::nullopt;
+    // In UmlautIndex order: ä Ä ö Ö ü Ü ß.
+    static const char16_t chars[UmlautCount] = {u'\u00e4', u'\u00c4', u'\u00f6', u'\u00d6',
+                                                u'\u00fc', u'\u00dc', u'\u00df'};
+    for (int i = 0; i < UmlautCount; ++i)
+        if (typed == QChar(chars[i]))
+            return umlauts[i];
+    return std::nullopt;
+}
+
 void CShellSettings::readColours()
 {
     syntaxHighlighting = m_profile->getInt(ShellIni::Farben, k("Syntax Highlightning"), 0);

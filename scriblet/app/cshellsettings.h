@@ -165,6 +165,11 @@ public:
 
     // --- Editor ------------------------------------------------------------------
     std::array<QString, UmlautCount> umlauts;
+    // Writes the seven replacements to "Umlaute" in the order of UmlautIndex.
+    bool writeUmlauts();
+    // Replacement for a typed character while the language is German; nullopt
+    // for any other character or language.
+    std::optional<QString> umlautReplacement(QChar typed) const;
     int syntaxHighlighting = 0;
     // 0x00BBGGRR values, see ColourIndex.
     std::array<unsigned, ColourCount> colours{};

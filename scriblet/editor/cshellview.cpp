@@ -140,6 +140,20 @@ void CShellView::onContentsChange(int pos, int removed, int added)
 void CShellView::keyPressEvent(QKeyEvent *e)
 {
     using C = ChangeTracker::Cause;
+    // German umlauts typed become their replacement texts (any text, even empty).
+    if (m_settings && e->text().size() == 1 && !isReadOnly()) {
+        if (const auto replacement = m_settings->umlautReplacement(e->text().at(0))) {
+            m_announced = true;
+            m_cause = C::Char;
+            QTextCursor c = textCursor();
+            c.insertText(*replacement);
+            setTextCursor(c);
+            m_announced = false;
+            m_doc->setModifiedFlag(true);
+            e->accept();
+            return;
+        }
+    }
     m_announced = true;
     if (e->key() == Qt::Key_Backspace)
         m_cause = C::KeyBackspace;
@@ -173,7 +187,7 @@ void CShellView::announce(ChangeTracker::Cause cause)
     m_cause = cause;
 }
 
-void CShellView::insertMacro(const QString &text)
+void CShellView::insertCommandText(const QString &text)
 {
     m_announced = true;
     m_cause = ChangeTracker::Cause::Paste;

@@ -57,7 +57,7 @@ public:
     void announce(ChangeTracker::Cause cause);
     // Replaces the selection with a macro's text ("\n" separated); the caret ends
     // behind it and the document is marked modified. Undoable.
-    void insertMacro(const QString &text);
+    void insertCommandText(const QString &text);
     // Inserts text at the selection as a programmatic insert.
     void insertText(const QString &text);
 

@@ -23,6 +23,7 @@
 #include <QMimeData>
 #include <QDropEvent>
 #include <QUrl>
+#include <QKeyEvent>
 
 namespace {
 
@@ -505,6 +506,141 @@ TEST(MacroDialogTest, CancelKeepsEveryMacroAndOkTakesTheEdits)
     cancelled.findChild<QLineEdit *>(QStringLiteral("NameEdit"))->setText(QStringLiteral("x"));
     cancelled.reject();
     EXPECT_EQ(cancelled.result(), QDialog::Rejected);
+}
+
+} // namespace
+
+#include "editor/cumlautdialog.h"
+
+namespace {
+
+// Types text character by character as key events (QTest only knows ASCII keys).
+void typeText(QWidget *w, const QString &text)
+{
+    for (QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(w, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(w, &release);
+    }
+}
+
+TEST_F(MainFrameTest, TypedUmlautsBecomeTheirReplacementsWhileGerman)
+{
+    CMainFrame *f = makeFrame();
+    m_settings->language = 0;
+    CShellView *v = f->openDocument(file(QStringLiteral("u.tex"), "Gr\xc3\xbc\xc3\x9f" "e\n"));
+    EXPECT_EQ(v->toPlainText(), QString::fromUtf8("Grüße\n")); // loading converts nothing
+    v->selectAll();
+    typeText(v, QString::fromUtf8("Grüße"));
+    EXPECT_EQ(v->toPlainText(), QStringLiteral("Gr\"u\"se"));
+
+    // A selection is replaced; an empty replacement still marks the document.
+    v->selectAll();
+    typeText(v, QString(QChar(0xc4)));
+    EXPECT_EQ(v->toPlainText(), QStringLiteral("\"A"));
+    ASSERT_EQ(f->saveAll(), true);
+    std::array<QString, 7> values = m_settings->umlauts;
+    values[UmlautSz] = QString();
+    ASSERT_TRUE(f->applyUmlauts(values));
+    EXPECT_EQ(m_settings->profile().getString(ShellIni::Umlaute, QStringLiteral("sz"), QStringLiteral("x")), QString());
+    EXPECT_EQ(m_settings->profile().getString(ShellIni::Umlaute, QStringLiteral("klein a")), QStringLiteral("\"a"));
+    typeText(v, QString(QChar(0xdf)));
+    EXPECT_EQ(v->toPlainText(), QStringLiteral("\"A"));
+    EXPECT_TRUE(v->document()->isModified());
+
+    // Other languages type the characters themselves; the command is greyed.
+    m_settings->language = 1;
+    v->selectAll();
+    typeText(v, QString::fromUtf8("ü"));
+    EXPECT_EQ(v->toPlainText(), QString::fromUtf8("ü"));
+    emit f->menu(QStringLiteral("menuSettings"))->aboutToShow();
+    EXPECT_FALSE(cmd(Cmd::UmlautSettings)->isEnabled());
+    m_settings->language = 0;
+    emit f->menu(QStringLiteral("menuSettings"))->aboutToShow();
+    EXPECT_TRUE(cmd(Cmd::UmlautSettings)->isEnabled());
+}
+
+TEST(UmlautDialogTest, ShowsAndReturnsTheSevenTexts)
+{
+    std::array<QString, 7> in = {"1", "2", "3", "4", "5", "6", "7"};
+    CUmlautDialog dlg(in);
+    auto *sz = dlg.findChild<QLineEdit *>(QStringLiteral("edit32991"));
+    auto *ae = dlg.findChild<QLineEdit *>(QStringLiteral("edit32986"));
+    ASSERT_TRUE(sz && ae);
+    EXPECT_EQ(sz->text(), QStringLiteral("7"));
+    EXPECT_EQ(ae->text(), QStringLiteral("1"));
+    sz->setText(QStringLiteral("\\ss{}"));
+    EXPECT_EQ(dlg.values()[UmlautSz], QStringLiteral("\\ss{}"));
+}
+
+} // namespace
+
+#include "editor/symbols.h"
+
+namespace {
+
+TEST_F(MainFrameTest, SymbolButtonsInsertTheirText)
+{
+    CMainFrame *f = makeFrame();
+    QToolBar *greek = f->toolBar(854);
+    EXPECT_EQ(greek->actions().size(), 40);
+    QAction *alpha = cmd(32899);
+    ASSERT_NE(alpha, nullptr);
+    EXPECT_EQ(alpha->toolTip(), QStringLiteral("\\alpha "));
+    EXPECT_EQ(greek->widgetForAction(alpha)->accessibleName(), QStringLiteral("\\alpha "));
+
+    CShellView *v = f->openDocument(file(QStringLiteral("s.tex"), "x \\alpha y"));
+    QTextCursor c = v->textCursor();
+    c.setPosition(2);
+    c.setPosition(8, QTextCursor::KeepAnchor);
+    v->setTextCursor(c);
+    alpha->trigger();
+    EXPECT_EQ(v->toPlainText(), QStringLiteral("x \\alpha  y"));
+    EXPECT_EQ(v->textCursor().position(), 9);
+    EXPECT_FALSE(v->textCursor().hasSelection());
+    EXPECT_EQ(v->document()->title(), QStringLiteral("s.tex *"));
+
+    cmd(32896)->trigger(); // \not
+    cmd(32874)->trigger(); // \in
+    EXPECT_EQ(v->toPlainText(), QStringLiteral("x \\alpha \\not\\in  y"));
+    EXPECT_EQ(cmd(32824)->statusTip(), QStringLiteral("\\dvi"));
+    EXPECT_NE(cmd(32981), nullptr); // German quotes: no bar, still a command
+}
+
+TEST_F(MainFrameTest, BarTogglesShowAndHideWithCheckMarks)
+{
+    CMainFrame *f = makeFrame();
+    f->show();
+    QAction *toggle = cmd(Cmd::ViewArrowsBar);
+    EXPECT_EQ(toggle->text(), QStringLiteral("P&feile"));
+    EXPECT_EQ(toggle->statusTip(), QStringLiteral("Blendet die Pfeil-Leiste ein oder aus."));
+    EXPECT_TRUE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_FALSE(f->toolBar(845)->isVisible());
+    EXPECT_FALSE(toggle->isChecked());
+    toggle->trigger();
+    EXPECT_TRUE(f->toolBar(845)->isVisible());
+    EXPECT_EQ(f->toolBarArea(f->toolBar(845)), Qt::TopToolBarArea);
+}
+
+TEST(SymbolTable, TextsFollowTheCommandNamePattern)
+{
+    QList<int> ids = Symbols::allIds();
+    EXPECT_EQ(ids.size(), 31 + 32 + 10 + 37 + 40 + 32 + 2);
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()); // no id twice
+    for (int id : ids) {
+        const SymbolCommand *c = Symbols::find(id);
+        ASSERT_NE(c, nullptr);
+        EXPECT_TRUE(c->text.startsWith(u'\\')) << id;
+        const bool exception = id == 32843 || id == 32896;
+        EXPECT_EQ(c->text.endsWith(u' '), !exception) << id;
+        EXPECT_FALSE(c->glyph.isEmpty()) << id;
+    }
+    EXPECT_EQ(Symbols::find(32843)->text, QStringLiteral("\\sqcup"));
+    EXPECT_EQ(Symbols::find(32963)->text, QStringLiteral("\\| "));
+    EXPECT_EQ(Symbols::find(12345), nullptr);
 }
 
 } // namespace
