@@ -16,6 +16,7 @@
 #include "frame/dialogprompter.h"
 #include "frame/handover.h"
 #include "frame/teditform.h"
+#include "frame/teditorcommands.h"
 #include "frame/tspeedbar.h"
 #include "frame/twindowbar.h"
 #include "platform/associations.h"
@@ -131,6 +132,7 @@ TFrameForm::TFrameForm(const QString &programDir, Prompter *prompter, const Envi
     rebuildFormats();
 
     createMenus();
+    new TEditorCommands(this);
     rebuildRecentMenu();
     rebuildExternalPrograms();
     rebuildSpeedBar();
@@ -649,7 +651,8 @@ void TFrameForm::addEditor(TEditForm *editor)
     m_windowBar->addEditor(editor);
     connect(editor, &QWidget::windowTitleChanged, m_windowBar, &TWindowBar::refresh);
     connect(editor, &QWidget::windowTitleChanged, this, &TFrameForm::updateTitle);
-    connect(editor->editor()->document(), &QTextDocument::modificationChanged, m_windowBar, &TWindowBar::refresh);
+    // The editor's own signal: re-highlighting never flashes the button bold.
+    connect(editor, &TEditForm::modifiedChanged, m_windowBar, &TWindowBar::refresh);
     connect(editor, &QObject::destroyed, this, [this, editor]() { editorClosed(editor); });
     refreshMenuVisibility();
     emit editorsChanged();
@@ -726,19 +729,9 @@ TEditForm *TFrameForm::newEditor()
 
 bool TFrameForm::loadInFormat(TEditForm *editor, const QString &path, OpenFormat format)
 {
-    if (!editor->loadFromFile(path))
-        return false;
-    if (format == OpenFormat::DosOem) {
-        // The file's bytes are in the DOS code page: shown converted, and therefore modified.
-        QFile f(path);
-        if (f.open(QIODevice::ReadOnly)) {
-            QString text = TextCodec::fromCp850(f.readAll());
-            text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            editor->editor()->setPlainText(text);
-        }
-        editor->setModified(true);
-    }
-    return true;
+    // The editor reads the format (a DOS OEM file is converted and marked modified)
+    // and reports a file it cannot read.
+    return editor->loadFromFile(path, format);
 }
 
 TEditForm *TFrameForm::openFile(const QString &path, OpenFormat format, int line)
@@ -768,7 +761,6 @@ TEditForm *TFrameForm::openFile(const QString &path, OpenFormat format, int line
     QApplication::restoreOverrideCursor();
     if (!loaded) {
         delete e;
-        m_prompter->showError(QStringLiteral("Unable to read file: ") + full);
         return nullptr;
     }
     addEditor(e);
@@ -824,32 +816,8 @@ bool TFrameForm::saveEditorAs(TEditForm *editor)
 {
     if (!editor)
         return false;
-    int filter = 1;
-    QString name = m_prompter->chooseSaveFile(QStringLiteral("Save As"),
-                                              QStringLiteral("TeX Files (*.tex)|*.tex|DOS OEM Text Format (*.tex)|*.tex"),
-                                              QStringLiteral("tex"), editor->fileName(), &filter);
-    if (name.isEmpty())
-        return false;
-    if (QFileInfo(name).suffix().isEmpty())
-        name += QStringLiteral(".tex");
-    if (!editor->fileName().isEmpty())
-        addRecent(editor->fileName());
-    bool ok;
-    if (filter == 2) {
-        // Export in the DOS code page; the editor keeps its name and modified flag.
-        QString text = editor->editor()->toPlainText();
-        text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-        bool lossless = true;
-        const QByteArray bytes = TextCodec::toCp850(text, &lossless);
-        QString error;
-        ok = lossless && SaveFile::write(name, bytes, &error);
-        if (!ok)
-            m_prompter->showError(QStringLiteral("Unable to save file!"));
-    } else {
-        ok = editor->saveAs(QFileInfo(name).absoluteFilePath());
-    }
-    if (ok && !editor->fileName().isEmpty())
-        replaceFirstRecent(editor->fileName());
+    // The editor asks for the name and format and keeps the recent list up to date.
+    const bool ok = editor->saveAsDialog();
     m_windowBar->refresh();
     return ok;
 }
