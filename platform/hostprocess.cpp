@@ -89,6 +89,17 @@ Result notFound(const QString &program)
                                 : QStringLiteral("Program not found: %1").arg(program);
     return r;
 }
+
+// Program, arguments, working directory and an empty standard input: a tool that
+// asks the keyboard gets end-of-file at once.
+void prepare(QProcess &p, const QString &path, const QStringList &args, const QString &workingDir)
+{
+    p.setProgram(path);
+    p.setArguments(args);
+    if (!workingDir.isEmpty())
+        p.setWorkingDirectory(workingDir);
+    p.setStandardInputFile(QProcess::nullDevice());
+}
 } // namespace
 
 Result startDetached(const QString &program, const QStringList &args, const QString &workingDir)
@@ -97,11 +108,7 @@ Result startDetached(const QString &program, const QStringList &args, const QStr
     if (path.isEmpty())
         return notFound(program);
     QProcess p;
-    p.setProgram(path);
-    p.setArguments(args);
-    if (!workingDir.isEmpty())
-        p.setWorkingDirectory(workingDir);
-    p.setStandardInputFile(QProcess::nullDevice());
+    prepare(p, path, args, workingDir);
     Result r;
     qint64 pid = 0;
     r.started = p.startDetached(&pid);
@@ -117,12 +124,7 @@ Result runAndWait(const QString &program, const QStringList &args, const QString
     if (path.isEmpty())
         return notFound(program);
     QProcess p;
-    p.setProgram(path);
-    p.setArguments(args);
-    if (!workingDir.isEmpty())
-        p.setWorkingDirectory(workingDir);
-    // An empty standard input: a tool that asks the keyboard gets end-of-file at once.
-    p.setStandardInputFile(QProcess::nullDevice());
+    prepare(p, path, args, workingDir);
     // The tool's output is not shown; discarding it keeps a chatty tool from blocking on a full pipe.
     p.setStandardOutputFile(QProcess::nullDevice());
     p.setStandardErrorFile(QProcess::nullDevice());
