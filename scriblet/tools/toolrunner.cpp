@@ -206,9 +206,8 @@ bool ToolRunner::runDependent(Tool tool)
     case TargetResult::Ok:
         break;
     }
-    if (tool == Tool::PsViewer && m_settings.dviChanged && t.rundvips) {
+    if (tool == Tool::PsViewer && m_settings.dviChanged && t.rundvips)
         runDvips();
-    }
     const QString base = target.name.size() >= 4 ? target.name.chopped(4) : QString();
     const QStringList args = CommandTemplate::builtinArguments(t.cmd, base + suffix);
     if (!start(t.exe, args, target.directory, wait, toolName))

@@ -5,6 +5,7 @@
 #include "app/prompter.h"
 #include "editor/cchildframe.h"
 #include "editor/cshelldoc.h"
+#include "editor/cshellview.h"
 #include "project/cprojectbar.h"
 #include "tools/clogbar.h"
 #include "tools/ctoolcommands.h"
@@ -98,6 +99,12 @@ CLogBar *createLogBar(CMainFrame *frame)
     run->setObjectName(QStringLiteral("menuRun"));
     run->menuAction()->setObjectName(QStringLiteral("menuRunAction"));
     run->addActions(commands->runActions());
+    // The pop-up belongs to the document menu: shown while a document is open; the
+    // keys work either way.
+    run->menuAction()->setVisible(!frame->children().isEmpty());
+    QObject::connect(frame, &CMainFrame::activeViewChanged, run, [frame, run] {
+        run->menuAction()->setVisible(!frame->children().isEmpty());
+    });
     QMenu *settingsMenu = frame->menu(QStringLiteral("menuSettings"), QStringLiteral("&Einstellungen"));
     settingsMenu->addAction(commands->mainDocumentAction());
     settingsMenu->addAction(commands->programCallsAction());

@@ -87,9 +87,13 @@ protected:
         m_proc->setWorkingDirectory(m_dir.path());
         m_proc->start(QStringLiteral(SCRIBLET_PATH), args);
         EXPECT_TRUE(m_proc->waitForStarted(10000));
+        // Ready once the frame wrote its toolbar images; the main window's title
+        // ends in "Scriblet" (a splash may show before it).
+        waitFor([&] { return QFile::exists(path(".config/Scriblet/ScribletMacros.bmp")); });
         QString win;
         waitFor([&] {
-            win = xdotool({"search", "--onlyvisible", "--name", "Scriblet$"}).section('\n', 0, 0);
+            if (win.isEmpty())
+                win = xdotool({"search", "--onlyvisible", "--name", "Scriblet$"}).section('\n', 0, 0);
             return !win.isEmpty();
         });
         return win;

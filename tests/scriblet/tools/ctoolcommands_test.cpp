@@ -154,17 +154,25 @@ TEST_F(ToolCommandsTest, WaitedRunShowsWaitCursorStatusAndTakesNoInput)
     docPath = path("doc/a.tex");
     testsupport::writeFile(docPath, "x");
 
+    auto *typing = new QLineEdit(frame.get());
+    frame->setCentralWidget(typing);
+    typing->setFocus();
     bool sawWaitCursor = false;
     QString status;
     QTimer::singleShot(0, [&] {
         sawWaitCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
         status = frame->statusBar()->currentMessage();
         QTest::keyClick(frame.get(), Qt::Key_F5); // swallowed: no second run
+        QTest::keyClicks(typing, QStringLiteral("abc"));
+        QTest::mouseClick(typing, Qt::LeftButton);
     });
     commands->runLatexAction()->trigger();
     EXPECT_TRUE(sawWaitCursor);
     EXPECT_EQ(status, QString::fromUtf8("LaTeX wird ausgeführt..."));
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(typing->text().isEmpty()) << typing->text().toStdString();
+    QTest::keyClicks(typing, QStringLiteral("ok"));
+    EXPECT_EQ(typing->text(), QStringLiteral("ok")); // input works again afterwards
     const QList<QByteArray> runs = testsupport::readAll(path("runs.rec")).split('\n');
     ASSERT_EQ(runs.size(), 2); // one line and the final empty piece
     EXPECT_EQ(runs[0], (path("doc") + "\ta.tex\tstdin:empty").toUtf8());

@@ -106,6 +106,10 @@ TEST_F(ToolWiringTest, MenusKeysAndLogPaneAreInstalled)
     }
     EXPECT_EQ(cmd(33042)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F10));
     EXPECT_TRUE(cmd(33024)->isVisible());
+    EXPECT_FALSE(run->menuAction()->isVisible());
+    testsupport::writeFile(path("doc/a.tex"), Hello);
+    ASSERT_TRUE(m_frame->openDocument(path("doc/a.tex")));
+    EXPECT_TRUE(run->menuAction()->isVisible());
 }
 
 TEST_F(ToolWiringTest, LatexOnOpenDocumentFillsLogPane)
@@ -193,7 +197,11 @@ TEST_F(ToolWiringTest, MainDocumentCommandThenBibtexRunsLatexFirst)
 
 TEST_F(ToolWiringTest, MessagesGoThroughThePrompter)
 {
-    cmd(33024)->trigger();
+    // F5 by keyboard with no document open (the "&Run" pop-up is hidden then).
+    m_frame->show();
+    m_frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
+    QTest::keyClick(m_frame.get(), Qt::Key_F5);
     EXPECT_EQ(m_prompter.messages,
               QStringList{QString::fromUtf8("Es existiert kein aktuelles TeX-Dokument!\nBitte laden Sie eine Datei!")});
     m_prompter.messages.clear();
