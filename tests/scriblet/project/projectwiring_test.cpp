@@ -130,6 +130,23 @@ TEST_F(ProjectWiringTest, ProjectFromTheCommandLineBecomesTheMainDocument)
     EXPECT_TRUE(m_settings->searchText1.isEmpty());
 }
 
+TEST_F(ProjectWiringTest, LatexRunFillsTheTableOfContents)
+{
+    if (!testsupport::haveProgram("latex"))
+        GTEST_SKIP() << "latex is not installed";
+    const QString dir = sampleCopy(false);
+    m_frame->requestProject(dir + "/thesis.sbp");
+    CProjectTree *tree = m_bar->tree();
+    ASSERT_TRUE(findItem(tree->tocBranch(), "no TOC-file!"));
+
+    QAction *latex = m_frame->action(33024);
+    ASSERT_TRUE(latex);
+    latex->trigger(); // LaTeX writes the .toc file; the pane reads it without being asked
+    EXPECT_EQ(findItem(tree->tocBranch(), "no TOC-file!"), nullptr);
+    EXPECT_TRUE(findItem(tree->tocBranch(), "2.2 Schluß"));
+    EXPECT_TRUE(findItem(findItem(tree->tocBranch(), "1 Einleitung"), "1.1 Motivation"));
+}
+
 TEST_F(ProjectWiringTest, UnreadableProjectFromTheCommandLineIsReported)
 {
     m_frame->requestProject(path("missing.sbp"));
