@@ -354,16 +354,20 @@ void TEditForm::typeKey(QKeyEvent *e)
         cls = step.format;
         unescape = step.unescapeBackslash;
     }
-    c.beginEditBlock();
+    m_expectedCaret = start + 1;
+    const QString typed = enter ? QStringLiteral("\n") : QString(ch);
     if (unescape) {
+        c.beginEditBlock();
         QTextCursor b(m_edit->document());
         b.setPosition(start - 1);
         b.setPosition(start, QTextCursor::KeepAnchor);
         b.setCharFormat(m_formats.format(TokenClass::Standard));
+        c.insertText(typed, m_formats.format(cls));
+        c.endEditBlock();
+    } else {
+        // Without an edit block consecutive typing merges into one undo step.
+        c.insertText(typed, m_formats.format(cls));
     }
-    m_expectedCaret = start + 1;
-    c.insertText(enter ? QStringLiteral("\n") : QString(ch), m_formats.format(cls));
-    c.endEditBlock();
     m_edit->setTextCursor(c);
     m_edit->ensureCursorVisible();
     m_expectedCaret = -1;
