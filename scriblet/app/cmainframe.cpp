@@ -10,7 +10,9 @@
 #include "editor/cchildframe.h"
 #include "editor/cshelldoc.h"
 #include "editor/cshellview.h"
+#include "editor/cmacrodialog.h"
 #include "editor/editorfont.h"
+#include "editor/macrofile.h"
 #include "resources/strings.h"
 
 #include <QApplication>
@@ -72,6 +74,7 @@ CMainFrame::CMainFrame(CShellSettings *settings, Prompter *prompter, QWidget *pa
         else if (m_mdi->subWindowList().isEmpty())
             m_settings->activeView = nullptr;
         updateDocumentMenus();
+        updateTitle();
         if (v != m_lastActive) {
             m_lastActive = v;
             emit activeViewChanged(v);
@@ -103,6 +106,9 @@ bool CMainFrame::create(const CShellCommandLineInfo *cmdInfo)
     restorePlacement();
     m_settings->readAll();
     m_settings->enterMainPath();
+    const MacroTable macros = MacroFile::load(m_settings->settingsDir());
+    m_settings->macroNames = macros.names;
+    m_settings->macroTexts = macros.texts;
     createMenus();
     if (!createToolBars())
         return false;
@@ -180,9 +186,15 @@ void CMainFrame::createMenus()
     menu(edit, QStringLiteral("&Bearbeiten"));
     menu(view, QStringLiteral("&Ansicht"));
     menu(QStringLiteral("menuTex"), QStringLiteral("&TeX"));
+    menu(QStringLiteral("menuSettings"), QStringLiteral("&Einstellungen"));
     menu(QStringLiteral("menuProject"), QStringLiteral("&Projekt"));
     menu(QStringLiteral("menuWindow"), QStringLiteral("&Fenster"));
-    menu(QStringLiteral("menuHelp"), QStringLiteral("&?"));
+    // Help stays last: menus created later go before the Window menu.
+    auto *help = new QMenu(QStringLiteral("&?"), menuBar());
+    help->setObjectName(QStringLiteral("menuHelp"));
+    help->menuAction()->setObjectName(QStringLiteral("menuHelpAction"));
+    help->installEventFilter(this);
+    menuBar()->addMenu(help);
 
     connect(addCommand(Cmd::FileNew, file, QStringLiteral("&Neu"), QKeySequence::New), &QAction::triggered, this,
             [this] { newDocument(); });
@@ -254,6 +266,11 @@ void CMainFrame::createMenus()
     connect(font, &QAction::triggered, this, &CMainFrame::onFont);
     menu(view)->addSeparator();
 
+    QAction *macros = addCommand(Cmd::MacroSettings, QStringLiteral("menuSettings"), QStringLiteral("&Makros"));
+    macros->setStatusTip(QString::fromUtf8("Einstellungen für Makros"));
+    macros->setToolTip(QStringLiteral("Makros"));
+    connect(macros, &QAction::triggered, this, &CMainFrame::onMacros);
+
     const QString window = QStringLiteral("menuWindow");
     connect(addCommand(Cmd::WindowCascade, window, QStringLiteral("Ü&berlappend"), QKeySequence(), true),
             &QAction::triggered, m_mdi, &QMdiArea::cascadeSubWindows);
@@ -302,6 +319,21 @@ bool CMainFrame::createToolBars()
         tb->toggleViewAction()->setObjectName(QStringLiteral("cmd%1").arg(b.toggleId));
         view->addAction(tb->toggleViewAction());
     }
+    // The macro bar: Shift+F1..F10 insert the ten macros; each button shows its
+    // image from "ScribletMacros.bmp" and the macro's name.
+    QToolBar *macroBar = m_toolBars.value(864);
+    macroBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    macroBar->toggleViewAction()->setStatusTip(Str::MacroBarPrompt);
+    const QList<QImage> macroIcons = ToolbarImages::split(m_macroImages);
+    for (int i = 0; i < 10; ++i) {
+        QAction *a = addCommand(Cmd::Macro1 + i, QString(), QString(), QKeySequence(Qt::SHIFT | Qt::Key(Qt::Key_F1 + i)));
+        if (i < macroIcons.size())
+            a->setIcon(QIcon(QPixmap::fromImage(macroIcons.at(i))));
+        connect(a, &QAction::triggered, this, [this, i] { insertMacro(i); });
+        macroBar->addAction(a);
+    }
+    updateMacroCaptions();
+
     // The main toolbar's own buttons: the standard file and edit commands.
     QToolBar *main = m_toolBars.value(838);
     const QList<QPair<int, QStyle::StandardPixmap>> buttons = {
@@ -313,9 +345,10 @@ bool CMainFrame::createToolBars()
         a->setIcon(style()->standardIcon(icon));
         main->addAction(a);
     }
-    for (QAction *a : main->actions())
-        if (QWidget *w = main->widgetForAction(a))
-            w->setAccessibleName(a->toolTip());
+    for (QToolBar *tb : {main, macroBar})
+        for (QAction *a : tb->actions())
+            if (QWidget *w = tb->widgetForAction(a))
+                w->setAccessibleName(a->toolTip());
     return true;
 }
 
@@ -392,6 +425,12 @@ void CMainFrame::setMainDocument(const QString &fullPath)
     updateMainDocPane();
 }
 
+void CMainFrame::updateTitle()
+{
+    CChildFrame *c = m_mdi->activeSubWindow() ? activeChild() : nullptr;
+    setWindowTitle(c ? c->doc()->title() + QStringLiteral(" - ") + Str::AppName : Str::AppName);
+}
+
 void CMainFrame::scheduleIdle()
 {
     if (!m_idleTimer->isActive())
@@ -454,6 +493,7 @@ CChildFrame *CMainFrame::addChild(CShellDoc *doc)
         m_prompter->beep();
     };
     connect(child->view(), &QPlainTextEdit::cursorPositionChanged, this, [this] { scheduleIdle(); });
+    connect(doc, &CShellDoc::titleChanged, this, [this] { updateTitle(); });
     connect(child, &QObject::destroyed, this, [this] {
         QTimer::singleShot(0, this, [this] {
             if (m_mdi->subWindowList().isEmpty()) {
@@ -462,10 +502,14 @@ CChildFrame *CMainFrame::addChild(CShellDoc *doc)
                 emit activeViewChanged(nullptr);
             }
             updateDocumentMenus();
+            updateTitle();
             onIdle();
         });
     });
     m_mdi->addSubWindow(child);
+    const QSize area = m_mdi->viewport()->size();
+    if (area.width() > 200 && area.height() > 150)
+        child->resize(area.width() * 4 / 5, area.height() * 4 / 5);
     child->show();
     m_mdi->setActiveSubWindow(child);
     child->view()->setFocus();
@@ -716,6 +760,55 @@ void CMainFrame::onFind(bool replace)
     next->setDefault(true);
     dlg.exec();
     remember();
+}
+
+void CMainFrame::updateMacroCaptions()
+{
+    for (int i = 0; i < 10; ++i) {
+        QAction *a = action(Cmd::Macro1 + i);
+        if (!a)
+            continue;
+        const QString name = m_settings->macroNames[i];
+        a->setText(name);
+        a->setToolTip(name.left(80));
+        a->setStatusTip(Str::format(Str::MacroPrompt, {name}));
+        if (QToolBar *bar = m_toolBars.value(864))
+            if (QWidget *w = bar->widgetForAction(a))
+                w->setAccessibleName(name.isEmpty() ? QStringLiteral("Makro %1").arg(i + 1) : name.left(80));
+    }
+}
+
+bool CMainFrame::insertMacro(int index)
+{
+    CShellView *v = activeView();
+    if (!v || index < 0 || index >= 10)
+        return false;
+    v->insertMacro(m_settings->macroTexts[index]);
+    return true;
+}
+
+void CMainFrame::onMacros()
+{
+    MacroTable table;
+    table.names = m_settings->macroNames;
+    table.texts = m_settings->macroTexts;
+    CMacroDialog dlg(table, this);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    applyMacros(dlg.table());
+}
+
+bool CMainFrame::applyMacros(const MacroTable &table)
+{
+    m_settings->macroNames = table.names;
+    m_settings->macroTexts = table.texts;
+    updateMacroCaptions();
+    QString error;
+    if (!MacroFile::save(m_settings->settingsDir(), table, &error)) {
+        m_prompter->message(error);
+        return false;
+    }
+    return true;
 }
 
 void CMainFrame::rebuildWindowList()

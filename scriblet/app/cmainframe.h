@@ -24,6 +24,7 @@ class CShellDoc;
 class CShellSettings;
 class CShellView;
 class Prompter;
+struct MacroTable;
 
 class CMainFrame : public QMainWindow
 {
@@ -96,6 +97,11 @@ public:
     // (nothing changed) when the settings file cannot be written.
     bool applyEditorFont(const QFont &font);
 
+    // Inserts macro index (0..9) at the caret of the active view; false without one.
+    bool insertMacro(int index);
+    // Takes a new macro table: captions, settings object and the macros file.
+    bool applyMacros(const MacroTable &table);
+
 signals:
     // A project (".sbp") should be opened.
     void projectRequested(const QString &path);
@@ -121,8 +127,12 @@ private:
     void loadRecent();
     void rebuildRecentMenu();
     void scheduleIdle();
+    // "<document> - Scriblet" while a document window is active, else "Scriblet".
+    void updateTitle();
     // Window menu: one entry "&n  title" per document window, the active one checked.
     void rebuildWindowList();
+    void updateMacroCaptions();
+    void onMacros();
     CChildFrame *childForPath(const QString &path) const;
     CChildFrame *addChild(CShellDoc *doc);
     bool askSaveBeforeClose(CChildFrame *child);

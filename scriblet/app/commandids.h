@@ -71,8 +71,9 @@ constexpr int RunDvips = 33029;
 constexpr int MainDocument = 33030;
 constexpr int UserTool1 = 33033; // .. 33042
 
-// Macros F1..F10
+// Macros Shift+F1..F10
 constexpr int Macro1 = 33010; // .. 33019
+constexpr int MacroSettings = 33005;
 
 // Status-bar panes
 constexpr int PaneLine = 32945;

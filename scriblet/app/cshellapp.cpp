@@ -60,17 +60,17 @@ CShellApp::StartResult CShellApp::start(const QStringList &args, bool showSplash
     anchor(m_cmdInfo.filePath);
     const QList<QByteArray> handOver = {QByteArray(TopicName), m_cmdInfo.handOverMessage()};
 
-    // Another instance running: hand the command line over and end.
-    if (LocalChannelClient::isServerRunning(m_serviceName)) {
-        LocalChannelClient::send(m_serviceName, handOver);
-        return StartResult::HandedOver;
-    }
-    m_server = std::make_unique<LocalChannelServer>(m_serviceName);
-    if (!m_server->listen()) {
-        // Lost a race against a simultaneous start.
+    // Another instance running: hand the command line over and end. When it
+    // vanishes between the two steps, this start becomes the running instance.
+    for (int attempt = 0;; ++attempt) {
+        if (LocalChannelClient::send(m_serviceName, handOver))
+            return StartResult::HandedOver;
+        m_server = std::make_unique<LocalChannelServer>(m_serviceName);
+        if (m_server->listen())
+            break;
         m_server.reset();
-        LocalChannelClient::send(m_serviceName, handOver);
-        return StartResult::HandedOver;
+        if (attempt == 2)
+            return StartResult::Failed; // a server that answers but takes nothing
     }
     connect(m_server.get(), &LocalChannelServer::messagesReceived, this,
             [this](const QList<QByteArray> &messages) { onMessages(messages); });

@@ -177,6 +177,11 @@ public:
     // Writes all fourteen keys in order; nothing when the height is 0.
     bool writeFont(const EditorFont &f);
 
+    // Ten keyboard macros Shift+F1..F10 (name and text with "\n" line
+    // separators), filled from the macros file at main-frame creation.
+    std::array<QString, 10> macroNames;
+    std::array<QString, 10> macroTexts;
+
     // --- Language ----------------------------------------------------------------
     // 0 German, 1 English, 2 French.
     int language = 0;

@@ -47,7 +47,7 @@ QStringList WidgetPrompter::qtFilters(const QString &filter)
     QStringList parts = filter.split(u'|');
     QStringList out;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        if (parts[i].isEmpty())
+        if (parts[i].isEmpty() || parts[i + 1].isEmpty())
             continue;
         QString patterns = parts[i + 1];
         patterns.replace(u';', u' ');

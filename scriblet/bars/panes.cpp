@@ -5,12 +5,14 @@
 #include "bars/ccontrolbarex.h"
 #include "project/cprojectbar.h"
 #include "project/projectwiring.h"
+#include "tools/clogbar.h"
+#include "tools/toolwiring.h"
 
 namespace Panes {
 
 CControlBarEx *createLogBar(CMainFrame *frame)
 {
-    return new CControlBarEx(Cmd::ViewLogBar, QStringLiteral("LogBar"), frame);
+    return ToolWiring::createLogBar(frame);
 }
 
 CControlBarEx *createProjectBar(CMainFrame *frame)

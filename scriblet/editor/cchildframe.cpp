@@ -4,6 +4,7 @@
 #include "editor/cshellview.h"
 
 #include <QCloseEvent>
+#include <QStyle>
 
 CChildFrame::CChildFrame(CShellDoc *doc, CShellSettings *settings, QWidget *parent)
     : QMdiSubWindow(parent)
@@ -14,6 +15,7 @@ CChildFrame::CChildFrame(CShellDoc *doc, CShellSettings *settings, QWidget *pare
     setWidget(m_view);
     setAttribute(Qt::WA_DeleteOnClose); // the MDI area's child list owns the window
     setWindowTitle(doc->title());
+    setWindowIcon(style()->standardIcon(QStyle::SP_FileIcon));
     connect(doc, &CShellDoc::titleChanged, this, &QWidget::setWindowTitle);
 }
 

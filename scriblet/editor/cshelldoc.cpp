@@ -51,6 +51,13 @@ bool CShellDoc::load(const QString &path, QString *error)
             *error = f.errorString();
         return false;
     }
+    if (f.size() > maxFileSize) {
+        if (error)
+            *error = tr("Die Datei ist zu groß (%1 MB); höchstens %2 MB können bearbeitet werden.")
+                         .arg(f.size() / (1024 * 1024))
+                         .arg(maxFileSize / (1024 * 1024));
+        return false;
+    }
     const QByteArray bytes = f.readAll();
     if (f.error() != QFile::NoError) {
         if (error)
@@ -73,7 +80,8 @@ bool CShellDoc::load(const QString &path, QString *error)
     m_encoding = enc;
     m_lineBreak = crlf ? LineBreak::CrLf : LineBreak::Lf;
     m_loadedBytes = bytes;
-    m_loadedText = text;
+    // The document's own reading of the text (it replaces a few control characters).
+    m_loadedText = m_doc->toPlainText();
     m_hasLoadedBytes = true;
     setTitleText(m_fileTitle);
     return true;

@@ -32,6 +32,9 @@ public:
 
     // New, untitled document named "<base><n>" (e.g. "Tex File 1").
     void newDocument(const QString &untitledName);
+    // Files larger than this are refused with a message instead of exhausting memory.
+    static inline qint64 maxFileSize = qint64(256) * 1024 * 1024;
+
     // Loads a file. On failure the document is unchanged and *error says why.
     bool load(const QString &path, QString *error = nullptr);
     // Saves under path (which becomes the document's path). Unencodable: the

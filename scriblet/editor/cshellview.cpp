@@ -173,6 +173,16 @@ void CShellView::announce(ChangeTracker::Cause cause)
     m_cause = cause;
 }
 
+void CShellView::insertMacro(const QString &text)
+{
+    m_announced = true;
+    m_cause = ChangeTracker::Cause::Paste;
+    insertPlainText(text);
+    m_announced = false;
+    m_doc->setModifiedFlag(true);
+    setFocus();
+}
+
 void CShellView::insertText(const QString &text)
 {
     m_announced = true;

@@ -55,6 +55,9 @@ public:
 
     // Records the cause of the next edit (e.g. Cut before cut()).
     void announce(ChangeTracker::Cause cause);
+    // Replaces the selection with a macro's text ("\n" separated); the caret ends
+    // behind it and the document is marked modified. Undoable.
+    void insertMacro(const QString &text);
     // Inserts text at the selection as a programmatic insert.
     void insertText(const QString &text);
 

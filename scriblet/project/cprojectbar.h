@@ -41,6 +41,8 @@ public:
     // Reloads the table of contents while a project is active; nothing otherwise.
     // Called after every LaTeX run.
     void refreshToc();
+    // A project is loaded (created, opened or filled).
+    bool isProjectLoaded() const { return m_project.isActive(); }
 
     // Loads a project file and rebuilds the pane; a modified project is offered
     // for saving first. False with the reason when the file cannot be read; the

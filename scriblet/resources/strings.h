@@ -80,3 +80,8 @@ inline const QString FindTitle = s("Suchen");
 inline const QString ReplaceTitle = s("Ersetzen");
 inline const QString CantFind = s("Can't find:\n '%s' file \nor\n '%s' file");
 } // namespace Str
+
+namespace Str {
+inline const QString MacroPrompt = s("Makro %s wird in den Text eingefügt...");
+inline const QString MacroBarPrompt = s("Blendet die 'Makros'-Leiste ein oder aus.");
+} // namespace Str

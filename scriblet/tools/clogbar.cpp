@@ -4,17 +4,14 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QMainWindow>
 #include <QMenu>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 CLogBar::CLogBar(QWidget *parent)
-    : QDockWidget(QStringLiteral("LogBar"), parent)
+    : CControlBarEx(ToolCommandIds::ToggleLogBar, QStringLiteral("LogBar"), parent)
 {
-    setObjectName(QStringLiteral("LogBar"));
-    setAccessibleName(QStringLiteral("LogBar"));
-    setAllowedAreas(Qt::AllDockWidgetAreas);
+    setInitialSize(QSize(200, 100));
 
     auto *content = new QWidget(this);
     auto *layout = new QVBoxLayout(content);
@@ -32,11 +29,10 @@ CLogBar::CLogBar(QWidget *parent)
     m_edit->setFont(font);
     m_edit->setContextMenuPolicy(Qt::NoContextMenu); // the pane's own menu 814 applies
     layout->addWidget(m_edit);
+    layout->setContentsMargins(marginsFor(Placement::TopOrBottom));
     setWidget(content);
-    resize(200, 100);
 
     m_toggle = toggleViewAction();
-    m_toggle->setObjectName(QStringLiteral("cmd32998"));
     m_toggle->setText(QStringLiteral("&Logbereich"));
     m_toggle->setStatusTip(QStringLiteral("Blendet die Logbereich ein oder aus."));
     m_toggle->setToolTip(QStringLiteral("Logbereich ein-/ausschalten"));
@@ -48,10 +44,6 @@ CLogBar::CLogBar(QWidget *parent)
     m_edit->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_edit, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { showContextMenu(m_edit->mapToGlobal(pos)); });
-
-    connect(this, &QDockWidget::topLevelChanged, this, [this] { updateLayout(); });
-    connect(this, &QDockWidget::dockLocationChanged, this, [this] { updateLayout(); });
-    updateLayout();
     setText(QString());
 }
 
@@ -73,10 +65,16 @@ void CLogBar::showContextMenu(const QPoint &globalPos)
 {
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("Menu%1").arg(ToolCommandIds::LogBarContextMenu));
-    if (m_projectToggle)
-        menu.addAction(m_projectToggle);
+    if (QAction *project = m_projectToggle ? m_projectToggle() : nullptr)
+        menu.addAction(project);
     menu.addAction(m_toggle);
     menu.exec(globalPos);
+}
+
+void CLogBar::setProjectToggle(QAction *action)
+{
+    QPointer<QAction> guarded(action);
+    m_projectToggle = [guarded] { return guarded.data(); };
 }
 
 QMargins CLogBar::marginsFor(Placement placement)
@@ -94,19 +92,28 @@ QMargins CLogBar::marginsFor(Placement placement)
     return {};
 }
 
-CLogBar::Placement CLogBar::placement() const
+CLogBar::Placement CLogBar::placementFor(bool floating, Qt::DockWidgetArea area)
 {
-    if (isFloating())
+    if (floating)
         return Placement::Floating;
-    auto *frame = qobject_cast<QMainWindow *>(parentWidget());
-    const Qt::DockWidgetArea area = frame ? frame->dockWidgetArea(const_cast<CLogBar *>(this)) : Qt::BottomDockWidgetArea;
     if (area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea)
         return Placement::LeftOrRight;
-    return Placement::TopOrBottom;
+    return Placement::TopOrBottom; // also before the first docking: it starts at the bottom
 }
 
-void CLogBar::updateLayout()
+CLogBar::Placement CLogBar::placement() const
 {
-    if (QWidget *content = widget())
-        content->layout()->setContentsMargins(marginsFor(placement()));
+    return placementFor(isFloating(), dockArea());
+}
+
+void CLogBar::onLayoutChanged(bool floating, Qt::DockWidgetArea area, QSize)
+{
+    QLayout *layout = widget() ? widget()->layout() : nullptr;
+    if (!layout)
+        return;
+    const QMargins margins = marginsFor(placementFor(floating, area));
+    if (layout->contentsMargins() != margins) {
+        layout->setContentsMargins(margins);
+        m_edit->update();
+    }
 }

@@ -1,13 +1,16 @@
 // The log pane: a docking pane that shows the log of the last LaTeX run.
 #pragma once
 
-#include <QDockWidget>
+#include "bars/ccontrolbarex.h"
+
 #include <QMargins>
+#include <QPointer>
+#include <functional>
 
 class QAction;
 class QTextEdit;
 
-class CLogBar : public QDockWidget
+class CLogBar : public CControlBarEx
 {
     Q_OBJECT
 public:
@@ -22,19 +25,24 @@ public:
 
     // The show/hide command (32998) with its check mark; it is this pane's own toggle.
     QAction *toggleAction() const { return m_toggle; }
-    // The project pane's toggle (33071) for the context menu; may be null.
-    void setProjectToggle(QAction *action) { m_projectToggle = action; }
+    // The project pane's toggle (33071) for the context menu; may be null. The
+    // provider is asked each time the menu opens (the project pane comes later).
+    void setProjectToggle(QAction *action);
+    void setProjectToggleProvider(std::function<QAction *()> provider) { m_projectToggle = std::move(provider); }
     // The context menu (814): project pane, then log pane.
     void showContextMenu(const QPoint &globalPos);
 
     // Margins around the text control: left, top, right, bottom, for the pane's state.
     static QMargins marginsFor(Placement placement);
+    static Placement placementFor(bool floating, Qt::DockWidgetArea area);
     Placement placement() const;
 
+protected:
+    void onLayoutChanged(bool floating, Qt::DockWidgetArea area, QSize clientSize) override;
+
 private:
-    void updateLayout();
 
     QTextEdit *m_edit = nullptr;
     QAction *m_toggle = nullptr;
-    QAction *m_projectToggle = nullptr;
+    std::function<QAction *()> m_projectToggle;
 };

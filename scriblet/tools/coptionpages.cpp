@@ -52,7 +52,7 @@ const QString RunDvipsText = QString::fromUtf8("führe zunächst DVIPS aus");
 
 } // namespace
 
-COptionToolPage::COptionToolPage(const BuiltinTool &tool, const Layout &layout, FileChooser &chooser,
+COptionToolPage::COptionToolPage(const ToolSettings &tool, const Layout &layout, FileChooser &chooser,
                                  QWidget *parent)
     : QWidget(parent)
     , m_tool(tool)
@@ -85,9 +85,9 @@ COptionToolPage::COptionToolPage(const BuiltinTool &tool, const Layout &layout, 
     connect(browseBtn, &QPushButton::clicked, this, &COptionToolPage::browse);
 }
 
-BuiltinTool COptionToolPage::value() const
+ToolSettings COptionToolPage::value() const
 {
-    BuiltinTool t = m_tool;
+    ToolSettings t = m_tool;
     t.exe = m_exe->text();
     t.cmd = m_cmd->text();
     if (m_runTex)
@@ -104,42 +104,42 @@ void COptionToolPage::browse()
         m_exe->setText(file);
 }
 
-COptionTex::COptionTex(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent)
+COptionTex::COptionTex(const ToolSettings &tool, FileChooser &chooser, QWidget *parent)
     : COptionToolPage(tool, {QStringLiteral("%s : Haupt-TeX-Dokument"), ToolStrings::LatexExeTitle.str(), 0, false},
                       chooser, parent)
 {
     setObjectName(QStringLiteral("COptionTex"));
 }
 
-COptionBibtex::COptionBibtex(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent)
+COptionBibtex::COptionBibtex(const ToolSettings &tool, FileChooser &chooser, QWidget *parent)
     : COptionToolPage(tool, {QStringLiteral("%s : Bib-TeX-Dokument"), ToolStrings::BibtexExeTitle.str(), 1011, false},
                       chooser, parent)
 {
     setObjectName(QStringLiteral("COptionBibtex"));
 }
 
-COptionDVIWin::COptionDVIWin(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent)
+COptionDVIWin::COptionDVIWin(const ToolSettings &tool, FileChooser &chooser, QWidget *parent)
     : COptionToolPage(tool, {QStringLiteral("%s : DVI-Dokument"), ToolStrings::DviWinExeTitle.str(), 1010, false},
                       chooser, parent)
 {
     setObjectName(QStringLiteral("COptionDVIWin"));
 }
 
-COptionDVIPS::COptionDVIPS(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent)
+COptionDVIPS::COptionDVIPS(const ToolSettings &tool, FileChooser &chooser, QWidget *parent)
     : COptionToolPage(tool, {QStringLiteral("%s : DVI-Dokument"), ToolStrings::DvipsExeTitle.str(), 1012, false},
                       chooser, parent)
 {
     setObjectName(QStringLiteral("COptionDVIPS"));
 }
 
-COptionGhostView::COptionGhostView(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent)
+COptionGhostView::COptionGhostView(const ToolSettings &tool, FileChooser &chooser, QWidget *parent)
     : COptionToolPage(tool, {QStringLiteral("%s : PS-Dokument"), ToolStrings::GhostViewExeTitle.str(), 1008, true},
                       chooser, parent)
 {
     setObjectName(QStringLiteral("COptionGhostView"));
 }
 
-COptionUserTools::COptionUserTools(ToolSettings &settings, FileChooser &chooser, QWidget *parent)
+COptionUserTools::COptionUserTools(CShellSettings &settings, FileChooser &chooser, QWidget *parent)
     : QWidget(parent)
     , m_settings(settings)
     , m_chooser(chooser)
@@ -151,7 +151,7 @@ COptionUserTools::COptionUserTools(ToolSettings &settings, FileChooser &chooser,
     m_list = new QListWidget(group);
     m_list->setObjectName(QStringLiteral("ToolList908"));
     m_list->setAccessibleName(QStringLiteral("Benutzerprogramme"));
-    for (const UserTool &t : settings.user)
+    for (const UserToolSettings &t : settings.userTools)
         m_list->addItem(t.name);
     auto *groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(m_list);
@@ -190,7 +190,7 @@ COptionUserTools::COptionUserTools(ToolSettings &settings, FileChooser &chooser,
 
     connect(m_list, &QListWidget::currentRowChanged, this, [this](int row) {
         m_previous = m_selected;
-        if (m_previous >= 0 && m_previous < ToolSettings::UserToolCount)
+        if (m_previous >= 0 && m_previous < int(m_settings.userTools.size()))
             storeShown();
         m_selected = row;
         show(row);
@@ -210,9 +210,9 @@ void COptionUserTools::selectTool(int n)
 
 void COptionUserTools::show(int n)
 {
-    if (n < 0 || n >= ToolSettings::UserToolCount)
+    if (n < 0 || n >= int(m_settings.userTools.size()))
         return;
-    const UserTool &t = m_settings.user[n];
+    const UserToolSettings &t = m_settings.userTools[n];
     m_name->setText(t.name);
     m_exe->setText(t.exe);
     m_cmd->setText(t.cmd);
@@ -223,9 +223,9 @@ void COptionUserTools::show(int n)
 
 void COptionUserTools::storeShown()
 {
-    if (m_selected < 0 || m_selected >= ToolSettings::UserToolCount)
+    if (m_selected < 0 || m_selected >= int(m_settings.userTools.size()))
         return;
-    UserTool &t = m_settings.user[m_selected];
+    UserToolSettings &t = m_settings.userTools[m_selected];
     t.name = m_name->text();
     t.exe = m_exe->text();
     t.cmd = m_cmd->text();

@@ -2,7 +2,7 @@
 // settings; the user-tools page edits the settings object directly.
 #pragma once
 
-#include "tools/toolsettings.h"
+#include "app/cshellsettings.h"
 
 #include <QWidget>
 
@@ -17,7 +17,7 @@ class COptionToolPage : public QWidget
 {
     Q_OBJECT
 public:
-    BuiltinTool value() const;
+    ToolSettings value() const;
     void browse();
 
 protected:
@@ -27,10 +27,10 @@ protected:
         int runTexId = 0;    // control id of "run LaTeX first", 0: none
         bool runDvips = false;
     };
-    COptionToolPage(const BuiltinTool &tool, const Layout &layout, FileChooser &chooser, QWidget *parent);
+    COptionToolPage(const ToolSettings &tool, const Layout &layout, FileChooser &chooser, QWidget *parent);
 
 private:
-    BuiltinTool m_tool;
+    ToolSettings m_tool;
     QString m_browseTitle;
     FileChooser &m_chooser;
     QLineEdit *m_exe = nullptr;
@@ -43,35 +43,35 @@ class COptionTex : public COptionToolPage
 {
     Q_OBJECT
 public:
-    COptionTex(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent = nullptr);
+    COptionTex(const ToolSettings &tool, FileChooser &chooser, QWidget *parent = nullptr);
 };
 
 class COptionBibtex : public COptionToolPage
 {
     Q_OBJECT
 public:
-    COptionBibtex(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent = nullptr);
+    COptionBibtex(const ToolSettings &tool, FileChooser &chooser, QWidget *parent = nullptr);
 };
 
 class COptionDVIWin : public COptionToolPage
 {
     Q_OBJECT
 public:
-    COptionDVIWin(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent = nullptr);
+    COptionDVIWin(const ToolSettings &tool, FileChooser &chooser, QWidget *parent = nullptr);
 };
 
 class COptionDVIPS : public COptionToolPage
 {
     Q_OBJECT
 public:
-    COptionDVIPS(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent = nullptr);
+    COptionDVIPS(const ToolSettings &tool, FileChooser &chooser, QWidget *parent = nullptr);
 };
 
 class COptionGhostView : public COptionToolPage
 {
     Q_OBJECT
 public:
-    COptionGhostView(const BuiltinTool &tool, FileChooser &chooser, QWidget *parent = nullptr);
+    COptionGhostView(const ToolSettings &tool, FileChooser &chooser, QWidget *parent = nullptr);
 };
 
 // The ten user tools. Shown values are stored into the selected tool of the
@@ -81,7 +81,7 @@ class COptionUserTools : public QWidget
 {
     Q_OBJECT
 public:
-    COptionUserTools(ToolSettings &settings, FileChooser &chooser, QWidget *parent = nullptr);
+    COptionUserTools(CShellSettings &settings, FileChooser &chooser, QWidget *parent = nullptr);
 
     int selectedTool() const { return m_selected; }
     void selectTool(int n);
@@ -94,7 +94,7 @@ public:
 private:
     void show(int n);
 
-    ToolSettings &m_settings;
+    CShellSettings &m_settings;
     FileChooser &m_chooser;
     int m_selected = -1;
     int m_previous = -1;

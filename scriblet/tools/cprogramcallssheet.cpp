@@ -1,8 +1,7 @@
 #include "tools/cprogramcallssheet.h"
 
-#include "platform/profile.h"
+#include "app/cshellsettings.h"
 #include "tools/coptionpages.h"
-#include "tools/toolsettings.h"
 #include "tools/toolstrings.h"
 
 #include <QDialogButtonBox>
@@ -11,11 +10,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-CProgramCallsSheet::CProgramCallsSheet(ToolSettings &settings, Profile *profile, FileChooser &chooser,
-                                       QWidget *parent)
+CProgramCallsSheet::CProgramCallsSheet(CShellSettings &settings, FileChooser &chooser, QWidget *parent)
     : QDialog(parent)
     , m_settings(settings)
-    , m_profile(profile)
 {
     setObjectName(QStringLiteral("ProgramCallsSheet"));
     setWindowTitle(ToolStrings::ProgramCallsCaption.str());
@@ -25,9 +22,9 @@ CProgramCallsSheet::CProgramCallsSheet(ToolSettings &settings, Profile *profile,
     m_tabs->setAccessibleName(ToolStrings::ProgramCallsCaption.str());
     m_tex = new COptionTex(settings.tex, chooser);
     m_bibtex = new COptionBibtex(settings.bibtex, chooser);
-    m_dviwin = new COptionDVIWin(settings.dviwin, chooser);
+    m_dviwin = new COptionDVIWin(settings.dviViewer, chooser);
     m_dvips = new COptionDVIPS(settings.dvips, chooser);
-    m_ghostview = new COptionGhostView(settings.ghostview, chooser);
+    m_ghostview = new COptionGhostView(settings.psViewer, chooser);
     m_userTools = new COptionUserTools(settings, chooser);
     m_tabs->addTab(m_tex, QStringLiteral("LaTeX"));
     m_tabs->addTab(m_bibtex, QStringLiteral("BibTeX"));
@@ -60,12 +57,15 @@ void CProgramCallsSheet::done(int result)
         if (result == QDialog::Accepted) {
             m_settings.tex = m_tex->value();
             m_settings.bibtex = m_bibtex->value();
-            m_settings.dviwin = m_dviwin->value();
+            m_settings.dviViewer = m_dviwin->value();
             m_settings.dvips = m_dvips->value();
-            m_settings.ghostview = m_ghostview->value();
+            m_settings.psViewer = m_ghostview->value();
         }
-        if (m_profile && !m_settings.writeToolKeys(*m_profile))
-            QMessageBox::warning(this, QStringLiteral("Scriblet"), m_profile->lastError());
+        // Every tool key, in the order BibTeX, TeX, DVI viewer, DVIPS, PostScript
+        // viewer, then the ten user tools.
+        const bool written = m_settings.writeToolSettings();
+        if (!(m_settings.writeUserTools() && written))
+            QMessageBox::warning(this, QStringLiteral("Scriblet"), m_settings.lastError());
     }
     QDialog::done(result);
 }

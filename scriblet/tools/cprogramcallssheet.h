@@ -13,17 +13,16 @@ class COptionGhostView;
 class COptionBibtex;
 class COptionTex;
 class COptionUserTools;
+class CShellSettings;
 class FileChooser;
-class Profile;
 class QTabWidget;
-struct ToolSettings;
 
 class CProgramCallsSheet : public QDialog
 {
     Q_OBJECT
 public:
-    // settings, profile (may be null) and chooser must outlive the dialog.
-    CProgramCallsSheet(ToolSettings &settings, Profile *profile, FileChooser &chooser, QWidget *parent = nullptr);
+    // settings and chooser must outlive the dialog.
+    CProgramCallsSheet(CShellSettings &settings, FileChooser &chooser, QWidget *parent = nullptr);
 
     QTabWidget *tabs() const { return m_tabs; }
     COptionUserTools *userTools() const { return m_userTools; }
@@ -31,8 +30,7 @@ public:
     void done(int result) override;
 
 private:
-    ToolSettings &m_settings;
-    Profile *m_profile;
+    CShellSettings &m_settings;
     QTabWidget *m_tabs = nullptr;
     COptionTex *m_tex = nullptr;
     COptionBibtex *m_bibtex = nullptr;

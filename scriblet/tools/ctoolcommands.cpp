@@ -1,5 +1,6 @@
 #include "tools/ctoolcommands.h"
 
+#include "app/cshellsettings.h"
 #include "tools/clogbar.h"
 #include "tools/cmaintexdialog.h"
 #include "tools/cprogramcallssheet.h"
@@ -88,7 +89,9 @@ public:
     }
     void setMainDocumentStatus(const QString &text) override
     {
-        if (m_owner->m_statusPane)
+        if (m_hooks.setMainDocumentStatus)
+            m_hooks.setMainDocumentStatus(text);
+        else if (m_owner->m_statusPane)
             m_owner->m_statusPane->setText(text);
     }
     bool needsTexRun() const override { return m_hooks.needsTexRun ? m_hooks.needsTexRun() : m_needsTexRun; }
@@ -136,15 +139,14 @@ private:
     bool m_needsTexRun = true;
 };
 
-CToolCommands::CToolCommands(QMainWindow *frame, ToolSettings &settings, Profile *profile, CLogBar *logBar,
-                             FrameHooks hooks, std::unique_ptr<FileChooser> chooser)
+CToolCommands::CToolCommands(QMainWindow *frame, CShellSettings &settings, CLogBar *logBar, FrameHooks hooks,
+                             std::unique_ptr<FileChooser> chooser)
     : QObject(frame)
     , m_frame(frame)
     , m_settings(settings)
-    , m_profile(profile)
     , m_chooser(chooser ? std::move(chooser) : std::make_unique<DialogFileChooser>())
     , m_host(std::make_unique<Host>(frame, logBar, hooks, this))
-    , m_runner(std::make_unique<ToolRunner>(settings, *m_host, profile))
+    , m_runner(std::make_unique<ToolRunner>(settings, *m_host))
 {
     using namespace ToolCommandIds;
     m_runLatex = makeAction(RunLatex, QStringLiteral("&LaTeX"),
@@ -221,14 +223,14 @@ QLabel *CToolCommands::installStatusPane(QStatusBar *statusBar)
             m_statusPane->fontMetrics().horizontalAdvance(QStringLiteral("Haupt-TeX-Dokument :  diesisteinfilename")));
         statusBar->addPermanentWidget(m_statusPane);
     }
-    m_statusPane->setText(ToolStrings::mainDocumentStatus(m_settings.maintex));
+    m_statusPane->setText(ToolStrings::mainDocumentStatus(m_settings.mainTex()));
     return m_statusPane;
 }
 
 void CToolCommands::updateUserToolTexts()
 {
     for (int n = 0; n < 10; ++n) {
-        const QString &name = m_settings.user[n].name;
+        const QString &name = m_settings.userTools[n].name;
         m_userTools[n]->setText(name);
         m_userTools[n]->setToolTip(name);
         m_userTools[n]->setStatusTip(ToolStrings::toolRunning(name));
@@ -277,7 +279,7 @@ void CToolCommands::onMainDocument()
 {
     if (m_host->isBusy())
         return;
-    CMainTexDialog dialog(m_settings.maintex, *m_chooser, m_frame);
+    CMainTexDialog dialog(m_settings.mainTex(), *m_chooser, m_frame);
     if (dialog.exec() == QDialog::Accepted)
         m_runner->setMainDocument(dialog.mainTex(), dialog.mainPath());
 }
@@ -286,7 +288,7 @@ void CToolCommands::onProgramCalls()
 {
     if (m_host->isBusy())
         return;
-    CProgramCallsSheet sheet(m_settings, m_profile, *m_chooser, m_frame);
+    CProgramCallsSheet sheet(m_settings, *m_chooser, m_frame);
     sheet.exec();
     updateUserToolTexts();
 }

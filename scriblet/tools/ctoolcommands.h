@@ -13,14 +13,13 @@
 #include <memory>
 
 class CLogBar;
+class CShellSettings;
 class FileChooser;
-class Profile;
 class QAction;
 class QLabel;
 class QMainWindow;
 class QStatusBar;
 class ToolRunner;
-struct ToolSettings;
 
 struct FrameHooks {
     std::function<bool()> saveModifiedDocuments;             // true when one was saved
@@ -31,6 +30,9 @@ struct FrameHooks {
     std::function<void(bool)> setNeedsTexRun;
     std::function<bool()> isProjectLoaded;
     std::function<void()> refreshTableOfContents;
+    // The main-document status pane (32943) shows this text; default: the pane made
+    // by installStatusPane().
+    std::function<void(const QString &)> setMainDocumentStatus;
     // Message boxes; default: a warning box with an OK button.
     std::function<void(const QString &)> showMessage;
     // Creates the command's action (the frame puts it into its menus); default: an
@@ -42,10 +44,10 @@ class CToolCommands : public QObject
 {
     Q_OBJECT
 public:
-    // settings, profile (may be null), and the frame's log pane must outlive this
-    // object; chooser defaults to the real file dialog.
-    CToolCommands(QMainWindow *frame, ToolSettings &settings, Profile *profile, CLogBar *logBar,
-                  FrameHooks hooks, std::unique_ptr<FileChooser> chooser = nullptr);
+    // settings and the frame's log pane (may be null) must outlive this object;
+    // chooser defaults to the real file dialog.
+    CToolCommands(QMainWindow *frame, CShellSettings &settings, CLogBar *logBar, FrameHooks hooks,
+                  std::unique_ptr<FileChooser> chooser = nullptr);
     ~CToolCommands() override;
 
     ToolRunner &runner() { return *m_runner; }
@@ -83,8 +85,7 @@ private:
                         const FrameHooks &hooks);
 
     QMainWindow *m_frame;
-    ToolSettings &m_settings;
-    Profile *m_profile;
+    CShellSettings &m_settings;
     std::unique_ptr<FileChooser> m_chooser;
     std::unique_ptr<Host> m_host;
     std::unique_ptr<ToolRunner> m_runner;

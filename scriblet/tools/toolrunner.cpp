@@ -1,7 +1,7 @@
 #include "tools/toolrunner.h"
 
+#include "app/cshellsettings.h"
 #include "platform/paths.h"
-#include "platform/profile.h"
 #include "tools/commandtemplate.h"
 #include "tools/logreader.h"
 #include "tools/toolstrings.h"
@@ -27,11 +27,9 @@ HostProcess::Result HostToolLauncher::run(const QString &exe, const QStringList 
     return HostProcess::startDetached(program, args, workingDir);
 }
 
-ToolRunner::ToolRunner(ToolSettings &settings, ToolHost &host, Profile *profile,
-                       std::unique_ptr<ToolLauncher> launcher)
+ToolRunner::ToolRunner(CShellSettings &settings, ToolHost &host, std::unique_ptr<ToolLauncher> launcher)
     : m_settings(settings)
     , m_host(host)
-    , m_profile(profile)
     , m_launcher(launcher ? std::move(launcher) : std::make_unique<HostToolLauncher>())
 {
 }
@@ -40,27 +38,24 @@ ToolRunner::~ToolRunner() = default;
 
 void ToolRunner::setMainDocument(const QString &maintex, const QString &mainpath)
 {
-    m_settings.maintex = maintex;
-    m_settings.mainpath = mainpath;
+    // Stores and writes both and makes mainpath the current directory.
+    m_settings.setMainDocument(mainpath, maintex);
     m_host.setMainDocumentStatus(ToolStrings::mainDocumentStatus(maintex));
-    if (m_profile)
-        m_settings.writeMainDocument(*m_profile);
-    QDir::setCurrent(mainpath);
     m_host.setNeedsTexRun(true);
 }
 
 bool ToolRunner::noDocument() const
 {
-    return m_settings.maintex.isEmpty() && !m_host.hasOpenDocuments();
+    return m_settings.mainTex().isEmpty() && !m_host.hasOpenDocuments();
 }
 
 // The main document, or else the active document (its file name and directory).
 ToolRunner::TargetResult ToolRunner::resolveTarget(Target *target)
 {
-    if (!m_settings.maintex.isEmpty()) {
-        target->name = m_settings.maintex;
-        target->directory = Paths::withTrailingSlash(m_settings.mainpath);
-        QDir::setCurrent(m_settings.mainpath);
+    if (!m_settings.mainTex().isEmpty()) {
+        target->name = m_settings.mainTex();
+        target->directory = Paths::withTrailingSlash(m_settings.mainPath());
+        QDir::setCurrent(m_settings.mainPath());
         return TargetResult::Ok;
     }
     std::optional<ActiveDocument> doc = m_host.activeDocument();
@@ -118,7 +113,7 @@ bool ToolRunner::runLatex()
     case TargetResult::Ok:
         break;
     }
-    const BuiltinTool &tex = m_settings.tex;
+    const ToolSettings &tex = m_settings.tex;
     if (tex.exe.isEmpty()) {
         m_host.showMessage(ToolStrings::NoExeFile.str());
         return false;
@@ -150,7 +145,7 @@ bool ToolRunner::run(Tool tool)
 
 bool ToolRunner::runDependent(Tool tool)
 {
-    const BuiltinTool *settings = nullptr;
+    const ToolSettings *settings = nullptr;
     QString toolName;
     QString suffix;
     bool wait = false;
@@ -163,7 +158,7 @@ bool ToolRunner::runDependent(Tool tool)
         wait = true;
         break;
     case Tool::DviViewer:
-        settings = &m_settings.dviwin;
+        settings = &m_settings.dviViewer;
         toolName = QStringLiteral("DVIWin");
         suffix = QStringLiteral(".dvi");
         break;
@@ -174,13 +169,13 @@ bool ToolRunner::runDependent(Tool tool)
         wait = true;
         break;
     case Tool::PsViewer:
-        settings = &m_settings.ghostview;
+        settings = &m_settings.psViewer;
         toolName = QStringLiteral("GhostView");
         suffix = QStringLiteral(".ps");
         break;
     }
     // A copy: the prerequisite runs below may not change what this tool starts.
-    const BuiltinTool t = *settings;
+    const ToolSettings t = *settings;
     if (t.exe.isEmpty()) {
         m_host.showMessage(ToolStrings::NoExeFile.str());
         return false;
@@ -225,13 +220,13 @@ bool ToolRunner::runDependent(Tool tool)
 
 bool ToolRunner::runUserTool(int n)
 {
-    if (n < 0 || n >= ToolSettings::UserToolCount)
+    if (n < 0 || n >= UserToolCount)
         return false;
-    const UserTool t = m_settings.user[n];
+    const UserToolSettings t = m_settings.userTools[n];
 
     CommandTemplate::UserToolContext ctx;
-    ctx.maintex = m_settings.maintex;
-    ctx.mainpath = m_settings.mainpath;
+    ctx.maintex = m_settings.mainTex();
+    ctx.mainpath = m_settings.mainPath();
     if (const std::optional<ActiveDocument> doc = m_host.activeDocument()) {
         ctx.activeTitle = doc->title;
         ctx.activePath = doc->fullPath;

@@ -2,26 +2,27 @@
 // the ten user tools, run on the main document with the prerequisite runs that the
 // flags needsTexRun and dviChanged decide.
 //
-// The runner works on the settings it is given (owned by the caller) and writes the
-// main document to the profile when one is given. It changes the process's current
-// directory to the directory of the document a tool runs on and never restores it.
+// The runner works on the settings object it is given (owned by the caller), which
+// also writes the main document. It changes the process's current directory to the
+// directory of the document a tool runs on and never restores it.
 #pragma once
 
 #include "tools/toolhost.h"
-#include "tools/toolsettings.h"
 
 #include <memory>
 
-class Profile;
+class CShellSettings;
+struct ToolSettings;
 
 class ToolRunner
 {
 public:
     enum class Tool { Latex, Bibtex, DviViewer, Dvips, PsViewer };
 
+    static constexpr int UserToolCount = 10;
+
     // settings and host must outlive the runner; launcher defaults to HostToolLauncher.
-    ToolRunner(ToolSettings &settings, ToolHost &host, Profile *profile = nullptr,
-               std::unique_ptr<ToolLauncher> launcher = nullptr);
+    ToolRunner(CShellSettings &settings, ToolHost &host, std::unique_ptr<ToolLauncher> launcher = nullptr);
     ~ToolRunner();
 
     // Sources or the main document changed since LaTeX last ran. Set by opening or
@@ -42,7 +43,7 @@ public:
     bool runUserTool(int n);
     bool run(Tool tool);
 
-    ToolSettings &settings() { return m_settings; }
+    CShellSettings &settings() { return m_settings; }
 
 private:
     struct Target {
@@ -58,8 +59,7 @@ private:
                const QString &toolName);
     void loadLog(const Target &target);
 
-    ToolSettings &m_settings;
+    CShellSettings &m_settings;
     ToolHost &m_host;
-    Profile *m_profile;
     std::unique_ptr<ToolLauncher> m_launcher;
 };

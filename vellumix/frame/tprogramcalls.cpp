@@ -41,7 +41,7 @@ TProgramCalls *TProgramCalls::install(TFrameForm &frame)
     lend.mainFile = [f] { return f->mainFile(); };
     lend.selectMainFile = [f] { return f->selectMainFile(); };
     lend.saveModifiedEditors = [f] { f->saveModifiedEditors(); };
-    lend.openFile = [f](const QString &path) { f->openFile(path, FileFormat::Plain, 0); };
+    lend.openFile = [f](const QString &path) { f->openFile(path, OpenFormat::Plain, 0); };
     lend.showMainFile = [f](const QString &) { f->showMainFileStatus(); };
     lend.expand = [f](const QString &t) { return f->expand(t); };
     lend.templates = [f] {

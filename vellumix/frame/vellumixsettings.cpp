@@ -1,11 +1,16 @@
 #include "frame/vellumixsettings.h"
 
 #include "platform/profile.h"
+#include "platform/savefile.h"
+#include "platform/textcodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
+#include <QHash>
+#include <QSet>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -31,12 +36,23 @@ bool readBool(const Profile &p, const QString &section, const QString &key, bool
     return p.getInt(section, key, def ? 1 : 0) != 0;
 }
 
-// Splits "key=value" lines of a section in file order; lines without '=' are skipped.
+// The "key=value" lines of a section in one pass (a huge section must not cost a
+// file scan per key): keys in file order, the first line of each key wins, lines
+// without '=' are skipped.
 QList<NamedValue> readPairs(const Profile &p, const QString &section)
 {
     QList<NamedValue> pairs;
-    for (const QString &key : p.sectionKeys(section))
-        pairs.append({key, p.getString(section, key)});
+    QSet<QString> seen;
+    for (const QByteArray &line : p.sectionLines(section)) {
+        const qsizetype eq = line.indexOf('=');
+        if (eq <= 0)
+            continue;
+        const QString key = TextCodec::decodeDetected(line.left(eq).trimmed());
+        if (key.isEmpty() || seen.contains(key.toLower()))
+            continue;
+        seen.insert(key.toLower());
+        pairs.append({key, TextCodec::decodeDetected(line.mid(eq + 1).trimmed())});
+    }
     return pairs;
 }
 
@@ -190,17 +206,24 @@ void VellumixSettings::read(const Profile &p)
 
     // The number of remembered editors is the line count of the section over seven.
     childWindows.clear();
+    QHash<QString, QString> child;
+    for (const NamedValue &e : readPairs(p, ChildWindows))
+        child.insert(e.key.toLower(), e.value);
     const int count = int(p.sectionLines(ChildWindows).size() / 7);
+    auto childInt = [&child](const QString &key, int def) {
+        const auto it = child.constFind(key);
+        return it == child.constEnd() ? def : Profile::parseInt(it.value().toUtf8());
+    };
     for (int n = 0; n < count; ++n) {
         const QString num = QString::number(n);
         ChildWindowRecord r;
-        r.state = p.getInt(ChildWindows, QStringLiteral("state") + num, 0);
-        r.top = p.getInt(ChildWindows, QStringLiteral("top") + num, 0);
-        r.left = p.getInt(ChildWindows, QStringLiteral("left") + num, 0);
-        r.height = p.getInt(ChildWindows, QStringLiteral("height") + num, 100);
-        r.width = p.getInt(ChildWindows, QStringLiteral("width") + num, 100);
-        r.pos = p.getInt(ChildWindows, QStringLiteral("pos") + num, 0);
-        r.name = p.getString(ChildWindows, QStringLiteral("name") + num);
+        r.state = childInt(QStringLiteral("state") + num, 0);
+        r.top = childInt(QStringLiteral("top") + num, 0);
+        r.left = childInt(QStringLiteral("left") + num, 0);
+        r.height = childInt(QStringLiteral("height") + num, 100);
+        r.width = childInt(QStringLiteral("width") + num, 100);
+        r.pos = childInt(QStringLiteral("pos") + num, 0);
+        r.name = child.value(QStringLiteral("name") + num);
         childWindows.append(r);
     }
     wasMaximized = readBool(p, ChildState, QStringLiteral("WasMaximized"), false);
@@ -227,42 +250,61 @@ void VellumixSettings::read(const Profile &p)
     t.templHeight = p.getInt(Toolboxes, QStringLiteral("TemplHeight"), d.templHeight);
 }
 
-bool VellumixSettings::writeAtExit(Profile &target, int programDirVersion, QString *error) const
+namespace {
+
+// A directory in memory when the host has one: the exit writes go to a scratch copy
+// there, and the settings file is then replaced once.
+QString scratchBase()
 {
+    for (const QString &dir : {qEnvironmentVariable("XDG_RUNTIME_DIR"), QStringLiteral("/dev/shm")}) {
+        const QFileInfo info(dir);
+        if (!dir.isEmpty() && info.isDir() && info.isWritable())
+            return dir;
+    }
+    return QDir::tempPath();
+}
+
+} // namespace
+
+namespace {
+
+bool writeEachKey(const VellumixSettings &s, Profile &target, int programDirVersion, QString *error)
+{
+    
     Writer w{target, true, {}};
     // The version the target had before this exit decides whether it is a new file.
     const int targetVersion = target.getInt(General, QStringLiteral("version"), 0);
 
-    w.flag(Options, QStringLiteral("lineSpecials"), lineSpecials);
-    w.flag(Options, QStringLiteral("createBackup"), createBackup);
-    w.flag(Options, QStringLiteral("syntaxColoring"), syntaxColoring);
-    w.str(Options, QStringLiteral("spellChecker"), spellChecker);
-    w.flag(View, QStringLiteral("wordWrap"), wordWrap);
-    w.flag(View, QStringLiteral("statusBar"), statusBar);
-    w.flag(View, QStringLiteral("speedBar"), speedBar);
-    w.flag(View, QStringLiteral("WindowBar"), windowBar);
+    w.flag(Options, QStringLiteral("lineSpecials"), s.lineSpecials);
+    w.flag(Options, QStringLiteral("createBackup"), s.createBackup);
+    w.flag(Options, QStringLiteral("syntaxColoring"), s.syntaxColoring);
+    w.str(Options, QStringLiteral("spellChecker"), s.spellChecker);
+    w.flag(View, QStringLiteral("wordWrap"), s.wordWrap);
+    w.flag(View, QStringLiteral("statusBar"), s.statusBar);
+    w.flag(View, QStringLiteral("speedBar"), s.speedBar);
+    w.flag(View, QStringLiteral("WindowBar"), s.windowBar);
     for (int i = 0; i < TokenClassCount; ++i) {
         const QString prefix = classPrefix(i);
-        const ClassFont &f = fonts[i];
+        const ClassFont &f = s.fonts[i];
         w.str(View, prefix + QStringLiteral("fontName"), f.face);
         w.num(View, prefix + QStringLiteral("fontSize"), f.size);
         w.num(View, prefix + QStringLiteral("fontColor"), int(colorToWin(f.color)));
         w.str(View, prefix + QStringLiteral("fontStyle"), fontStyleText(f));
     }
-    w.num(View, QStringLiteral("backgroundColor"), int(backgroundColor));
-    w.str(TeX, QStringLiteral("Compile"), compile);
-    w.str(TeX, QStringLiteral("LogFile"), logFile);
-    w.str(TeX, QStringLiteral("Preview"), preview);
-    w.str(WindowSize, QStringLiteral("state"), windowState);
-    if (windowState != QStringLiteral("wsMaximized")) {
-        w.num(WindowSize, QStringLiteral("height"), height);
-        w.num(WindowSize, QStringLiteral("width"), width);
-        w.num(WindowSize, QStringLiteral("left"), left);
-        w.num(WindowSize, QStringLiteral("top"), top);
+    w.num(View, QStringLiteral("backgroundColor"), int(s.backgroundColor));
+    w.str(TeX, QStringLiteral("Compile"), s.compile);
+    w.str(TeX, QStringLiteral("LogFile"), s.logFile);
+    w.str(TeX, QStringLiteral("Preview"), s.preview);
+    w.str(WindowSize, QStringLiteral("state"), s.windowState);
+    if (s.windowState != QStringLiteral("wsMaximized")) {
+        w.num(WindowSize, QStringLiteral("height"), s.height);
+        w.num(WindowSize, QStringLiteral("width"), s.width);
+        w.num(WindowSize, QStringLiteral("left"), s.left);
+        w.num(WindowSize, QStringLiteral("top"), s.top);
     }
 
     if (programDirVersion < SettingsVersionNewButtons) {
-        // Older releases had four fixed buttons; they become ordinary entries first.
+        // Older releases had four fixed s.buttons; they become ordinary entries first.
         const QList<NamedValue> old = readPairs(target, Buttons);
         w.erase(Buttons);
         w.str(Buttons, QStringLiteral("Save"), QStringLiteral("<save>$Save Active Document$"));
@@ -272,34 +314,35 @@ bool VellumixSettings::writeAtExit(Profile &target, int programDirVersion, QStri
         for (const NamedValue &e : old)
             w.str(Buttons, e.key, e.value);
     } else if (targetVersion < SettingsVersionNewButtons) {
-        for (const NamedValue &e : buttons)
+        for (const NamedValue &e : s.buttons)
             w.str(Buttons, e.key, e.value);
-        for (const NamedValue &e : externalPrograms)
+        for (const NamedValue &e : s.externalPrograms)
             w.str(ExternalPrograms, e.key, e.value);
     }
 
     w.num(General, QStringLiteral("version"), SettingsVersionWritten);
     for (int i = 0; i < MaxRecent; ++i)
-        w.str(Recent, QString::number(i), i < recent.size() ? recent.at(i) : QString());
+        w.str(Recent, QString::number(i), i < s.recent.size() ? s.recent.at(i) : QString());
 
     w.erase(ChildWindows);
-    w.flag(ChildState, QStringLiteral("WasMaximized"), wasMaximized);
-    for (int n = 0; n < childWindows.size(); ++n) {
-        const ChildWindowRecord &r = childWindows.at(n);
-        const QString num = QString::number(n);
-        w.num(ChildWindows, QStringLiteral("state") + num, r.state);
-        w.num(ChildWindows, QStringLiteral("top") + num, r.top);
-        w.num(ChildWindows, QStringLiteral("left") + num, r.left);
-        w.num(ChildWindows, QStringLiteral("height") + num, r.height);
-        w.num(ChildWindows, QStringLiteral("width") + num, r.width);
-        w.num(ChildWindows, QStringLiteral("pos") + num, r.pos);
-        w.str(ChildWindows, QStringLiteral("name") + num, r.name);
+    w.flag(ChildState, QStringLiteral("WasMaximized"), s.wasMaximized);
+    // The whole section in one write: one file replacement instead of seven per editor.
+    QList<QByteArray> child;
+    for (int n = 0; n < s.childWindows.size(); ++n) {
+        const ChildWindowRecord &r = s.childWindows.at(n);
+        const QByteArray num = QByteArray::number(n);
+        child << "state" + num + '=' + QByteArray::number(r.state) << "top" + num + '=' + QByteArray::number(r.top)
+              << "left" + num + '=' + QByteArray::number(r.left) << "height" + num + '=' + QByteArray::number(r.height)
+              << "width" + num + '=' + QByteArray::number(r.width) << "pos" + num + '=' + QByteArray::number(r.pos)
+              << "name" + num + '=' + r.name.toUtf8();
     }
+    if (!child.isEmpty())
+        w.check(target.writeSectionLines(ChildWindows, child));
 
     w.erase(MainFile);
-    w.str(MainFile, QStringLiteral("Name"), mainFile);
+    w.str(MainFile, QStringLiteral("Name"), s.mainFile);
 
-    const ToolboxSettings &t = toolboxes;
+    const ToolboxSettings &t = s.toolboxes;
     w.flag(Toolboxes, QStringLiteral("MathBoxVisible"), t.mathBoxVisible);
     w.flag(Toolboxes, QStringLiteral("GreekBoxVisible"), t.greekBoxVisible);
     w.flag(Toolboxes, QStringLiteral("SymbolBoxVisible"), t.symbolBoxVisible);
@@ -321,6 +364,36 @@ bool VellumixSettings::writeAtExit(Profile &target, int programDirVersion, QStri
     if (!w.ok && error)
         *error = w.error;
     return w.ok;
+}
+
+} // namespace
+
+bool VellumixSettings::writeAtExit(Profile &target, int programDirVersion, QString *error) const
+{
+    // Every key is written to a scratch copy; the settings file is replaced once at
+    // the end, so that an interrupted exit leaves the old file whole.
+    QTemporaryDir scratchDir(scratchBase() + QStringLiteral("/vellumix-XXXXXX"));
+    if (!scratchDir.isValid())
+        return writeEachKey(*this, target, programDirVersion, error);
+    const QString scratchPath = scratchDir.filePath(QStringLiteral("Vellumix.ini"));
+    QFile original(target.path());
+    if (original.exists()) {
+        if (!original.open(QIODevice::ReadOnly) || !QFile::copy(target.path(), scratchPath)) {
+            if (error)
+                *error = QStringLiteral("Cannot read %1").arg(QDir::toNativeSeparators(target.path()));
+            return false;
+        }
+    }
+    Profile scratch(scratchPath);
+    if (!writeEachKey(*this, scratch, programDirVersion, error))
+        return false;
+    QFile result(scratchPath);
+    if (!result.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("Cannot read %1").arg(QDir::toNativeSeparators(scratchPath));
+        return false;
+    }
+    return SaveFile::write(target.path(), result.readAll(), error);
 }
 
 EnvironmentLookup processEnvironment()

@@ -115,6 +115,7 @@ struct VellumixSettings {
     // ChildState; MainFile; Toolboxes. programDirVersion is the version of the
     // program-directory file read at start-up (decides the Buttons migration).
     // False when a write failed (error in *error).
+    // The file is replaced once, with all keys changed.
     bool writeAtExit(Profile &target, int programDirVersion, QString *error = nullptr) const;
 };
 

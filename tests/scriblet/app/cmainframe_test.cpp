@@ -106,9 +106,11 @@ TEST_F(MainFrameTest, OtherAreasAddCommandsToNamedMenus)
 {
     CMainFrame *f = makeFrame();
     int hits = 0;
-    QAction *a = f->addCommand(Cmd::RunLatex, QStringLiteral("menuTex"), QStringLiteral("&LaTeX"));
+    // An id no area uses: the tool commands already own the LaTeX command.
+    const int freeId = 39000;
+    QAction *a = f->addCommand(freeId, QStringLiteral("menuTex"), QStringLiteral("&Extra"));
     QObject::connect(a, &QAction::triggered, [&] { ++hits; });
-    EXPECT_EQ(cmd(Cmd::RunLatex), a);
+    EXPECT_EQ(cmd(freeId), a);
     EXPECT_TRUE(f->menu(QStringLiteral("menuTex"))->actions().contains(a));
     a->trigger();
     EXPECT_EQ(hits, 1);
@@ -126,8 +128,10 @@ TEST_F(MainFrameTest, TypingMarksTitleAndSavingClearsIt)
     auto *child = f->activeChild();
     EXPECT_EQ(child->windowTitle(), QStringLiteral("chap1.tex"));
     EXPECT_TRUE(cmd(Cmd::SaveAll)->isVisible());
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("chap1.tex - Scriblet"));
     QTest::keyClick(v, Qt::Key_X);
     EXPECT_EQ(child->windowTitle(), QStringLiteral("chap1.tex *"));
+    EXPECT_EQ(f->windowTitle(), QStringLiteral("chap1.tex * - Scriblet"));
     cmd(Cmd::FileSave)->trigger();
     EXPECT_EQ(child->windowTitle(), QStringLiteral("chap1.tex"));
     EXPECT_EQ(testsupport::readAll(p), QByteArray("xHallo\r\nWelt\r\n"));
@@ -394,6 +398,113 @@ TEST_F(MainFrameTest, PaneCaptionButtonsHideAndCollapse)
     EXPECT_FALSE(bar->isVisible());
     f->findChild<QAction *>(QStringLiteral("cmd32998"))->trigger();
     EXPECT_TRUE(bar->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainFrameTest, BarLayoutIsRestoredFromTheSettingsFile)
+{
+    {
+        CMainFrame *f = makeFrame();
+        f->show();
+        f->toolBar(845)->hide();
+        f->projectBar()->hide();
+        EXPECT_TRUE(f->close());
+        m_frame.reset();
+    }
+    EXPECT_TRUE(m_settings->profile().hasKey(QStringLiteral("General Settings-Layout"), QStringLiteral("State")));
+    CMainFrame *g = makeFrame();
+    g->show();
+    EXPECT_FALSE(g->toolBar(845)->isVisible());
+    EXPECT_TRUE(g->toolBar(838)->isVisible());
+    EXPECT_FALSE(g->projectBar()->isVisible());
+    EXPECT_TRUE(g->logBar()->isVisible());
+}
+
+} // namespace
+
+#include "editor/cmacrodialog.h"
+#include "editor/macrofile.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+TEST_F(MainFrameTest, MacroBarCarriesTheMacrosAndShiftF3InsertsMacroThree)
+{
+    CMainFrame *f = makeFrame();
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("cfg/Scriblet.macros"))));
+    QToolBar *bar = f->toolBar(864);
+    ASSERT_EQ(bar->actions().size(), 10);
+    EXPECT_EQ(bar->actions().at(2)->text(), QStringLiteral("Makro 3"));
+    EXPECT_FALSE(bar->actions().at(2)->icon().isNull());
+    EXPECT_EQ(cmd(Cmd::Macro1 + 2)->statusTip(), QString::fromUtf8("Makro Makro 3 wird in den Text eingefügt..."));
+
+    CShellView *v = f->openDocument(file(QStringLiteral("m.tex"), "ab"));
+    QTextCursor c = v->textCursor();
+    c.setPosition(1);
+    v->setTextCursor(c);
+    f->show();
+    f->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
+    v->setFocus();
+    QTest::keyClick(v, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(v->toPlainText(), QStringLiteral("aMakro 3b"));
+    EXPECT_EQ(v->textCursor().position(), 8);
+    EXPECT_EQ(v->document()->title(), QStringLiteral("m.tex *"));
+    v->undo();
+    EXPECT_EQ(v->toPlainText(), QStringLiteral("ab"));
+}
+
+TEST_F(MainFrameTest, EditedMacrosAreSavedAndShownAtOnce)
+{
+    CMainFrame *f = makeFrame();
+    MacroTable t = MacroTable::defaults();
+    t.names[0] = QStringLiteral("Figur");
+    t.texts[0] = QStringLiteral("\\begin{figure}\n\\end{figure}");
+    ASSERT_TRUE(f->applyMacros(t));
+    EXPECT_EQ(f->toolBar(864)->actions().at(0)->text(), QStringLiteral("Figur"));
+    EXPECT_EQ(MacroFile::load(path(QStringLiteral("cfg"))), t);
+    CShellView *v = f->newDocument();
+    EXPECT_TRUE(f->insertMacro(0));
+    EXPECT_EQ(v->toPlainText(), QStringLiteral("\\begin{figure}\n\\end{figure}"));
+}
+
+TEST(MacroDialogTest, CancelKeepsEveryMacroAndOkTakesTheEdits)
+{
+    const MacroTable before = MacroTable::defaults();
+    CMacroDialog dlg(before);
+    auto *key = dlg.findChild<QComboBox *>(QStringLiteral("KeyCombo"));
+    auto *name = dlg.findChild<QLineEdit *>(QStringLiteral("NameEdit"));
+    auto *text = dlg.findChild<QPlainTextEdit *>(QStringLiteral("TextEdit"));
+    ASSERT_TRUE(key && name && text);
+    EXPECT_EQ(key->count(), 12);
+    EXPECT_EQ(key->currentText(), QStringLiteral("F01"));
+    name->setText(QStringLiteral("Eins"));
+    key->setCurrentIndex(2);
+    EXPECT_EQ(name->text(), QStringLiteral("Makro 3"));
+    text->setPlainText(QStringLiteral("drei\nzeilen"));
+    key->setCurrentIndex(10); // F11: no macro
+    EXPECT_TRUE(name->isReadOnly());
+    name->setText(QStringLiteral("ignored"));
+    key->setCurrentIndex(0);
+    EXPECT_EQ(name->text(), QStringLiteral("Eins"));
+
+    dlg.accept();
+    const MacroTable after = dlg.table();
+    EXPECT_EQ(after.names[0], QStringLiteral("Eins"));
+    EXPECT_EQ(after.texts[2], QStringLiteral("drei\nzeilen"));
+    for (int i = 3; i < 10; ++i)
+        EXPECT_EQ(after.names[i], before.names[i]);
+
+    CMacroDialog cancelled(before);
+    cancelled.findChild<QLineEdit *>(QStringLiteral("NameEdit"))->setText(QStringLiteral("x"));
+    cancelled.reject();
+    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
 }
 
 } // namespace

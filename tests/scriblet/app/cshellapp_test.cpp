@@ -138,6 +138,20 @@ TEST_F(ShellAppTest, UnreadableFileOnCommandLineIsReportedAndStartGoesOn)
     a->exit();
 }
 
+TEST_F(ShellAppTest, ImageFilesThatCannotBeWrittenEndTheStart)
+{
+    testsupport::writeFile(path(QStringLiteral("blocker")), "a file where the settings directory should be");
+    auto s = settings();
+    FakePrompter p;
+    p.language = 0;
+    CShellApp a(s.get(), &p, m_service, path(QStringLiteral("blocker/cfg")));
+    EXPECT_EQ(a.start({}, false), CShellApp::StartResult::Failed);
+    ASSERT_EQ(p.messages.size(), 1);
+    EXPECT_TRUE(p.messages.first().startsWith(QStringLiteral("Can't find:\n '") + path(QStringLiteral("blocker/cfg/ScribletTools.bmp"))));
+    EXPECT_TRUE(p.messages.first().endsWith(QStringLiteral("ScribletMacros.bmp' file")));
+    EXPECT_EQ(a.frame(), nullptr);
+}
+
 TEST_F(ShellAppTest, SecondStartHandsOverToTheRunningInstance)
 {
     testsupport::writeFile(ini(), "[General]\r\nLanguage=0\r\nVersion=2.0r\r\n");

@@ -115,6 +115,31 @@ TEST_F(ShellDocTest, MissingFileFailsWithReason)
     EXPECT_EQ(doc.title(), QStringLiteral("Tex File 1"));
 }
 
+TEST_F(ShellDocTest, OversizedFileIsRefusedWithReason)
+{
+    const qint64 old = CShellDoc::maxFileSize;
+    CShellDoc::maxFileSize = 4 * 1024 * 1024;
+    testsupport::writeFile(path(QStringLiteral("big.tex")), QByteArray(5 * 1024 * 1024, 'a'));
+    CShellDoc doc;
+    QString error;
+    EXPECT_FALSE(doc.load(path(QStringLiteral("big.tex")), &error));
+    CShellDoc::maxFileSize = old;
+    EXPECT_TRUE(error.contains(QStringLiteral("5 MB")));
+    EXPECT_TRUE(doc.textDocument()->isEmpty());
+}
+
+TEST_F(ShellDocTest, BinaryBytesSurviveAnUnchangedSave)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 256; ++i)
+        bytes.append(char(i));
+    testsupport::writeFile(path(QStringLiteral("bin.tex")), bytes);
+    CShellDoc doc;
+    ASSERT_TRUE(doc.load(path(QStringLiteral("bin.tex"))));
+    ASSERT_EQ(doc.save(path(QStringLiteral("out.tex"))), CShellDoc::SaveResult::Saved);
+    EXPECT_EQ(testsupport::readAll(path(QStringLiteral("out.tex"))), bytes);
+}
+
 TEST(ShellDocNames, FileNamePart)
 {
     EXPECT_EQ(CShellDoc::fileNamePart(QStringLiteral("/a/b/c.tex")), QStringLiteral("c.tex"));

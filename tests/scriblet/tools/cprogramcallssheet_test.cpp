@@ -3,9 +3,9 @@
 
 #include "fakechooser.h"
 #include "platform/profile.h"
+#include "testsettings.h"
 #include "testsupport.h"
 #include "tools/coptionpages.h"
-#include "tools/toolsettings.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -23,9 +23,8 @@ protected:
     void SetUp() override
     {
         TempDirTest::SetUp();
-        settings = ToolSettings::defaults(QStringLiteral("xdvi"), QStringLiteral("gv"));
-        profile = std::make_unique<Profile>(path("Scriblet.ini"));
-        profile->writeString("TeX Settings", "cmd", "%s");
+        settings = makeToolSettings(path(), QStringLiteral("xdvi"), QStringLiteral("gv"));
+        Profile(path("Scriblet.ini")).writeString("TeX Settings", "cmd", "%s");
     }
     template <typename T> T *child(QWidget *parent, const char *name)
     {
@@ -40,14 +39,13 @@ protected:
         QTest::keyClicks(edit, text);
     }
 
-    ToolSettings settings;
-    std::unique_ptr<Profile> profile;
+    std::unique_ptr<CShellSettings> settings;
     FakeChooser chooser;
 };
 
 TEST_F(ProgramCallsTest, PagesInOrderWithCaptions)
 {
-    CProgramCallsSheet sheet(settings, profile.get(), chooser);
+    CProgramCallsSheet sheet(*settings, chooser);
     EXPECT_EQ(sheet.windowTitle(), QStringLiteral("Programmaufrufe"));
     QStringList captions, names;
     for (int i = 0; i < sheet.tabs()->count(); ++i) {
@@ -71,12 +69,12 @@ TEST_F(ProgramCallsTest, PagesInOrderWithCaptions)
 
 TEST_F(ProgramCallsTest, CancelKeepsToolPagesButWritesAllKeys)
 {
-    CProgramCallsSheet sheet(settings, profile.get(), chooser);
+    CProgramCallsSheet sheet(*settings, chooser);
     sheet.show();
     QWidget *tex = sheet.tabs()->widget(0);
     type(child<QLineEdit>(tex, "Cmd1004"), QStringLiteral("-interaction=nonstopmode %s"));
     click(&sheet, "CancelBtn");
-    EXPECT_EQ(settings.tex.cmd, QStringLiteral("%s"));
+    EXPECT_EQ(settings->tex.cmd, QStringLiteral("%s"));
     Profile file(path("Scriblet.ini"));
     EXPECT_EQ(file.getString("TeX Settings", "cmd"), QStringLiteral("%s"));
     for (const char *key : {"exe", "cmd", "runtex"})
@@ -89,7 +87,7 @@ TEST_F(ProgramCallsTest, CancelKeepsToolPagesButWritesAllKeys)
 TEST_F(ProgramCallsTest, OkAppliesToolPages)
 {
     chooser.answer = path("bin/mylatex");
-    CProgramCallsSheet sheet(settings, profile.get(), chooser);
+    CProgramCallsSheet sheet(*settings, chooser);
     sheet.show();
     QWidget *tex = sheet.tabs()->widget(0);
     click(tex, "Browse1005");
@@ -97,9 +95,9 @@ TEST_F(ProgramCallsTest, OkAppliesToolPages)
     QWidget *gv = sheet.tabs()->widget(4);
     child<QCheckBox>(gv, "RunDvips1006")->setChecked(false);
     click(&sheet, "OKBtn");
-    EXPECT_EQ(settings.tex.exe, path("bin/mylatex"));
-    EXPECT_EQ(settings.ghostview.rundvips, 0);
-    EXPECT_EQ(settings.ghostview.runtex, 1);
+    EXPECT_EQ(settings->tex.exe, path("bin/mylatex"));
+    EXPECT_EQ(settings->psViewer.rundvips, 0);
+    EXPECT_EQ(settings->psViewer.runtex, 1);
     Profile file(path("Scriblet.ini"));
     EXPECT_EQ(file.getString("TeX Settings", "exe"), path("bin/mylatex"));
     EXPECT_EQ(file.getInt("GhostView Settings", "rundvips", 1), 0);
@@ -107,7 +105,7 @@ TEST_F(ProgramCallsTest, OkAppliesToolPages)
 
 TEST_F(ProgramCallsTest, UserToolEditsSurviveCancel)
 {
-    CProgramCallsSheet sheet(settings, profile.get(), chooser);
+    CProgramCallsSheet sheet(*settings, chooser);
     sheet.show();
     QWidget *page = sheet.tabs()->widget(5);
     auto *list = child<QListWidget>(page, "ToolList908");
@@ -125,9 +123,9 @@ TEST_F(ProgramCallsTest, UserToolEditsSurviveCancel)
     child<QCheckBox>(page, "RunTex924")->setChecked(false);
     click(&sheet, "CancelBtn");
 
-    EXPECT_EQ(settings.user[3].name, QStringLiteral("PDF"));
-    EXPECT_EQ(settings.user[3].cmd, QStringLiteral("%s.dvi"));
-    EXPECT_EQ(settings.user[3].runtex, 0);
+    EXPECT_EQ(settings->userTools[3].name, QStringLiteral("PDF"));
+    EXPECT_EQ(settings->userTools[3].cmd, QStringLiteral("%s.dvi"));
+    EXPECT_EQ(settings->userTools[3].runtex, 0);
     Profile file(path("Scriblet.ini"));
     EXPECT_EQ(file.getString("UserTools Settings", "name3"), QStringLiteral("PDF"));
     EXPECT_EQ(file.getInt("UserTools Settings", "runtex3", 1), 0);
@@ -138,7 +136,7 @@ TEST_F(ProgramCallsTest, UserToolEditsSurviveCancel)
 TEST_F(ProgramCallsTest, SelectionChangeStoresPreviousToolAndShortcutTexts)
 {
     chooser.answer = path("tools/conv");
-    CProgramCallsSheet sheet(settings, profile.get(), chooser);
+    CProgramCallsSheet sheet(*settings, chooser);
     QWidget *page = sheet.tabs()->widget(5);
     auto *list = child<QListWidget>(page, "ToolList908");
     list->setCurrentRow(0);
@@ -146,14 +144,14 @@ TEST_F(ProgramCallsTest, SelectionChangeStoresPreviousToolAndShortcutTexts)
     type(child<QLineEdit>(page, "Exe920"), QStringLiteral("first"));
     list->setCurrentRow(9);
     EXPECT_EQ(child<QLabel>(page, "Keys1018")->text(), QStringLiteral("Ctrl + F10"));
-    EXPECT_EQ(settings.user[0].exe, QStringLiteral("first"));
+    EXPECT_EQ(settings->userTools[0].exe, QStringLiteral("first"));
     type(child<QLineEdit>(page, "Name925"), QStringLiteral("Last"));
     click(page, "Browse922"); // stores the shown values first
     EXPECT_EQ(chooser.titles, QStringList{"Execute-Datei"});
-    EXPECT_EQ(settings.user[9].name, QStringLiteral("Last"));
+    EXPECT_EQ(settings->userTools[9].name, QStringLiteral("Last"));
     EXPECT_EQ(child<QLineEdit>(page, "Exe920")->text(), path("tools/conv"));
     sheet.reject();
-    EXPECT_EQ(settings.user[9].exe, path("tools/conv"));
+    EXPECT_EQ(settings->userTools[9].exe, path("tools/conv"));
 }
 
 } // namespace

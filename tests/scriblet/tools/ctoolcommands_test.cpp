@@ -4,11 +4,11 @@
 
 #include "fakechooser.h"
 #include "platform/profile.h"
+#include "testsettings.h"
 #include "testsupport.h"
 #include "tools/clogbar.h"
 #include "tools/cmaintexdialog.h"
 #include "tools/toolrunner.h"
-#include "tools/toolsettings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,8 +32,7 @@ protected:
     {
         TempDirTest::SetUp();
         m_oldCwd = QDir::currentPath();
-        settings = ToolSettings::defaults(QStringLiteral("xdvi"), QStringLiteral("gv"));
-        profile = std::make_unique<Profile>(path("Scriblet.ini"));
+        settings = makeToolSettings(path(), QStringLiteral("xdvi"), QStringLiteral("gv"));
         frame = std::make_unique<QMainWindow>();
         logBar = new CLogBar(frame.get());
         frame->addDockWidget(Qt::BottomDockWidgetArea, logBar);
@@ -48,7 +47,7 @@ protected:
         hooks.showMessage = [this](const QString &text) { messages << text; };
         auto fake = std::make_unique<FakeChooser>();
         chooser = fake.get();
-        commands = new CToolCommands(frame.get(), settings, profile.get(), logBar, hooks, std::move(fake));
+        commands = new CToolCommands(frame.get(), *settings, logBar, hooks, std::move(fake));
         commands->installStatusPane(frame->statusBar());
         commands->runner().setNeedsTexRun(false);
         frame->resize(700, 500);
@@ -64,8 +63,7 @@ protected:
         TempDirTest::TearDown();
     }
 
-    ToolSettings settings;
-    std::unique_ptr<Profile> profile;
+    std::unique_ptr<CShellSettings> settings;
     std::unique_ptr<QMainWindow> frame;
     CLogBar *logBar = nullptr;
     CToolCommands *commands = nullptr;
@@ -120,8 +118,8 @@ TEST_F(ToolCommandsTest, MainDocumentCommandByBrowsing)
     });
     commands->mainDocumentAction()->trigger();
     EXPECT_EQ(chooser->titles, QStringList{"Haupt-TeX-Dokument"});
-    EXPECT_EQ(settings.maintex, QStringLiteral("thesis.tex"));
-    EXPECT_EQ(settings.mainpath, path("doc"));
+    EXPECT_EQ(settings->mainTex(), QStringLiteral("thesis.tex"));
+    EXPECT_EQ(settings->mainPath(), path("doc"));
     EXPECT_EQ(commands->statusPane()->text(), QStringLiteral("Haupt-TeX-Dokument :  thesis.tex"));
     EXPECT_EQ(Profile(path("Scriblet.ini")).getString("TeX Settings", "maintex"), QStringLiteral("thesis.tex"));
     EXPECT_TRUE(commands->runner().needsTexRun());
@@ -134,7 +132,7 @@ TEST_F(ToolCommandsTest, MainDocumentCommandByBrowsing)
         QTest::mouseClick(dialog->findChild<QPushButton *>("CancelBtn"), Qt::LeftButton);
     });
     commands->mainDocumentAction()->trigger();
-    EXPECT_EQ(settings.maintex, QStringLiteral("thesis.tex"));
+    EXPECT_EQ(settings->mainTex(), QStringLiteral("thesis.tex"));
     QTimer::singleShot(0, [] {
         auto *dialog = qobject_cast<CMainTexDialog *>(QApplication::activeModalWidget());
         ASSERT_TRUE(dialog);
@@ -142,7 +140,7 @@ TEST_F(ToolCommandsTest, MainDocumentCommandByBrowsing)
         QTest::mouseClick(dialog->findChild<QPushButton *>("OKBtn"), Qt::LeftButton);
     });
     commands->mainDocumentAction()->trigger();
-    EXPECT_TRUE(settings.maintex.isEmpty());
+    EXPECT_TRUE(settings->mainTex().isEmpty());
     EXPECT_EQ(commands->statusPane()->text(), QStringLiteral("Haupt-TeX-Dokument :  aktuelles"));
 }
 
@@ -152,7 +150,7 @@ TEST_F(ToolCommandsTest, WaitedRunShowsWaitCursorStatusAndTakesNoInput)
     const QString latex = path("slowlatex");
     QFile::link(testsupport::helperPath(), latex);
     testsupport::writeFile(latex + ".behave", "record=" + path("runs.rec").toUtf8() + "\nsleep=300\nstdin=1\n");
-    settings.tex.exe = latex;
+    settings->tex.exe = latex;
     docPath = path("doc/a.tex");
     testsupport::writeFile(docPath, "x");
 

@@ -3,6 +3,7 @@
 #include "tools/toolrunner.h"
 
 #include "fakehost.h"
+#include "testsettings.h"
 #include "testsupport.h"
 #include "tools/toolstrings.h"
 
@@ -31,8 +32,8 @@ protected:
         if (!testsupport::haveProgram("latex") || !testsupport::haveProgram("dvips") || !testsupport::haveProgram("bibtex"))
             GTEST_SKIP() << "TeX Live is not installed";
         m_oldCwd = QDir::currentPath();
-        settings = ToolSettings::defaults(helper("dviviewer"), helper("psviewer"));
-        runner = std::make_unique<ToolRunner>(settings, host);
+        settings = makeToolSettings(path(), helper("dviviewer"), helper("psviewer"));
+        runner = std::make_unique<ToolRunner>(*settings, host);
         runner->setNeedsTexRun(false);
         QDir().mkpath(path("doc"));
         dir = path("doc") + '/';
@@ -65,7 +66,7 @@ protected:
         return lines;
     }
 
-    ToolSettings settings;
+    std::unique_ptr<CShellSettings> settings;
     FakeHost host;
     std::unique_ptr<ToolRunner> runner;
     QString dir;
@@ -91,14 +92,14 @@ TEST_F(RealToolsTest, LatexErrorEndsTheRunAndShowsTheError)
     host.open(dir + "bad.tex", BadDocument);
     ASSERT_TRUE(runner->runLatex()); // returns only because standard input is empty
     EXPECT_TRUE(host.logText.contains("Undefined control sequence")) << host.logText.toStdString();
-    EXPECT_EQ(settings.dviChanged, 1);
+    EXPECT_EQ(settings->dviChanged, 1);
 }
 
 TEST_F(RealToolsTest, PsViewerAfterEditRunsLatexDvipsViewerThenOnlyViewer)
 {
     host.open(dir + "a.tex", "\\documentclass{article}\\begin{document}Hi\\end{document}\n");
     host.edit(0, "\\documentclass{article}\\begin{document}Edited\\end{document}\n");
-    settings.dviChanged = 0;
+    settings->dviChanged = 0;
     ASSERT_TRUE(runner->runPsViewer());
     EXPECT_EQ(host.journal, QStringList({"save a.tex", "wait LaTeX wird ausgeführt...", "done", "log",
                                          "wait DVIPS wird ausgeführt...", "done"}));
@@ -130,17 +131,17 @@ TEST_F(RealToolsTest, ProgramThatDoesNotExist)
 {
     host.open(dir + "a.tex", "\\documentclass{article}\\begin{document}Hi\\end{document}\n");
     host.logText = QStringLiteral("previous text");
-    settings.dviChanged = 0;
+    settings->dviChanged = 0;
     runner->setNeedsTexRun(true);
-    settings.tex.exe = QStringLiteral("no-such-latex-program");
+    settings->tex.exe = QStringLiteral("no-such-latex-program");
     EXPECT_FALSE(runner->runLatex());
     EXPECT_EQ(host.messages, QStringList{ToolStrings::StartFailed.str()});
     EXPECT_EQ(host.logText, QStringLiteral("previous text"));
-    EXPECT_EQ(settings.dviChanged, 0);
+    EXPECT_EQ(settings->dviChanged, 0);
     EXPECT_TRUE(runner->needsTexRun());
 
     host.messages.clear();
-    settings.user[2] = {QStringLiteral("X"), QStringLiteral("/nonexistent/tool"), QStringLiteral("%m"), 0, 0};
+    settings->userTools[2] = {QStringLiteral("X"), QStringLiteral("/nonexistent/tool"), QStringLiteral("%m"), 0, 0};
     EXPECT_FALSE(runner->runUserTool(2));
     EXPECT_EQ(host.messages, QStringList{ToolStrings::StartFailed.str()});
 }
@@ -148,10 +149,9 @@ TEST_F(RealToolsTest, ProgramThatDoesNotExist)
 TEST_F(RealToolsTest, UserToolExampleWithRecordedArguments)
 {
     testsupport::writeFile(dir + "thesis.tex", "x");
-    settings.maintex = QStringLiteral("thesis.tex");
-    settings.mainpath = path("doc");
-    settings.dviChanged = 0;
-    settings.user[0] = {QStringLiteral("PDF"), helper("pdftool"), QStringLiteral("-o %ps.pdf %s"), 1, 1};
+    settings->setMainDocument(path("doc"), QStringLiteral("thesis.tex"));
+    settings->dviChanged = 0;
+    settings->userTools[0] = {QStringLiteral("PDF"), helper("pdftool"), QStringLiteral("-o %ps.pdf %s"), 1, 1};
     ASSERT_TRUE(runner->runUserTool(0));
     const QStringList rec = records("pdftool", 1);
     ASSERT_EQ(rec.size(), 1);
@@ -160,8 +160,8 @@ TEST_F(RealToolsTest, UserToolExampleWithRecordedArguments)
 
 TEST_F(RealToolsTest, UserToolPathMainWithNothingOpenPassesOneEmptyArgument)
 {
-    settings.dviChanged = 0;
-    settings.user[4] = {QStringLiteral("T"), helper("tool"), QStringLiteral("%pm"), 1, 1};
+    settings->dviChanged = 0;
+    settings->userTools[4] = {QStringLiteral("T"), helper("tool"), QStringLiteral("%pm"), 1, 1};
     ASSERT_TRUE(runner->runUserTool(4));
     const QStringList rec = records("tool", 1);
     ASSERT_EQ(rec.size(), 1);

@@ -4,6 +4,7 @@
 
 #include "fakehost.h"
 #include "platform/profile.h"
+#include "testsettings.h"
 #include "testsupport.h"
 #include "tools/toolstrings.h"
 
@@ -18,11 +19,10 @@ protected:
     {
         TempDirTest::SetUp();
         m_oldCwd = QDir::currentPath();
-        settings = ToolSettings::defaults(QStringLiteral("dviview"), QStringLiteral("psview"));
+        settings = makeToolSettings(path(), QStringLiteral("dviview"), QStringLiteral("psview"));
         auto launcher = std::make_unique<RecordingLauncher>(&host.journal);
         recorder = launcher.get();
-        profile = std::make_unique<Profile>(path("Scriblet.ini"));
-        runner = std::make_unique<ToolRunner>(settings, host, profile.get(), std::move(launcher));
+        runner = std::make_unique<ToolRunner>(*settings, host, std::move(launcher));
         runner->setNeedsTexRun(false);
         QDir().mkpath(path("doc"));
         dir = path("doc") + '/';
@@ -49,10 +49,9 @@ protected:
         return {QStringLiteral("wait DVIPS wird ausgeführt..."), run("dvips", "-D600|" + dvi), "done"};
     }
 
-    ToolSettings settings;
+    std::unique_ptr<CShellSettings> settings;
     FakeHost host;
     RecordingLauncher *recorder = nullptr;
-    std::unique_ptr<Profile> profile;
     std::unique_ptr<ToolRunner> runner;
     QString dir;
     QString m_oldCwd;
@@ -62,12 +61,12 @@ TEST_F(ToolRunnerTest, LatexOnActiveDocumentRunsInItsDirectoryAndLoadsLog)
 {
     host.open(dir + "a.tex", "x");
     testsupport::writeFile(dir + "a.log", "This is a log\n");
-    settings.dviChanged = 0;
+    settings->dviChanged = 0;
     runner->setNeedsTexRun(true);
     ASSERT_TRUE(runner->runLatex());
     EXPECT_EQ(host.journal, latexRun());
     EXPECT_EQ(host.logText, QStringLiteral("This is a log\n"));
-    EXPECT_EQ(settings.dviChanged, 1);
+    EXPECT_EQ(settings->dviChanged, 1);
     EXPECT_FALSE(runner->needsTexRun());
     EXPECT_EQ(QDir::currentPath() + '/', dir);
     EXPECT_TRUE(host.messages.isEmpty());
@@ -77,8 +76,7 @@ TEST_F(ToolRunnerTest, LatexSavesFirstAndUsesMainDocument)
 {
     host.open(path("other.tex"), "o");
     host.edit(0, "changed");
-    settings.maintex = QStringLiteral("thesis.tex");
-    settings.mainpath = path("doc");
+    settings->setMainDocument(path("doc"), QStringLiteral("thesis.tex"));
     host.projectLoaded = true;
     runner->runLatex();
     QStringList expected{QStringLiteral("save other.tex")};
@@ -118,17 +116,17 @@ TEST_F(ToolRunnerTest, UntitledActiveDocumentIsNotRunOn)
 TEST_F(ToolRunnerTest, EmptyExecutableOrTemplate)
 {
     host.open(dir + "a.tex", "x");
-    struct Row { BuiltinTool *tool; ToolRunner::Tool which; bool exe; ToolStrings::Entry message; };
+    struct Row { ToolSettings *tool; ToolRunner::Tool which; bool exe; ToolStrings::Entry message; };
     const Row rows[] = {
-        {&settings.tex, ToolRunner::Tool::Latex, true, ToolStrings::NoExeFile},
-        {&settings.tex, ToolRunner::Tool::Latex, false, ToolStrings::NoCmdLine},
-        {&settings.bibtex, ToolRunner::Tool::Bibtex, true, ToolStrings::NoExeFile},
-        {&settings.dvips, ToolRunner::Tool::Dvips, false, ToolStrings::NoCmdLine},
-        {&settings.dviwin, ToolRunner::Tool::DviViewer, true, ToolStrings::NoExeFile},
-        {&settings.ghostview, ToolRunner::Tool::PsViewer, false, ToolStrings::NoCmdLine},
+        {&settings->tex, ToolRunner::Tool::Latex, true, ToolStrings::NoExeFile},
+        {&settings->tex, ToolRunner::Tool::Latex, false, ToolStrings::NoCmdLine},
+        {&settings->bibtex, ToolRunner::Tool::Bibtex, true, ToolStrings::NoExeFile},
+        {&settings->dvips, ToolRunner::Tool::Dvips, false, ToolStrings::NoCmdLine},
+        {&settings->dviViewer, ToolRunner::Tool::DviViewer, true, ToolStrings::NoExeFile},
+        {&settings->psViewer, ToolRunner::Tool::PsViewer, false, ToolStrings::NoCmdLine},
     };
     for (const Row &row : rows) {
-        const BuiltinTool saved = *row.tool;
+        const ToolSettings saved = *row.tool;
         (row.exe ? row.tool->exe : row.tool->cmd).clear();
         host.messages.clear();
         host.journal.clear();
@@ -145,7 +143,7 @@ TEST_F(ToolRunnerTest, DependentToolChecksSettingsBeforeSaving)
 {
     host.open(dir + "a.tex", "x");
     host.edit(0, "y");
-    settings.bibtex.exe.clear();
+    settings->bibtex.exe.clear();
     runner->runBibtex();
     EXPECT_TRUE(host.documents[0].modified);
 }
@@ -154,26 +152,26 @@ TEST_F(ToolRunnerTest, LatexStartFailureKeepsFlagsAndLog)
 {
     host.open(dir + "a.tex", "x");
     host.logText = QStringLiteral("previous");
-    settings.dviChanged = 0;
+    settings->dviChanged = 0;
     runner->setNeedsTexRun(true);
     recorder->missing << "latex";
     EXPECT_FALSE(runner->runLatex());
     EXPECT_EQ(host.messages, QStringList{ToolStrings::StartFailed.str()});
     EXPECT_EQ(host.logText, QStringLiteral("previous"));
-    EXPECT_EQ(settings.dviChanged, 0);
+    EXPECT_EQ(settings->dviChanged, 0);
     EXPECT_TRUE(runner->needsTexRun());
 }
 
 TEST_F(ToolRunnerTest, PsViewerAfterEditRunsSaveLatexDvipsViewerThenOnlyViewer)
 {
     host.open(dir + "a.tex", "x");
-    settings.dviChanged = 0;
+    settings->dviChanged = 0;
     host.edit(0, "edited");
     ASSERT_TRUE(runner->runPsViewer());
     QStringList expected{QStringLiteral("save a.tex")};
     expected << latexRun() << dvipsRun() << start("psview", "a.ps", dir);
     EXPECT_EQ(host.journal, expected);
-    EXPECT_EQ(settings.dviChanged, 0);
+    EXPECT_EQ(settings->dviChanged, 0);
 
     host.journal.clear();
     ASSERT_TRUE(runner->runPsViewer());
@@ -183,15 +181,15 @@ TEST_F(ToolRunnerTest, PsViewerAfterEditRunsSaveLatexDvipsViewerThenOnlyViewer)
 TEST_F(ToolRunnerTest, PsViewerRunsDvipsWhenDviIsNewer)
 {
     host.open(dir + "a.tex", "x");
-    settings.dviChanged = 1;
+    settings->dviChanged = 1;
     runner->runPsViewer();
     QStringList expected = dvipsRun();
     expected << start("psview", "a.ps", dir);
     EXPECT_EQ(host.journal, expected);
 
     host.journal.clear();
-    settings.dviChanged = 1;
-    settings.ghostview.rundvips = 0;
+    settings->dviChanged = 1;
+    settings->psViewer.rundvips = 0;
     runner->runPsViewer();
     EXPECT_EQ(host.journal, QStringList{start("psview", "a.ps", dir)});
 }
@@ -200,9 +198,9 @@ TEST_F(ToolRunnerTest, DvipsStartFailureKeepsDviChanged)
 {
     host.open(dir + "a.tex", "x");
     recorder->missing << "dvips";
-    settings.dviChanged = 1;
+    settings->dviChanged = 1;
     EXPECT_FALSE(runner->runDvips());
-    EXPECT_EQ(settings.dviChanged, 1);
+    EXPECT_EQ(settings->dviChanged, 1);
     EXPECT_EQ(host.messages, QStringList{ToolStrings::StartFailed.str()});
     // The viewer then still tries DVIPS once more in its own step, then starts.
     host.messages.clear();
@@ -237,7 +235,7 @@ TEST_F(ToolRunnerTest, BibtexGetsMainBaseAndRunsLatexAfterMainDocumentCommand)
 TEST_F(ToolRunnerTest, RuntexOffSkipsLatexButClearsNeedsTexRun)
 {
     host.open(dir + "a.tex", "x");
-    settings.dviwin.runtex = 0;
+    settings->dviViewer.runtex = 0;
     runner->setNeedsTexRun(true);
     runner->runDviViewer();
     EXPECT_EQ(host.journal, QStringList{start("dviview", "a.dvi", dir)});
@@ -246,10 +244,9 @@ TEST_F(ToolRunnerTest, RuntexOffSkipsLatexButClearsNeedsTexRun)
 
 TEST_F(ToolRunnerTest, UserToolExampleRunsInMainDirectory)
 {
-    settings.maintex = QStringLiteral("thesis.tex");
-    settings.mainpath = path("doc");
-    settings.dviChanged = 0;
-    settings.user[0] = {QStringLiteral("PDF"), QStringLiteral("mkpdf"), QStringLiteral("-o %ps.pdf %s"), 1, 1};
+    settings->setMainDocument(path("doc"), QStringLiteral("thesis.tex"));
+    settings->dviChanged = 0;
+    settings->userTools[0] = {QStringLiteral("PDF"), QStringLiteral("mkpdf"), QStringLiteral("-o %ps.pdf %s"), 1, 1};
     ASSERT_TRUE(runner->runUserTool(0));
     EXPECT_EQ(host.journal, QStringList{start("mkpdf", "-o|" + path("doc/thesis.pdf") + "|thesis", path("doc"))});
 }
@@ -270,8 +267,8 @@ TEST_F(ToolRunnerTest, UserToolMessages)
         host.journal.clear();
         if (row.doc)
             host.open(dir + "a.tex", "x");
-        settings.maintex = row.main ? QStringLiteral("thesis.tex") : QString();
-        settings.user[5] = {QStringLiteral("T"), QString::fromUtf8(row.exe), QString::fromUtf8(row.cmd), 1, 1};
+        settings->setMainDocument(settings->mainPath(), row.main ? QStringLiteral("thesis.tex") : QString());
+        settings->userTools[5] = {QStringLiteral("T"), QString::fromUtf8(row.exe), QString::fromUtf8(row.cmd), 1, 1};
         runner->setNeedsTexRun(true);
         EXPECT_FALSE(runner->runUserTool(5)) << row.what;
         EXPECT_EQ(host.messages, QStringList{row.message}) << row.what;
@@ -282,8 +279,8 @@ TEST_F(ToolRunnerTest, UserToolMessages)
 
 TEST_F(ToolRunnerTest, UserToolPathMainWithoutAnyDocumentGivesEmptyArgument)
 {
-    settings.dviChanged = 0;
-    settings.user[9] = {QStringLiteral("T"), QStringLiteral("t"), QStringLiteral("%pm"), 1, 1};
+    settings->dviChanged = 0;
+    settings->userTools[9] = {QStringLiteral("T"), QStringLiteral("t"), QStringLiteral("%pm"), 1, 1};
     ASSERT_TRUE(runner->runUserTool(9));
     EXPECT_TRUE(host.messages.isEmpty());
     ASSERT_EQ(host.journal.size(), 1);
@@ -294,10 +291,9 @@ TEST_F(ToolRunnerTest, UserToolRunsPrerequisitesOnlyForNeedsTexRunAndStaysInItsD
 {
     QDir().mkpath(path("chap"));
     host.open(path("chap/intro.tex"), "x");
-    settings.maintex = QStringLiteral("a.tex");
-    settings.mainpath = path("doc");
-    settings.dviChanged = 0;
-    settings.user[1] = {QStringLiteral("Count"), QStringLiteral("wc"), QStringLiteral("%c.tex"), 1, 1};
+    settings->setMainDocument(path("doc"), QStringLiteral("a.tex"));
+    settings->dviChanged = 0;
+    settings->userTools[1] = {QStringLiteral("Count"), QStringLiteral("wc"), QStringLiteral("%c.tex"), 1, 1};
 
     // An edit alone does not trigger LaTeX for a user tool.
     host.edit(0, "y");

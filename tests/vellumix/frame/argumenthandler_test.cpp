@@ -1,5 +1,6 @@
 // Command-line arguments, file resolution, recent files and speed-bar definitions.
 #include "frame/argumenthandler.h"
+#include "frame/handover.h"
 #include "frame/recentfiles.h"
 #include "frame/speedbutton.h"
 #include "testsupport.h"
@@ -79,6 +80,22 @@ TEST(Arguments, HandedOverNamesBecomeAbsolute)
     const QStringList in = {"/m", "rel/a.tex", "/abs/b.tex", "/l=3", "%P%F.log", "/f=dos", "../c"};
     EXPECT_EQ(absoluteFileArguments(in, QStringLiteral("/work/dir")),
               QStringList({"/m", "/work/dir/rel/a.tex", "/abs/b.tex", "/l=3", "%P%F.log", "/f=dos", "/work/c"}));
+}
+
+TEST(HandOver, CarriesEachArgumentInOrderBehindTheMarker)
+{
+    const QStringList args = {QStringLiteral("/m"), QStringLiteral("/home/me/Grüße.tex"), QString()};
+    const QList<QByteArray> messages = HandOver::encode(args);
+    ASSERT_EQ(messages.size(), 4);
+    EXPECT_EQ(HandOver::decode(messages), std::optional<QStringList>(args));
+    // Without arguments the marker alone still raises the running window.
+    EXPECT_EQ(HandOver::decode(HandOver::encode({})), std::optional<QStringList>(QStringList()));
+    // A message may end in NUL, as a copy-data message did.
+    QList<QByteArray> withNul = HandOver::encode({QStringLiteral("a.tex")});
+    withNul[1].append('\0').append("junk");
+    EXPECT_EQ(HandOver::decode(withNul), std::optional<QStringList>(QStringList{QStringLiteral("a.tex")}));
+    EXPECT_EQ(HandOver::decode({}), std::nullopt);
+    EXPECT_EQ(HandOver::decode({QByteArray("a.tex")}), std::nullopt);
 }
 
 class ResolveTest : public testsupport::TempDirTest {};

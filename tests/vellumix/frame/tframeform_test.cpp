@@ -539,6 +539,23 @@ TEST_F(FrameTest, MainFileCommandAsksForAFileWhileNoneIsSet)
     EXPECT_EQ(QDir::currentPath(), path("sub"));
 }
 
+TEST_F(FrameTest, ShortcutsWorkWhileTheirMenusAreHidden)
+{
+    frame().show();
+    frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame()));
+    QTest::keyClick(&frame(), Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(frame().editors().size(), 1);
+    TEditForm *e = frame().activeEditor();
+    QTest::keyClicks(e->editor(), QStringLiteral("abc"));
+    prompter.files << path("short.tex");
+    QTest::keyClick(e->editor(), Qt::Key_F2);
+    EXPECT_EQ(readAll(path("short.tex")), QByteArray("abc"));
+    EXPECT_EQ(frame().action(QStringLiteral("New1"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(frame().action(QStringLiteral("MainFile2"))->shortcut(), QKeySequence(Qt::Key_F4));
+    EXPECT_EQ(frame().action(QStringLiteral("LaTeX1"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+}
+
 TEST_F(FrameTest, AboutBoxShowsTheVersion)
 {
     QTimer::singleShot(0, [] {

@@ -229,6 +229,14 @@ TEST_P(MalformedSettings, UnreadableKeysKeepDefaultsAndNothingCrashes)
     EXPECT_TRUE(s.writeAtExit(out, 61));
 }
 
+QByteArray hugeChildWindows()
+{
+    QByteArray b = "[ChildWindows]\r\n";
+    for (int i = 0; i < 30000; ++i)
+        b += "name" + QByteArray::number(i) + "=/x" + QByteArray::number(i) + ".tex\r\n";
+    return b;
+}
+
 QByteArray binaryGarbage()
 {
     QByteArray b;
@@ -247,6 +255,8 @@ const MalformedRow malformedRows[] = {
     {"BrokenHeaders", "[View\r\n]]]\r\n=novalue\r\n[ChildWindows]\r\nname0\r\n=\r\n"},
     {"ManyRecent", "[Recent]\r\n0=a\r\n1=a\r\n2=b\r\n3=c\r\n4=d\r\n5=e\r\n6=f\r\n7=g\r\n8=h\r\n9=i\r\n10=j\r\n"},
     {"Binary", binaryGarbage()},
+    {"HugeChildWindows", hugeChildWindows()},
+    {"DuplicateKeys", "[Buttons]\r\nA=1\r\na=2\r\n[ChildWindows]\r\nname0=/a\r\nNAME0=/b\r\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, MalformedSettings, ::testing::ValuesIn(malformedRows),
@@ -260,6 +270,16 @@ TEST_F(SettingsTest, ChildWindowsAreCountedBySevenLines)
     s.read(Profile(path("cw.ini")));
     ASSERT_EQ(s.childWindows.size(), 1);
     EXPECT_EQ(s.childWindows[0], (ChildWindowRecord{0, 1, 2, 3, 4, 5, QStringLiteral("/a.tex")}));
+}
+
+TEST_F(SettingsTest, ListsKeepFileOrderAndTheFirstOfDuplicateKeys)
+{
+    writeFile(path("l.ini"), "[Buttons]\r\nZed=<new>\r\nalpha = $a$ b \r\nnoequals\r\nZED=2\r\n");
+    VellumixSettings s;
+    s.read(Profile(path("l.ini")));
+    ASSERT_EQ(s.buttons.size(), 2);
+    EXPECT_EQ(s.buttons[0], (NamedValue{QStringLiteral("Zed"), QStringLiteral("<new>")}));
+    EXPECT_EQ(s.buttons[1], (NamedValue{QStringLiteral("alpha"), QStringLiteral("$a$ b")}));
 }
 
 TEST(FontStyle, WordsAreFoundAnywhereAndWrittenInFixedOrder)
