@@ -39,8 +39,8 @@ QString fromWidgetText(QString s)
 
 // A step of a long fill ends after this many milliseconds, or after a chunk of about
 // this many characters (up to the next line break).
-constexpr qint64 StepBudgetMs = 15;
-constexpr int StepChars = 8192;
+constexpr qint64 StepBudgetMs = 12;
+constexpr int StepChars = 4096;
 
 } // namespace
 
@@ -150,12 +150,19 @@ bool TEditForm::loadFromFile(const QString &fileName) { return loadFromFile(file
 bool TEditForm::loadFromFile(const QString &fileName, FileFormat format)
 {
     WaitCursor wait;
-    const FileResult r = m_document.load(fileName, format);
+    const QPointer<TEditForm> guard(this);
+    const bool big = QFileInfo(fileName).size() > StepThreshold;
+    const FileResult r = m_document.load(fileName, format, [&] {
+        if (big)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return !guard.isNull();
+    });
+    if (!guard)
+        return false;
     if (!r.ok) {
         m_prompter->error(r.error);
         return false;
     }
-    const QPointer<TEditForm> guard(this);
     fill(m_document.takeLoadedText(), highlighting());
     if (!guard)
         return false;
@@ -354,16 +361,20 @@ void TEditForm::typeKey(QKeyEvent *e)
         cls = step.format;
         unescape = step.unescapeBackslash;
     }
-    c.beginEditBlock();
+    m_expectedCaret = start + 1;
+    const QString typed = enter ? QStringLiteral("\n") : QString(ch);
     if (unescape) {
+        c.beginEditBlock();
         QTextCursor b(m_edit->document());
         b.setPosition(start - 1);
         b.setPosition(start, QTextCursor::KeepAnchor);
         b.setCharFormat(m_formats.format(TokenClass::Standard));
+        c.insertText(typed, m_formats.format(cls));
+        c.endEditBlock();
+    } else {
+        // Without an edit block consecutive typing merges into one undo step.
+        c.insertText(typed, m_formats.format(cls));
     }
-    m_expectedCaret = start + 1;
-    c.insertText(enter ? QStringLiteral("\n") : QString(ch), m_formats.format(cls));
-    c.endEditBlock();
     m_edit->setTextCursor(c);
     m_edit->ensureCursorVisible();
     m_expectedCaret = -1;
@@ -581,7 +592,10 @@ void TEditForm::fill(const QString &text, bool highlight)
     ++m_filling;
     const bool wasReadOnly = m_edit->isReadOnly();
     if (stepped) {
+        // The editor is not repainted until its text is complete; the rest of the
+        // window is.
         m_edit->setReadOnly(true);
+        m_edit->viewport()->setUpdatesEnabled(false);
         if (!breathe())
             return;
     }
@@ -627,8 +641,10 @@ void TEditForm::fill(const QString &text, bool highlight)
     }
     doc->setUndoRedoEnabled(true);
     m_edit->blockSignals(false);
-    if (stepped)
+    if (stepped) {
         m_edit->setReadOnly(wasReadOnly);
+        m_edit->viewport()->setUpdatesEnabled(true);
+    }
     --m_filling;
     m_typing.invalidate();
     if (failed)
@@ -656,8 +672,10 @@ void TEditForm::recolour(bool highlight)
     const QPointer<TEditForm> guard(this);
     ++m_filling;
     const bool wasReadOnly = m_edit->isReadOnly();
-    if (stepped)
+    if (stepped) {
         m_edit->setReadOnly(true);
+        m_edit->viewport()->setUpdatesEnabled(false);
+    }
     // Formats are set in place, chunk of lines by chunk of lines; the old undo steps
     // would no longer fit the formats and are dropped, as after a load.
     doc->setUndoRedoEnabled(false);
@@ -707,8 +725,10 @@ void TEditForm::recolour(bool highlight)
         }
     }
     doc->setUndoRedoEnabled(true);
-    if (stepped)
+    if (stepped) {
         m_edit->setReadOnly(wasReadOnly);
+        m_edit->viewport()->setUpdatesEnabled(true);
+    }
     --m_filling;
     m_typing.invalidate();
     setModified(modified);

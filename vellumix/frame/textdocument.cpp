@@ -96,7 +96,7 @@ void TextDocument::setFileName(const QString &path) { m_fileName = path; }
 
 QString TextDocument::shortName() const { return QFileInfo(m_fileName).fileName().left(255); }
 
-FileResult TextDocument::load(const QString &path, FileFormat format)
+FileResult TextDocument::load(const QString &path, FileFormat format, const std::function<bool()> &pause)
 {
     FileResult r;
     const QString resolved = resolveLoadPath(path);
@@ -112,7 +112,18 @@ FileResult TextDocument::load(const QString &path, FileFormat format)
                       .arg(MaxFileSize / (1024 * 1024));
         return r;
     }
-    QByteArray bytes = f.readAll();
+    auto stillThere = [&] { return !pause || pause(); };
+    QByteArray bytes;
+    bytes.reserve(f.size());
+    constexpr qint64 Piece = 2 * 1024 * 1024;
+    while (!f.atEnd()) {
+        const QByteArray piece = f.read(Piece);
+        if (f.error() != QFileDevice::NoError)
+            break;
+        bytes += piece;
+        if (piece.size() == Piece && !stillThere())
+            return r;
+    }
     if (f.error() != QFileDevice::NoError) {
         r.error = QStringLiteral("Unable to read file %1: %2").arg(nativePath(resolved), f.errorString());
         return r;
@@ -120,15 +131,21 @@ FileResult TextDocument::load(const QString &path, FileFormat format)
     // Zero bytes at the end (padding of old editors) are no text.
     while (!bytes.isEmpty() && bytes.back() == '\0')
         bytes.chop(1);
+    if (!stillThere())
+        return r;
 
     QString text;
-    m_converted = format == FileFormat::DosOem;
-    if (m_converted) {
+    TextCodec::Encoding encoding = TextCodec::Encoding::Utf8;
+    const bool converted = format == FileFormat::DosOem;
+    if (converted)
         text = TextCodec::fromCp850(bytes);
-        m_encoding = TextCodec::Encoding::Utf8;
-    } else {
-        text = TextCodec::decodeDetected(bytes, &m_encoding);
-    }
+    else
+        text = TextCodec::decodeDetected(bytes, &encoding);
+    bytes.clear();
+    if (!stillThere())
+        return r;
+    m_converted = converted;
+    m_encoding = encoding;
     m_loadedText = normalizeLineBreaks(text, &m_lineBreak);
     m_fileName = resolved;
     r.ok = true;

@@ -8,6 +8,7 @@
 #include "platform/textcodec.h"
 
 #include <QString>
+#include <functional>
 
 // The formats of a file to open (1 plain, 2 DOS OEM, 3 to 5 Unix) are the frame's.
 using FileFormat = OpenFormat;
@@ -53,7 +54,10 @@ public:
     // file name is set and takeLoadedText() yields the text. A DOS OEM file is
     // decoded from code page 850 and becomes a UTF-8 document with its line breaks
     // kept: convertedOnLoad() then tells the editor to mark itself modified.
-    FileResult load(const QString &path, FileFormat format);
+    // A long load calls pause between its phases (reading, decoding, line breaks) so
+    // that the window can repaint; when pause returns false the document is gone and
+    // load returns at once without touching it.
+    FileResult load(const QString &path, FileFormat format, const std::function<bool()> &pause = {});
     QString takeLoadedText() { return std::exchange(m_loadedText, QString()); }
     bool convertedOnLoad() const { return m_converted; }
 

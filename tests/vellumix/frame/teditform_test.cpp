@@ -97,6 +97,14 @@ TEST_F(EditFormTest, CaretMoveRecomputesTheStateFromTheLine)
     EXPECT_EQ(classes(), "cccccss");
 }
 
+TEST_F(EditFormTest, TypedWordIsUndoneAtOnce)
+{
+    load("x");
+    type(QStringLiteral("hello"));
+    form->editor()->undo();
+    EXPECT_EQ(form->plainText(), QStringLiteral("x"));
+}
+
 TEST_F(EditFormTest, TypingWithHighlightingOffIsPlain)
 {
     host.options.syntaxColoring = false;
