@@ -2,6 +2,7 @@
 
 #include "frame/editormessages.h"
 #include "frame/tframeform.h"
+#include "frame/tprogramcalls.h"
 #include "platform/associations.h"
 
 #include <QDir>
@@ -34,6 +35,9 @@ void FrameEditorHost::openFile(const QString &path, int format, int line)
 
 bool FrameEditorHost::openWithDesktop(const QString &path, const QString &workingDir)
 {
+    // With the program calls installed, Open starts the file as Run does (the error box included).
+    if (auto *calls = m_frame->findChild<TProgramCalls *>())
+        return calls->openDocument(path, workingDir);
     QString error;
     if (Associations::openWithDesktop(path, workingDir, &error))
         return true;

@@ -101,6 +101,13 @@ QString TProgramCalls::cleanUpDirectory() const
     return dir.isEmpty() ? QDir::currentPath() : dir;
 }
 
+bool TProgramCalls::openDocument(const QString &path, const QString &workingDir)
+{
+    if (!workingDir.isEmpty())
+        QDir::setCurrent(workingDir);
+    return m_commands.runner().open(path, workingDir);
+}
+
 void TProgramCalls::editProgramCalls()
 {
     ProgramTemplates t = templates();

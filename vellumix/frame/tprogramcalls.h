@@ -68,11 +68,9 @@ public:
         return m_commands.runner().run(commandLine, workingDir);
     }
     // The editor's "&Open" on a file that is not a TeX source: the file itself, never
-    // split at blanks.
-    bool openDocument(const QString &path, const QString &workingDir)
-    {
-        return m_commands.runner().open(path, workingDir);
-    }
+    // split at blanks, in the working directory, which becomes the current directory
+    // (the clean-up follows it).
+    bool openDocument(const QString &path, const QString &workingDir);
 
 public slots:
     void editProgramCalls();

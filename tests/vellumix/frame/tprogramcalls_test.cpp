@@ -241,6 +241,37 @@ TEST_F(ProgramCallsFrameTest, SpeedBarButtonsReachTheCommandsAndUserButtonsRunEx
     EXPECT_EQ(recordedRun(record()), QStringList({QDir::currentPath(), "button", "paper", "%F"}));
 }
 
+TEST_F(ProgramCallsFrameTest, EditorExecuteRunsTheLineUnchangedAndOpenStartsTheFileItself)
+{
+    TEditForm *editor = chooseMainFile();
+    ASSERT_NE(editor, nullptr);
+    const QString line = '"' + helper() + "\" run %F";
+    editor->editor()->selectAll();
+    editor->editor()->insertPlainText(line + "\nfigure one.eps\n");
+    QTextCursor c = editor->editor()->textCursor();
+    c.setPosition(int(line.size()));
+    c.setPosition(0, QTextCursor::KeepAnchor);
+    editor->editor()->setTextCursor(c);
+    QDir::setCurrent(path());
+    editor->executeAtCaret();
+    EXPECT_EQ(recordedRun(record()), QStringList({path(), "run", "%F"}));
+    EXPECT_TRUE(prompter.errors.isEmpty());
+
+    // Open of a file that is not a TeX source: its full path (with a space) is started
+    // as a whole, here a program, in the main file's directory, which becomes current.
+    QFile::remove(record());
+    ASSERT_TRUE(makeRecordingHelper(path("doc/figure one.eps"), record(), testsupport::helperPath()));
+    QDir::setCurrent(path());
+    c.setPosition(int(line.size()) + 1);
+    c.setPosition(int(line.size()) + 15, QTextCursor::KeepAnchor);
+    ASSERT_EQ(c.selectedText(), "figure one.eps");
+    editor->editor()->setTextCursor(c);
+    editor->openAtCaret();
+    EXPECT_EQ(recordedRun(record()), QStringList({path("doc")}));
+    EXPECT_EQ(QDir::currentPath(), path("doc"));
+    EXPECT_TRUE(prompter.errors.isEmpty());
+}
+
 TEST_F(ProgramCallsFrameTest, MissingPreviewerShowsTheBoxAndChangesNothingElse)
 {
     TEditForm *editor = chooseMainFile();
