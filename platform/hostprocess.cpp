@@ -82,6 +82,8 @@ QString findProgram(const QString &program, const QString &workingDir)
 }
 
 namespace {
+bool g_cancelRequested = false; // one user-interface thread: no lock needed
+
 Result notFound(const QString &program)
 {
     Result r;
@@ -135,14 +137,25 @@ Result runAndWait(const QString &program, const QStringList &args, const QString
         return r;
     }
     r.started = true;
+    g_cancelRequested = false;
     while (!p.waitForFinished(pump ? 30 : -1)) {
         if (p.state() == QProcess::NotRunning)
             break;
         if (pump)
             pump();
+        if (g_cancelRequested) {
+            p.kill();
+            p.waitForFinished(5000);
+            g_cancelRequested = false;
+            r.error = QStringLiteral("cancelled");
+            r.exitCode = -1;
+            return r;
+        }
     }
     r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     return r;
 }
+
+void cancelWaitedRun() { g_cancelRequested = true; }
 
 } // namespace HostProcess

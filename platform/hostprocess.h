@@ -33,4 +33,10 @@ Result startDetached(const QString &program, const QStringList &args, const QStr
 Result runAndWait(const QString &program, const QStringList &args, const QString &workingDir,
                   const std::function<void()> &pump = {});
 
+// Asks the waited run in progress (if any) to end: its program is killed at the next
+// pump, and the run reports exit code -1 with the error "cancelled". Meant for the
+// one key a window still accepts while it waits, so that a tool that never ends
+// (a viewer entered as LaTeX, say) cannot hold the window for ever.
+void cancelWaitedRun();
+
 } // namespace HostProcess

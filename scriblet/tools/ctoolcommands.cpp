@@ -8,10 +8,12 @@
 #include "tools/toolcommandids.h"
 #include "tools/toolrunner.h"
 #include "tools/toolstrings.h"
+#include "platform/hostprocess.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -25,6 +27,9 @@ class InputBlocker : public QObject
 public:
     bool eventFilter(QObject *, QEvent *event) override
     {
+        // Escape is the one key that still counts: it ends the waited tool.
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+            HostProcess::cancelWaitedRun();
         switch (event->type()) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease:

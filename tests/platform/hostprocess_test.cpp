@@ -56,6 +56,29 @@ TEST_F(HostProcessTest, WaitedRunGetsArgumentsWorkingDirectoryAndEmptyInput)
     EXPECT_EQ(testsupport::readAll(record), (path() + "\ta b\tc\tstdin:empty\n").toUtf8());
 }
 
+TEST_F(HostProcessTest, CancelEndsAWaitedRunThatWouldNeverEnd)
+{
+    qputenv("TESTHELPER_SLEEP", "600000");
+    int pumps = 0;
+    const auto r = HostProcess::runAndWait(testsupport::helperPath(), {}, path(), [&] {
+        if (++pumps == 3)
+            HostProcess::cancelWaitedRun();
+    });
+    qunsetenv("TESTHELPER_SLEEP");
+    EXPECT_TRUE(r.started);
+    EXPECT_EQ(r.exitCode, -1);
+    EXPECT_EQ(r.error, "cancelled");
+    EXPECT_EQ(pumps, 3);
+    // A cancel asked for between runs does not end the next one.
+    HostProcess::cancelWaitedRun();
+    qputenv("TESTHELPER_EXIT", "4");
+    qputenv("TESTHELPER_SLEEP", "100");
+    const auto next = HostProcess::runAndWait(testsupport::helperPath(), {}, path(), [] {});
+    qunsetenv("TESTHELPER_EXIT");
+    qunsetenv("TESTHELPER_SLEEP");
+    EXPECT_EQ(next.exitCode, 4);
+}
+
 TEST_F(HostProcessTest, MissingProgramIsAStartFailure)
 {
     auto r = HostProcess::runAndWait("no-such-program-xyz", {}, path());
