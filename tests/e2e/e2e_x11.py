@@ -1,0 +1,100 @@
+#!/usr/bin/env python3
+"""Helpers of the whole-program tests under an X server: waiting, finding windows,
+typing keys, the window manager's close request (Xvfb runs no window manager) and
+reading a settings file.
+
+As a program: `e2e_x11.py close <window id>` sends the close request to that window.
+"""
+import ctypes
+import subprocess
+import sys
+import time
+
+DEADLINE = 60  # generous: only a hang fails the test
+
+
+def fail(msg):
+    print("FAIL:", msg)
+    sys.exit(1)
+
+
+def wait_for(cond, what):
+    end = time.time() + DEADLINE
+    while time.time() < end:
+        value = cond()
+        if value:
+            return value
+        time.sleep(0.2)
+    fail("timed out waiting for " + what)
+
+
+def find_window(pid, title, only_visible=True):
+    args = ["xdotool", "search"] + (["--onlyvisible"] if only_visible else []) + ["--pid", str(pid), "--name", title]
+    r = subprocess.run(args, capture_output=True, text=True)
+    ids = r.stdout.split()
+    return int(ids[0]) if ids else None
+
+
+def keys(window, *names):
+    """Types keys into the window (None: the window that has the focus)."""
+    if window is not None:
+        subprocess.run(["xdotool", "windowfocus", "--sync", str(window)], check=False)
+    for name in names:
+        subprocess.run(["xdotool", "key", "--clearmodifiers", name], check=True)
+        time.sleep(0.3)
+
+
+class XClientMessageEvent(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+
+
+class XEvent(ctypes.Union):
+    _fields_ = [("xclient", XClientMessageEvent), ("pad", ctypes.c_long * 24)]
+
+
+def close_through_window_manager(window):
+    """Sends WM_DELETE_WINDOW, as a window manager does when the user closes a window."""
+    x = ctypes.cdll.LoadLibrary("libX11.so.6")
+    x.XOpenDisplay.restype = ctypes.c_void_p
+    x.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x.XInternAtom.restype = ctypes.c_ulong
+    x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.POINTER(XEvent)]
+    x.XFlush.argtypes = [ctypes.c_void_p]
+    x.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    dpy = x.XOpenDisplay(None)
+    if not dpy:
+        fail("cannot open the display")
+    ev = XEvent()
+    ev.xclient.type = 33  # ClientMessage
+    ev.xclient.window = window
+    ev.xclient.message_type = x.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
+    ev.xclient.format = 32
+    ev.xclient.data[0] = x.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
+    ev.xclient.data[1] = 0  # CurrentTime
+    x.XSendEvent(dpy, window, 0, 0, ctypes.byref(ev))
+    x.XFlush(dpy)
+    x.XCloseDisplay(dpy)
+
+
+def read_ini(path):
+    values = {}
+    section = ""
+    with open(path, "rb") as f:
+        for raw in f.read().decode("utf-8", "replace").splitlines():
+            line = raw.strip()
+            if line.startswith("[") and line.endswith("]"):
+                section = line[1:-1].lower()
+            elif "=" in line:
+                k, v = line.split("=", 1)
+                values[(section, k.lower())] = v
+    return values
+
+
+if __name__ == "__main__":
+    if len(sys.argv) == 3 and sys.argv[1] == "close":
+        close_through_window_manager(int(sys.argv[2]))
+    else:
+        fail("usage: e2e_x11.py close <window id>")
