@@ -15,7 +15,6 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from e2e_x11 import DEADLINE, close_through_window_manager, fail, find_window, keys, read_ini, wait_for  # noqa: E402
