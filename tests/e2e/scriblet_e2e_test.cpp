@@ -112,13 +112,20 @@ TEST_F(ScribletProgram, SecondStartHandsOverAndEnds)
     EXPECT_EQ(first->state(), QProcess::Running);
 
     // The running instance writes the main document at once.
+    // (The two keys are two writes: wait for both.)
     EXPECT_TRUE(waitFor([&] { return readAll(ini()).contains("maintex=thesis.tex"); }));
-    const QByteArray settings = readAll(ini());
-    EXPECT_TRUE(settings.contains("mainpath=" + path(QStringLiteral("doc")).toUtf8()));
+    EXPECT_TRUE(waitFor([&] { return readAll(ini()).contains("mainpath=" + path(QStringLiteral("doc")).toUtf8()); }));
     EXPECT_TRUE(waitFor([&] { return readAll(ini()).contains("File1=" + path(QStringLiteral("doc/chap1.tex")).toUtf8()); }));
 
-    // A start without parameters changes nothing on disk.
-    const QByteArray before = readAll(ini());
+    // A start without parameters changes nothing on disk. The snapshot is taken once
+    // the first instance has finished writing (the file stays the same for a while).
+    QByteArray before = readAll(ini());
+    for (int stable = 0; stable < 5;) {
+        QThread::msleep(100);
+        const QByteArray now = readAll(ini());
+        stable = now == before ? stable + 1 : 0;
+        before = now;
+    }
     QProcess *third = start({});
     ASSERT_TRUE(third->waitForFinished(20000));
     EXPECT_EQ(third->exitCode(), 0);
