@@ -1016,6 +1016,12 @@ void CMainFrame::closeEvent(QCloseEvent *e)
             return;
         }
     }
+    for (const auto &guard : m_closeGuards) {
+        if (!guard()) {
+            e->ignore();
+            return;
+        }
+    }
     emit closing();
     savePlacement();
     m_closing = true;

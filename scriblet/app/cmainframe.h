@@ -3,6 +3,9 @@
 // settings, the active view and the panes through the accessors below.
 #pragma once
 
+#include <functional>
+#include <vector>
+
 #include <QHash>
 #include <QImage>
 #include <QList>
@@ -108,6 +111,10 @@ public:
     // Takes a new macro table: captions, settings object and the macros file.
     bool applyMacros(const MacroTable &table);
 
+    // A check that runs when the main window is about to close, after the documents
+    // are saved; returning false keeps the window open (its data could not be saved).
+    void addCloseGuard(std::function<bool()> guard) { m_closeGuards.push_back(std::move(guard)); }
+
 signals:
     // A project (".sbp") should be opened.
     void projectRequested(const QString &path);
@@ -123,6 +130,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    std::vector<std::function<bool()>> m_closeGuards;
     void createMenus();
     bool createToolBars();
     void createStatusBar();

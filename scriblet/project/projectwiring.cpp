@@ -8,6 +8,7 @@
 #include "resources/strings.h"
 
 #include <QMenu>
+#include <QPointer>
 
 namespace ProjectWiring {
 
@@ -67,7 +68,9 @@ CProjectBar *createProjectBar(CMainFrame *frame)
         if (!bar->openProject(path, &error) && frame->prompter())
             frame->prompter()->message(Str::format(Str::NotFound, {path, QStringLiteral("...")}));
     });
-    QObject::connect(frame, &CMainFrame::closing, bar, [bar] { bar->saveOnClose(); });
+    // A project that cannot be written keeps the window open: its entries would be lost.
+    QPointer<CProjectBar> guarded(bar);
+    frame->addCloseGuard([guarded] { return !guarded || guarded->saveOnClose() != CProjectBar::SaveResult::Failed; });
     return bar;
 }
 

@@ -8,10 +8,13 @@
 #include "project/cprojecttree.h"
 #include "testsupport.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
+#include <QTimer>
 
 namespace {
 
@@ -164,6 +167,36 @@ TEST_F(ProjectWiringTest, ClosingTheWindowSavesTheProject)
     m_frame->close();
     EXPECT_TRUE(testsupport::readAll(dir + "/thesis.sbp").endsWith(".\\anhang.tex\r\n"));
     EXPECT_FALSE(m_bar->project().isModified());
+}
+
+TEST_F(ProjectWiringTest, AProjectThatCannotBeSavedKeepsTheWindowOpen)
+{
+    const QString dir = sampleCopy(false);
+    m_frame->requestProject(dir + "/thesis.sbp");
+    testsupport::writeFile(dir + "/anhang.tex", "\\chapter{Anhang}\n");
+    ASSERT_TRUE(m_bar->project().AddFile(dir + "/anhang.tex"));
+    // The project file's place is taken by a folder: the save must fail.
+    ASSERT_TRUE(QFile::remove(dir + "/thesis.sbp"));
+    ASSERT_TRUE(QDir().mkdir(dir + "/thesis.sbp"));
+    m_frame->show();
+    // The pane reports the failure in its own message box: note it and answer it.
+    bool reported = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&reported] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            reported = true;
+            box->accept();
+        }
+    });
+    answer.start(20);
+    EXPECT_FALSE(m_frame->close());
+    EXPECT_TRUE(m_frame->isVisible());
+    EXPECT_TRUE(reported);
+    EXPECT_TRUE(m_bar->project().isModified());
+    // Once the place is free again, closing saves and ends.
+    ASSERT_TRUE(QDir().rmdir(dir + "/thesis.sbp"));
+    EXPECT_TRUE(m_frame->close());
+    EXPECT_TRUE(testsupport::readAll(dir + "/thesis.sbp").endsWith(".\\anhang.tex\r\n"));
 }
 
 } // namespace
