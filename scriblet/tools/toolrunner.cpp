@@ -50,6 +50,20 @@ bool ToolRunner::noDocument() const
 }
 
 // The main document, or else the active document (its file name and directory).
+bool ToolRunner::takeTarget(Target *target)
+{
+    switch (resolveTarget(target)) {
+    case TargetResult::Silent:
+        return false;
+    case TargetResult::NoDocument:
+        m_host.showMessage(ToolStrings::NoCurrentDocument.str());
+        return false;
+    case TargetResult::Ok:
+        break;
+    }
+    return true;
+}
+
 ToolRunner::TargetResult ToolRunner::resolveTarget(Target *target)
 {
     if (!m_settings.mainTex().isEmpty()) {
@@ -104,15 +118,8 @@ bool ToolRunner::runLatex()
         return false;
     }
     Target target;
-    switch (resolveTarget(&target)) {
-    case TargetResult::Silent:
+    if (!takeTarget(&target))
         return false;
-    case TargetResult::NoDocument:
-        m_host.showMessage(ToolStrings::NoCurrentDocument.str());
-        return false;
-    case TargetResult::Ok:
-        break;
-    }
     const ToolSettings &tex = m_settings.tex;
     if (tex.exe.isEmpty()) {
         m_host.showMessage(ToolStrings::NoExeFile.str());
@@ -197,15 +204,8 @@ bool ToolRunner::runDependent(Tool tool)
             runDvips();
     }
     Target target;
-    switch (resolveTarget(&target)) {
-    case TargetResult::Silent:
+    if (!takeTarget(&target))
         return false;
-    case TargetResult::NoDocument:
-        m_host.showMessage(ToolStrings::NoCurrentDocument.str());
-        return false;
-    case TargetResult::Ok:
-        break;
-    }
     if (tool == Tool::PsViewer && m_settings.dviChanged && t.rundvips)
         runDvips();
     const QString base = target.name.size() >= 4 ? target.name.chopped(4) : QString();

@@ -53,6 +53,8 @@ private:
     enum class TargetResult { Ok, NoDocument, Silent };
 
     TargetResult resolveTarget(Target *target);
+    // resolveTarget, with the no-document message; false when the tool must not run.
+    bool takeTarget(Target *target);
     bool noDocument() const;
     bool runDependent(Tool tool);
     bool start(const QString &exe, const QStringList &args, const QString &dir, bool wait,
