@@ -13,30 +13,13 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include "testsupport.h"
+
 namespace {
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
-
-// Polls until the condition holds; the limit only ends a broken run.
-template<typename F> bool waitFor(F cond, int limitMs = 60000)
-{
-    QDeadlineTimer limit(limitMs);
-    while (!cond() && !limit.hasExpired())
-        QThread::msleep(50);
-    return cond();
-}
+using testsupport::readAll;
+using testsupport::waitFor;
+using testsupport::writeFile;
 
 class ScribletTools : public ::testing::Test {
 protected:

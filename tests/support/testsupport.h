@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QString>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -23,6 +25,15 @@ QByteArray readAll(const QString &path);
 void writeFile(const QString &path, const QByteArray &bytes);
 // True when the named program is found on PATH (for tests that need TeX Live or ispell).
 bool haveProgram(const QString &name);
+
+// Polls until the condition holds; the limit only ends a broken run.
+template<typename F> bool waitFor(F cond, int limitMs = 60000)
+{
+    QDeadlineTimer limit(limitMs);
+    while (!cond() && !limit.hasExpired())
+        QThread::msleep(50);
+    return cond();
+}
 
 // Fixture with a fresh temporary directory that also serves as HOME and
 // XDG_CONFIG_HOME, so that no test touches the real user's files.
