@@ -46,6 +46,15 @@ public:
     // creating the section at the end of the file when it is missing.
     bool writeSectionLines(const QString &section, const QList<QByteArray> &lines);
 
+    // Batch mode: between beginBatch() and commitBatch() every write changes only
+    // the file's image in memory; commitBatch() then replaces the file once
+    // (atomically) and returns false, with lastError(), when it cannot: the old file
+    // is intact. cancelBatch() drops the collected writes. Reads see the batch.
+    void beginBatch();
+    bool commitBatch();
+    void cancelBatch();
+    bool inBatch() const { return m_batch; }
+
     // Keys of a section in file order (first spelling of each key).
     QStringList sectionKeys(const QString &section) const;
     // The non-empty lines of a section in file order, as stored (without line ends).
@@ -77,4 +86,6 @@ private:
     mutable QDateTime m_stamp;
     mutable qint64 m_size = -1;
     mutable bool m_loaded = false;
+    bool m_batch = false;
+    bool m_batchDirty = false;
 };

@@ -6,7 +6,8 @@
 
 namespace TextCodec {
 
-enum class Encoding { Utf8, Windows1252 };
+// Cp850 is Vellumix's DOS OEM format; it is never detected, only chosen.
+enum class Encoding { Utf8, Windows1252, Cp850 };
 
 QString fromWindows1252(const QByteArray &bytes);
 // Characters without a Windows-1252 byte become '?' and clear *lossless.
