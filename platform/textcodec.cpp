@@ -110,13 +110,20 @@ Encoding detect(const QByteArray &bytes)
 
 QString decode(const QByteArray &bytes, Encoding enc)
 {
-    return enc == Encoding::Utf8 ? QString::fromUtf8(bytes) : fromWindows1252(bytes);
+    switch (enc) {
+    case Encoding::Utf8: return QString::fromUtf8(bytes);
+    case Encoding::Windows1252: return fromWindows1252(bytes);
+    case Encoding::Cp850: return fromCp850(bytes);
+    }
+    return QString::fromUtf8(bytes);
 }
 
 QByteArray encode(const QString &text, Encoding enc, bool *lossless)
 {
     if (enc == Encoding::Windows1252)
         return toWindows1252(text, lossless);
+    if (enc == Encoding::Cp850)
+        return toCp850(text, lossless);
     if (lossless)
         *lossless = true;
     return text.toUtf8();
