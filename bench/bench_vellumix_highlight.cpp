@@ -1,7 +1,7 @@
 // Load-and-highlight time of the Vellumix editor for large LaTeX files, the longest
 // single event-loop step while it runs, and the latency of typing in the middle.
-#include "frame/editorhost.h"
-#include "frame/teditform.h"
+#include "editor/editorhost.h"
+#include "editor/teditform.h"
 
 #include <QApplication>
 #include <QDir>
