@@ -56,6 +56,9 @@ int Profile::parseInt(const QByteArray &text)
 
 void Profile::load() const
 {
+    // A batch works on its own image of the file until it is committed.
+    if (m_batch && m_loaded)
+        return;
     const QFileInfo info(m_path);
     const bool exists = info.exists();
     const QDateTime stamp = exists ? info.lastModified() : QDateTime();
@@ -159,6 +162,11 @@ bool Profile::hasSection(const QString &section) const
 
 bool Profile::save(const QList<Line> &lines)
 {
+    if (m_batch) {
+        m_lines = lines;
+        m_batchDirty = true;
+        return true;
+    }
     QByteArray out;
     for (const Line &l : lines) {
         out += l.text;
@@ -173,6 +181,32 @@ bool Profile::save(const QList<Line> &lines)
     m_lastError.clear();
     m_loaded = false;
     return true;
+}
+
+void Profile::beginBatch()
+{
+    load();
+    m_batch = true;
+    m_batchDirty = false;
+}
+
+bool Profile::commitBatch()
+{
+    if (!m_batch)
+        return true;
+    m_batch = false;
+    if (!m_batchDirty)
+        return true;
+    m_batchDirty = false;
+    const QList<Line> lines = m_lines;
+    return save(lines);
+}
+
+void Profile::cancelBatch()
+{
+    m_batch = false;
+    m_batchDirty = false;
+    m_loaded = false;
 }
 
 bool Profile::writeBytes(const QString &section, const QString &key, const QByteArray &value)

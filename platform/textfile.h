@@ -58,7 +58,8 @@ public:
     // Reads path. On success the text is available through takeText() and the
     // encoding, line-break style and loaded bytes are remembered. On failure this
     // object is unchanged.
-    bool load(const QString &path, Error *error = nullptr, const LoadOptions &options = {});
+    bool load(const QString &path, Error *error, const LoadOptions &options);
+    bool load(const QString &path, Error *error = nullptr) { return load(path, error, LoadOptions()); }
     // The loaded text with '\n' line breaks (once; later calls give an empty text).
     QString takeText();
 
@@ -78,8 +79,7 @@ public:
     // Back to a new document (UTF-8, LF, nothing loaded).
     void reset();
 
-    // The style most of the text's breaks have (see above); *hasBreaks tells whether
-    // there was any.
+    // The style most of the bytes' line breaks have (see above).
     static LineBreak detectLineBreak(const QByteArray &bytes);
     // Every CR LF, lone CR and lone LF becomes '\n'.
     static QString normalizeLineBreaks(QString text);

@@ -133,3 +133,33 @@ TEST_F(ProfileTest, SeesChangesMadeByAnotherWriter)
     ASSERT_TRUE(b.writeString("S", "k", "22"));
     EXPECT_EQ(a.getInt("S", "k", 0), 22);
 }
+
+TEST_F(ProfileTest, BatchWritesReplaceTheFileOnceAndCancelLeavesItAlone)
+{
+    writeFile(ini(), "; kept\r\n[A]\r\nx=1\r\n");
+    Profile p(ini());
+    p.beginBatch();
+    ASSERT_TRUE(p.writeInt("A", "x", 2));
+    ASSERT_TRUE(p.writeString("B", "y", "z"));
+    EXPECT_EQ(p.getInt("A", "x", 0), 2); // reads see the batch
+    EXPECT_EQ(readAll(ini()), QByteArray("; kept\r\n[A]\r\nx=1\r\n"));
+    ASSERT_TRUE(p.commitBatch());
+    EXPECT_EQ(readAll(ini()), QByteArray("; kept\r\n[A]\r\nx=2\r\n\r\n[B]\r\ny=z\r\n"));
+
+    p.beginBatch();
+    p.writeInt("A", "x", 3);
+    p.cancelBatch();
+    EXPECT_EQ(p.getInt("A", "x", 0), 2);
+    EXPECT_EQ(readAll(ini()), QByteArray("; kept\r\n[A]\r\nx=2\r\n\r\n[B]\r\ny=z\r\n"));
+}
+
+TEST_F(ProfileTest, FailedBatchCommitKeepsTheOldFile)
+{
+    writeFile(path("plain"), "a file, not a folder");
+    Profile p(path("plain/test.ini"));
+    p.beginBatch();
+    p.writeInt("A", "x", 1);
+    EXPECT_FALSE(p.commitBatch());
+    EXPECT_FALSE(p.lastError().isEmpty());
+    EXPECT_FALSE(p.inBatch());
+}

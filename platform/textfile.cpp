@@ -1,0 +1,237 @@
+#include "platform/textfile.h"
+
+#include "platform/savefile.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <utility>
+
+namespace {
+
+QByteArray textHash(const QString &text)
+{
+    QCryptographicHash h(QCryptographicHash::Sha1);
+    h.addData(QByteArrayView(reinterpret_cast<const char *>(text.constData()), text.size() * qsizetype(sizeof(QChar))));
+    return h.result();
+}
+
+void fail(TextFile::Error *error, TextFile::Error::Kind kind, const QString &path, const QString &reason = {})
+{
+    if (!error)
+        return;
+    *error = TextFile::Error();
+    error->kind = kind;
+    error->path = path;
+    error->reason = reason;
+}
+
+} // namespace
+
+QString TextFile::Error::message() const
+{
+    const QString native = QDir::toNativeSeparators(path);
+    switch (kind) {
+    case Kind::None: return QString();
+    case Kind::NotFound: return QStringLiteral("The file %1 does not exist.").arg(native);
+    case Kind::NotRegularFile: return QStringLiteral("%1 is not a regular file and cannot be opened as a document.").arg(native);
+    case Kind::TooLarge:
+        return QStringLiteral("The file %1 is too large to be edited (%2 MB; at most %3 MB).")
+            .arg(native)
+            .arg(size / (1024 * 1024))
+            .arg(maxSize / (1024 * 1024));
+    case Kind::ReadFailed: return QStringLiteral("Unable to read file %1: %2").arg(native, reason);
+    case Kind::WriteFailed: return reason.isEmpty() ? QStringLiteral("Unable to write file %1.").arg(native) : reason;
+    case Kind::Cancelled: return QString();
+    }
+    return QString();
+}
+
+bool TextFile::isReadableRegularFile(const QString &path, Error *error)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        fail(error, Error::Kind::NotFound, path);
+        return false;
+    }
+    // FIFOs, devices and sockets would block or never end; folders are no text.
+    if (!info.isFile()) {
+        fail(error, Error::Kind::NotRegularFile, path);
+        return false;
+    }
+    return true;
+}
+
+TextFile::LineBreak TextFile::detectLineBreak(const QByteArray &bytes)
+{
+    qsizetype crlf = 0, other = 0;
+    const char *s = bytes.constData();
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (s[i] == '\r') {
+            if (i + 1 < n && s[i + 1] == '\n') {
+                ++crlf;
+                ++i;
+            } else {
+                ++other;
+            }
+        } else if (s[i] == '\n') {
+            ++other;
+        }
+    }
+    if (crlf == 0 && other == 0)
+        return LineBreak::Lf;
+    return crlf >= other ? LineBreak::CrLf : LineBreak::Lf;
+}
+
+QString TextFile::normalizeLineBreaks(QString text)
+{
+    if (!text.contains(u'\r'))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    const QChar *s = text.constData();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (s[i] == u'\r') {
+            out += u'\n';
+            if (i + 1 < n && s[i + 1] == u'\n')
+                ++i;
+        } else {
+            out += s[i];
+        }
+    }
+    return out;
+}
+
+bool TextFile::load(const QString &path, Error *error, const LoadOptions &options)
+{
+    if (!isReadableRegularFile(path, error))
+        return false;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        fail(error, Error::Kind::ReadFailed, path, f.errorString());
+        return false;
+    }
+    // Checked again on the open file: the name may have been replaced meanwhile.
+    if (f.size() > options.maxSize) {
+        fail(error, Error::Kind::TooLarge, path);
+        if (error) {
+            error->size = f.size();
+            error->maxSize = options.maxSize;
+        }
+        return false;
+    }
+    auto stillWanted = [&] {
+        if (!options.pause || options.pause())
+            return true;
+        fail(error, Error::Kind::Cancelled, path);
+        return false;
+    };
+
+    QByteArray bytes;
+    bytes.reserve(f.size());
+    constexpr qint64 Piece = 2 * 1024 * 1024;
+    while (true) {
+        const QByteArray piece = f.read(Piece);
+        if (f.error() != QFileDevice::NoError) {
+            fail(error, Error::Kind::ReadFailed, path, f.errorString());
+            return false;
+        }
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+        // A file that grows while it is read must not outgrow the limit.
+        if (bytes.size() > options.maxSize) {
+            fail(error, Error::Kind::TooLarge, path);
+            if (error) {
+                error->size = bytes.size();
+                error->maxSize = options.maxSize;
+            }
+            return false;
+        }
+        if (piece.size() == Piece && !stillWanted())
+            return false;
+    }
+    if (!stillWanted())
+        return false;
+
+    QByteArray content = bytes;
+    while (!content.isEmpty() && content.back() == '\0')
+        content.chop(1);
+    const TextCodec::Encoding encoding = options.encoding ? *options.encoding : TextCodec::detect(content);
+    QString text = TextCodec::decode(content, encoding);
+    if (!stillWanted())
+        return false;
+    const LineBreak style = detectLineBreak(content);
+    content.clear();
+    text = normalizeLineBreaks(std::move(text));
+    if (!stillWanted())
+        return false;
+
+    m_encoding = encoding;
+    m_lineBreak = style;
+    m_knownTextHash = textHash(text);
+    m_knownBytes = std::move(bytes);
+    m_hasKnownBytes = true;
+    m_loadedText = std::move(text);
+    if (error)
+        *error = Error();
+    return true;
+}
+
+QString TextFile::takeText() { return std::exchange(m_loadedText, QString()); }
+
+QByteArray TextFile::encode(const QString &text, bool *lossless) const
+{
+    if (m_hasKnownBytes && textHash(text) == m_knownTextHash) {
+        if (lossless)
+            *lossless = true;
+        return m_knownBytes;
+    }
+    if (m_lineBreak == LineBreak::CrLf && text.contains(u'\n')) {
+        QString withBreaks = text;
+        withBreaks.replace(u'\n', QLatin1String("\r\n"));
+        return TextCodec::encode(withBreaks, m_encoding, lossless);
+    }
+    return TextCodec::encode(text, m_encoding, lossless);
+}
+
+TextFile::SaveResult TextFile::save(const QString &path, const QString &text, Error *error)
+{
+    bool lossless = true;
+    QByteArray bytes = encode(text, &lossless);
+    if (!lossless)
+        return SaveResult::Unencodable;
+    QString reason;
+    if (!SaveFile::write(path, bytes, &reason)) {
+        fail(error, Error::Kind::WriteFailed, path, reason);
+        return SaveResult::Failed;
+    }
+    m_knownTextHash = textHash(text);
+    m_knownBytes = std::move(bytes);
+    m_hasKnownBytes = true;
+    if (error)
+        *error = Error();
+    return SaveResult::Saved;
+}
+
+void TextFile::setEncoding(TextCodec::Encoding encoding)
+{
+    if (encoding == m_encoding)
+        return;
+    m_encoding = encoding;
+    // The known bytes are in the old encoding: the next save encodes afresh.
+    m_hasKnownBytes = false;
+}
+
+void TextFile::setLineBreak(LineBreak lineBreak)
+{
+    if (lineBreak == m_lineBreak)
+        return;
+    m_lineBreak = lineBreak;
+    m_hasKnownBytes = false;
+}
+
+void TextFile::reset() { *this = TextFile(); }
