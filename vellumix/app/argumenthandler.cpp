@@ -1,5 +1,7 @@
 #include "app/argumenthandler.h"
 
+#include "common/filenames.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -69,23 +71,14 @@ QStringList absoluteFileArguments(const QStringList &args, const QString &workin
     return result;
 }
 
-QString changeExtension(const QString &path, const QString &ext)
-{
-    const int slash = path.lastIndexOf(QLatin1Char('/'));
-    const int dot = path.lastIndexOf(QLatin1Char('.'));
-    if (dot > slash)
-        return path.left(dot) + ext;
-    return path + ext;
-}
-
 QString resolveOpenPath(const QString &path, bool lineSpecials, const QString &workingDir)
 {
     if (path.isEmpty())
         return QString();
     QString full = QDir::cleanPath(QDir(workingDir).absoluteFilePath(path));
     if (!QFileInfo(full).isFile())
-        full = changeExtension(full, QStringLiteral(".tex"));
+        full = FileNames::changeExtension(full, QStringLiteral(".tex"));
     if (lineSpecials && full.endsWith(QStringLiteral(".txx")))
-        full = changeExtension(full, QStringLiteral(".tex"));
+        full = FileNames::changeExtension(full, QStringLiteral(".tex"));
     return QFileInfo(full).isFile() ? full : QString();
 }

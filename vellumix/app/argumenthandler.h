@@ -11,23 +11,12 @@
 // The pending line is 0 (none) until the first "/l=" or the first file argument.
 #pragma once
 
+#include "common/openformat.h"
 #include "programcalls/placeholders.h"
 
 #include <QString>
 #include <QStringList>
 #include <optional>
-
-// Formats of a file to open: 1 plain, 2 DOS OEM (code page 850), 3 to 5 Unix.
-enum class OpenFormat { Plain = 1, DosOem = 2, Unix = 3 };
-
-inline OpenFormat openFormatFromIndex(int index)
-{
-    if (index == 2)
-        return OpenFormat::DosOem;
-    if (index >= 3 && index <= 5)
-        return OpenFormat::Unix;
-    return OpenFormat::Plain;
-}
 
 struct OpenRequest {
     QString path;               // after placeholder expansion, not yet resolved
@@ -70,5 +59,3 @@ QStringList absoluteFileArguments(const QStringList &args, const QString &workin
 // name becomes ".tex". Empty when the result does not exist.
 QString resolveOpenPath(const QString &path, bool lineSpecials, const QString &workingDir);
 
-// The name with its extension replaced by (or, without one, extended by) ext.
-QString changeExtension(const QString &path, const QString &ext);

@@ -1,88 +1,77 @@
 #include "app/editorwiring.h"
 
-#include "editor/editormessages.h"
+#include "app/editorarea.h"
 #include "app/tframeform.h"
+#include "editor/editorcommands.h"
+#include "editor/teditform.h"
 #include "programcalls/programcalls.h"
-#include "platform/associations.h"
 
-#include <QDir>
-#include <QInputDialog>
+#include <QMenu>
 
-ClassFonts FrameEditorHost::classFonts() const { return m_frame->classFonts(); }
+EditorWiring::EditorWiring(TFrameForm &frame) : QObject(&frame), m_frame(frame)
+{
+    setObjectName(QStringLiteral("EditorWiring"));
+}
 
-QColor FrameEditorHost::backgroundColor() const { return m_frame->backgroundColor(); }
+void EditorWiring::install()
+{
+    m_commands = new EditorCommands(*this, &m_frame);
+    const EditorCommands::Actions &a = m_commands->actions();
+    FrameMenus &menus = m_frame.menus();
+    for (QAction *item : {a.find, a.replace, a.searchAgain, a.findBrace, a.goToLine})
+        menus.addAction(menus.edit, item);
+    menus.addAction(menus.view, a.updateSelection);
+    menus.addAction(menus.options, a.appearance);
 
-EditorOptions FrameEditorHost::editorOptions() const
+    EditorCommands *c = m_commands;
+    for (QMenu *m : {menus.edit, menus.view})
+        connect(m, &QMenu::aboutToShow, c, &EditorCommands::refreshStates);
+    connect(&m_frame, &TFrameForm::activeEditorChanged, c, &EditorCommands::activeEditorChanged);
+    connect(&m_frame, &TFrameForm::syntaxColoringChanged, c, [c] { c->syntaxColoringChanged(); });
+    connect(&m_frame, &TFrameForm::wordWrapChanged, c, [c] { c->wordWrapChanged(); });
+}
+
+ClassFonts EditorWiring::classFonts() const { return m_frame.classFonts(); }
+
+QColor EditorWiring::backgroundColor() const { return m_frame.backgroundColor(); }
+
+EditorOptions EditorWiring::editorOptions() const
 {
     EditorOptions o;
-    o.wordWrap = m_frame->wordWrap();
-    o.lineSpecials = m_frame->lineSpecials();
-    o.createBackup = m_frame->createBackup();
-    o.syntaxColoring = m_frame->syntaxColoring();
+    o.wordWrap = m_frame.wordWrap();
+    o.lineSpecials = m_frame.lineSpecials();
+    o.createBackup = m_frame.createBackup();
+    o.syntaxColoring = m_frame.syntaxColoring();
     return o;
 }
 
-QString FrameEditorHost::mainFile() const { return m_frame->mainFile(); }
+QString EditorWiring::mainFile() const { return m_frame.mainFile(); }
 
-void FrameEditorHost::addRecentFile(const QString &path) { m_frame->addRecent(path); }
+Prompter &EditorWiring::prompter() { return m_frame.prompter(); }
 
-void FrameEditorHost::replaceFirstRecentFile(const QString &path) { m_frame->replaceFirstRecent(path); }
+TEditForm *EditorWiring::activeEditor() const { return m_frame.activeEditor(); }
 
-void FrameEditorHost::openFile(const QString &path, int format, int line)
+QList<TEditForm *> EditorWiring::editors() const { return m_frame.editors(); }
+
+void EditorWiring::addRecentFile(const QString &path) { m_frame.addRecent(path); }
+
+void EditorWiring::replaceFirstRecentFile(const QString &path) { m_frame.replaceFirstRecent(path); }
+
+void EditorWiring::openFile(const QString &path, OpenFormat format, int line) { m_frame.openFile(path, format, line); }
+
+bool EditorWiring::openDocument(const QString &path, const QString &workingDir)
 {
-    m_frame->openFile(path, openFormatFromIndex(format), line);
+    // Open starts the file as Run does, the error box included.
+    return m_frame.programCalls().openDocument(path, workingDir);
 }
 
-bool FrameEditorHost::openWithDesktop(const QString &path, const QString &workingDir)
+void EditorWiring::runCommandLine(const QString &commandLine) { m_frame.programCalls().run(commandLine); }
+
+void EditorWiring::setAppearance(const ClassFonts &fonts, const QColor &background)
 {
-    // With the program calls installed, Open starts the file as Run does (the error box included).
-    if (auto *calls = m_frame->findChild<TProgramCalls *>())
-        return calls->openDocument(path, workingDir);
-    QString error;
-    if (Associations::openWithDesktop(path, workingDir, &error))
-        return true;
-    m_frame->prompter()->showError(error.isEmpty() ? QStringLiteral("Unable to open %1").arg(QDir::toNativeSeparators(path))
-                                                   : error);
-    return false;
-}
-
-bool FrameEditorHost::runCommandLine(const QString &commandLine)
-{
-    m_frame->runCommandLine(commandLine);
-    return true;
-}
-
-void FrameEditorHost::setMainFile(const QString &path) { m_frame->setMainFile(path); }
-
-void FrameEditorPrompter::information(const QString &text) { m_frame->prompter()->showInformation(text); }
-
-void FrameEditorPrompter::warning(const QString &text) { m_frame->prompter()->showWarning(text); }
-
-void FrameEditorPrompter::error(const QString &text) { m_frame->prompter()->showError(text); }
-
-EditorPrompter::Answer FrameEditorPrompter::askSave(const QString &text)
-{
-    switch (m_frame->prompter()->askYesNoCancel(text)) {
-    case Prompter::Answer::Yes:
-        return Answer::Yes;
-    case Prompter::Answer::No:
-        return Answer::No;
-    default:
-        return Answer::Cancel;
-    }
-}
-
-QString FrameEditorPrompter::saveFileName(const QString &current, int *filterIndex)
-{
-    return m_frame->prompter()->chooseSaveFile(QStringLiteral("Save As"),
-                                               QStringLiteral("TeX Files (*.tex)|*.tex|DOS OEM Text Format (*.tex)|*.tex"),
-                                               QStringLiteral("tex"), current, filterIndex);
-}
-
-bool FrameEditorPrompter::askLine(QString *answer)
-{
-    bool ok = false;
-    *answer = QInputDialog::getText(m_frame, EditorMessages::GoToLineCaption, EditorMessages::GoToLinePrompt,
-                                    QLineEdit::Normal, QString(), &ok);
-    return ok;
+    m_frame.setBackgroundColor(colorToWin(background));
+    m_frame.setClassFonts(fonts);
+    // The frame's own client area takes the background colour as well.
+    m_frame.editorArea()->setBackground(background);
+    m_frame.editorArea()->update();
 }

@@ -1,42 +1,42 @@
-// The frame as seen by an editor: fonts, options and the frame operations an editor
-// triggers, and the frame's prompter as the editor's, so that message boxes and
-// file dialogs go where the frame's go (and tests of the frame answer them).
+// The editor feature wired to the frame: the host every editor and the editor
+// commands talk to (fonts, options, main file, prompter, the open editors, recent
+// files, opening files and documents, running command lines), and the editor
+// commands' items in the frame's Edit, View and Options menus.
 #pragma once
 
 #include "editor/editorhost.h"
-#include "editor/editorprompter.h"
 
+#include <QObject>
+
+class EditorCommands;
 class TFrameForm;
 
-class FrameEditorHost final : public EditorHost {
+class EditorWiring final : public QObject, public EditorHost
+{
+    Q_OBJECT
 public:
-    explicit FrameEditorHost(TFrameForm *frame) : m_frame(frame) {}
+    // Serves as the editors' host from now on; the commands come with install().
+    explicit EditorWiring(TFrameForm &frame);
+    // Creates the editor commands, puts their items into the frame's menus and lets
+    // them follow the frame's active editor and options.
+    void install();
+    EditorCommands &commands() const { return *m_commands; }
 
     ClassFonts classFonts() const override;
     QColor backgroundColor() const override;
     EditorOptions editorOptions() const override;
     QString mainFile() const override;
+    Prompter &prompter() override;
+    TEditForm *activeEditor() const override;
+    QList<TEditForm *> editors() const override;
     void addRecentFile(const QString &path) override;
     void replaceFirstRecentFile(const QString &path) override;
-    void openFile(const QString &path, int format, int line) override;
-    bool openWithDesktop(const QString &path, const QString &workingDir) override;
-    bool runCommandLine(const QString &commandLine) override;
-    void setMainFile(const QString &path) override;
+    void openFile(const QString &path, OpenFormat format, int line) override;
+    bool openDocument(const QString &path, const QString &workingDir) override;
+    void runCommandLine(const QString &commandLine) override;
+    void setAppearance(const ClassFonts &fonts, const QColor &background) override;
 
 private:
-    TFrameForm *m_frame;
-};
-
-class FrameEditorPrompter final : public EditorPrompter {
-public:
-    explicit FrameEditorPrompter(TFrameForm *frame) : m_frame(frame) {}
-    void information(const QString &text) override;
-    void warning(const QString &text) override;
-    void error(const QString &text) override;
-    Answer askSave(const QString &text) override;
-    QString saveFileName(const QString &current, int *filterIndex) override;
-    bool askLine(QString *answer) override;
-
-private:
-    TFrameForm *m_frame;
+    TFrameForm &m_frame;
+    EditorCommands *m_commands = nullptr;
 };

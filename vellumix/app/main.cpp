@@ -2,7 +2,6 @@
 #include "app/argumenthandler.h"
 #include "app/handover.h"
 #include "app/tframeform.h"
-#include "programcalls/programcalls.h"
 #include "platform/localchannel.h"
 #include "platform/paths.h"
 
@@ -28,7 +27,6 @@ int main(int argc, char **argv)
         return 0;
 
     TFrameForm frame(Paths::programDirectory());
-    TProgramCalls::install(frame);
     QObject::connect(&server, &LocalChannelServer::messagesReceived, &frame, &TFrameForm::receiveHandOver);
     frame.show();
     if (frame.settings().windowState == QStringLiteral("wsMaximized"))

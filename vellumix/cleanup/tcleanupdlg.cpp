@@ -1,5 +1,7 @@
 #include "cleanup/tcleanupdlg.h"
 
+#include "cleanup/cleanuphost.h"
+
 #include "platform/profile.h"
 
 #include <QCheckBox>
@@ -29,11 +31,12 @@ QPushButton *makeButton(const QString &text, const QString &name, const QString 
 } // namespace
 
 TCleanUpDlg::TCleanUpDlg(const QString &settingsInUse, const QString &perUserSettings, bool settingsAvailable,
-                         QWidget *parent)
+                         CleanUpHost *host, QWidget *parent)
     : QDialog(parent)
     , m_settingsInUse(settingsInUse)
     , m_perUserSettings(perUserSettings)
     , m_settingsAvailable(settingsAvailable)
+    , m_host(host)
 {
     setObjectName(QStringLiteral("CleanUpDlg"));
     setWindowTitle(QLatin1String(CaptionText));
@@ -98,7 +101,7 @@ void TCleanUpDlg::setMarks(const CleanUp::Marks &marks)
 
 QString TCleanUpDlg::directory() const
 {
-    return m_directory ? m_directory() : QDir::currentPath();
+    return m_host ? m_host->cleanUpDirectory() : QDir::currentPath();
 }
 
 void TCleanUpDlg::writeSettings()

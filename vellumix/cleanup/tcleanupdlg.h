@@ -8,8 +8,8 @@
 
 #include <QDialog>
 #include <array>
-#include <functional>
 
+class CleanUpHost;
 class QCheckBox;
 class QPushButton;
 
@@ -19,17 +19,16 @@ class TCleanUpDlg : public QDialog
 public:
     // settingsInUse: the file the marks are read from (also by "Reset");
     // perUserSettings: the file they are written to at exit; settingsAvailable false:
-    // nothing is ever written.
+    // nothing is ever written. host names the directory OK cleans (without one: the
+    // current directory); it must outlive the dialog.
     TCleanUpDlg(const QString &settingsInUse, const QString &perUserSettings, bool settingsAvailable,
-                QWidget *parent = nullptr);
+                CleanUpHost *host = nullptr, QWidget *parent = nullptr);
     ~TCleanUpDlg() override;
 
     CleanUp::Marks marks() const;
     void setMarks(const CleanUp::Marks &marks);
 
-    // The directory OK cleans; by default the process's current directory, which
-    // follows the main file.
-    void setDirectoryProvider(std::function<QString()> provider) { m_directory = std::move(provider); }
+    // The directory OK cleans.
     QString directory() const;
 
     // Writes the marks to the per-user settings file (done by the destructor once).
@@ -51,6 +50,6 @@ private:
     QString m_perUserSettings;
     bool m_settingsAvailable;
     bool m_written = false;
-    std::function<QString()> m_directory;
+    CleanUpHost *m_host;
     QStringList m_lastDeleted;
 };

@@ -1,7 +1,10 @@
 #include "common/dialogprompter.h"
 
+#include "platform/filedialogfilter.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace {
@@ -15,26 +18,25 @@ QString withDefaultExtension(const QString &name, const QString &ext)
     return name + QLatin1Char('.') + ext;
 }
 
-} // namespace
-
-QStringList DialogPrompter::nameFilters(const QString &filters)
+// Runs a file dialog with the filters; the 1-based index goes in and comes out.
+QString runFileDialog(QFileDialog &dialog, const QString &filters, const QString &defaultExt, int *filterIndex,
+                      const QString &initialName = QString())
 {
-    QStringList out;
-    const QStringList parts = filters.split(QLatin1Char('|'));
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts.at(i);
-        const int paren = description.indexOf(QLatin1Char('('));
-        if (paren >= 0)
-            description = description.left(paren);
-        QStringList patterns;
-        for (QString p : parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-            p = p.trimmed();
-            patterns.append(p == QStringLiteral("*.*") ? QStringLiteral("*") : p);
-        }
-        out.append(description.trimmed() + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
-    }
-    return out;
+    dialog.setDefaultSuffix(defaultExt);
+    const QStringList names = FileDialogFilter::toQtList(filters);
+    dialog.setNameFilters(names);
+    if (filterIndex && *filterIndex >= 1 && *filterIndex <= names.size())
+        dialog.selectNameFilter(names.at(*filterIndex - 1));
+    if (!initialName.isEmpty())
+        dialog.selectFile(initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    if (filterIndex)
+        *filterIndex = int(names.indexOf(dialog.selectedNameFilter())) + 1;
+    return dialog.selectedFiles().constFirst();
 }
+
+} // namespace
 
 Prompter::Answer DialogPrompter::askYesNoCancel(const QString &text)
 {
@@ -57,6 +59,13 @@ void DialogPrompter::showError(const QString &text) { QMessageBox::critical(m_pa
 void DialogPrompter::showWarning(const QString &text) { QMessageBox::warning(m_parent, appTitle(), text); }
 void DialogPrompter::showInformation(const QString &text) { QMessageBox::information(m_parent, appTitle(), text); }
 
+bool DialogPrompter::askText(const QString &caption, const QString &label, QString *answer)
+{
+    bool ok = false;
+    *answer = QInputDialog::getText(m_parent, caption, label, QLineEdit::Normal, QString(), &ok);
+    return ok;
+}
+
 QString DialogPrompter::chooseOpenFile(const QString &title, const QString &filters, const QString &defaultExt,
                                        int *filterIndex)
 {
@@ -64,16 +73,7 @@ QString DialogPrompter::chooseOpenFile(const QString &title, const QString &filt
     dialog.setObjectName(QStringLiteral("OpenDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(defaultExt);
-    const QStringList names = nameFilters(filters);
-    dialog.setNameFilters(names);
-    if (filterIndex && *filterIndex >= 1 && *filterIndex <= names.size())
-        dialog.selectNameFilter(names.at(*filterIndex - 1));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    if (filterIndex)
-        *filterIndex = int(names.indexOf(dialog.selectedNameFilter())) + 1;
-    return withDefaultExtension(dialog.selectedFiles().first(), defaultExt);
+    return withDefaultExtension(runFileDialog(dialog, filters, defaultExt, filterIndex), defaultExt);
 }
 
 QString DialogPrompter::chooseSaveFile(const QString &title, const QString &filters, const QString &defaultExt,
@@ -83,16 +83,5 @@ QString DialogPrompter::chooseSaveFile(const QString &title, const QString &filt
     dialog.setObjectName(QStringLiteral("SaveDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(defaultExt);
-    const QStringList names = nameFilters(filters);
-    dialog.setNameFilters(names);
-    if (filterIndex && *filterIndex >= 1 && *filterIndex <= names.size())
-        dialog.selectNameFilter(names.at(*filterIndex - 1));
-    if (!initialName.isEmpty())
-        dialog.selectFile(initialName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    if (filterIndex)
-        *filterIndex = int(names.indexOf(dialog.selectedNameFilter())) + 1;
-    return dialog.selectedFiles().first();
+    return runFileDialog(dialog, filters, defaultExt, filterIndex, initialName);
 }

@@ -1,15 +1,15 @@
-// Prompter that asks the user with message boxes and file dialogs.
+// The Prompter on the screen: message boxes, the input box and file dialogs, all
+// captioned "Vellumix".
 #pragma once
 
 #include "common/prompter.h"
-
-#include <QStringList>
 
 class QWidget;
 
 class DialogPrompter : public Prompter
 {
 public:
+    // parent: the window the boxes and dialogs belong to (may be null).
     explicit DialogPrompter(QWidget *parent) : m_parent(parent) {}
 
     Answer askYesNoCancel(const QString &text) override;
@@ -17,14 +17,11 @@ public:
     void showError(const QString &text) override;
     void showWarning(const QString &text) override;
     void showInformation(const QString &text) override;
+    bool askText(const QString &caption, const QString &label, QString *answer) override;
     QString chooseOpenFile(const QString &title, const QString &filters, const QString &defaultExt,
                            int *filterIndex) override;
     QString chooseSaveFile(const QString &title, const QString &filters, const QString &defaultExt,
                            const QString &initialName, int *filterIndex) override;
-
-    // "TeX Files (*.tex)|*.tex|All Files|*.*" as the host's name filters:
-    // "TeX Files (*.tex)", "All Files (*)".
-    static QStringList nameFilters(const QString &filters);
 
 private:
     QWidget *m_parent;

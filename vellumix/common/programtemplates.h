@@ -1,17 +1,14 @@
-// The three command templates of the TeX menu (section `TeX` of the settings
-// file: `Compile`, `LogFile`, `Preview`), as one value that the dialog edits.
+// The three command templates of the TeX menu (section `TeX` of the settings file:
+// `Compile`, `LogFile`, `Preview`), as one value: the settings hold it and the
+// program-calls dialog edits a copy of it.
 #pragma once
 
 #include <QString>
 
-inline constexpr char16_t DefaultCompileTemplate[] = u"latex --src-specials %F.tex";
-inline constexpr char16_t DefaultLogFileTemplate[] = u"%P%F.log";
-inline constexpr char16_t DefaultPreviewTemplate[] = u"yap -1 -s %l%f%e \"%P%F.dvi\"";
-
 struct ProgramTemplates {
-    QString compile = QString::fromUtf16(DefaultCompileTemplate);
-    QString logFile = QString::fromUtf16(DefaultLogFileTemplate);
-    QString preview = QString::fromUtf16(DefaultPreviewTemplate);
+    QString compile = QStringLiteral("latex --src-specials %F.tex");
+    QString logFile = QStringLiteral("%P%F.log");
+    QString preview = QStringLiteral("yap -1 -s %l%f%e \"%P%F.dvi\"");
 
     static ProgramTemplates defaults() { return {}; }
     bool operator==(const ProgramTemplates &) const = default;

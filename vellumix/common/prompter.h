@@ -1,6 +1,6 @@
-// The questions and file choices the frame and its editors put to the user. The
-// program answers them with message boxes and file dialogs (DialogPrompter); tests
-// answer them with a scripted prompter.
+// The questions, messages and file choices Vellumix puts to the user: the frame,
+// the editors and every feature ask through this one interface. The program answers
+// with message boxes and dialogs (DialogPrompter); tests answer with a script.
 #pragma once
 
 #include <QString>
@@ -19,6 +19,9 @@ public:
     virtual void showError(const QString &text) = 0;
     virtual void showWarning(const QString &text) = 0;
     virtual void showInformation(const QString &text) = 0;
+    // Input box with a caption and a label, empty at first (e.g. "Go To Line");
+    // false when cancelled.
+    virtual bool askText(const QString &caption, const QString &label, QString *answer) = 0;
 
     // File dialogs. Filters are "Description|patterns|Description|patterns..." with
     // patterns separated by ';'. *filterIndex is 1-based in and out. Empty: cancelled.

@@ -1,40 +1,129 @@
 #include "common/vellumixsettings.h"
 
 #include "platform/profile.h"
-#include "platform/savefile.h"
 #include "platform/textcodec.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QFont>
 #include <QHash>
 #include <QSet>
-#include <QTemporaryDir>
+#include <type_traits>
+#include <variant>
 
 namespace {
 
+// ---------------------------------------------------------------- the key table
+
+// A field of the settings record, reached through a function so that members of
+// nested records (the toolboxes) fit the table too.
+template<typename T> using Field = T &(*)(VellumixSettings &);
+// Where the seven class fonts stand in the table (their keys are built from the
+// class prefixes and FontKey below).
+struct ClassFontsHere {};
+using AnyField = std::variant<Field<bool>, Field<int>, Field<QString>, Field<quint32>, ClassFontsHere>;
+
+#define SETTING(member) [](VellumixSettings &s) -> auto & { return s.member; }
+
+// When a key is written at exit; at start-up every key is read.
+enum class Stage { Front, ChildState, MainFile, Toolboxes };
+
+struct Key {
+    const char *section;
+    const char *key;
+    AnyField field;
+    Stage stage = Stage::Front;
+    bool onlyWhenNotMaximized = false;
+
+    template<typename F>
+    Key(const char *s, const char *k, F f, Stage st = Stage::Front, bool notMaximized = false)
+        : section(s), key(k), field(toField(f)), stage(st), onlyWhenNotMaximized(notMaximized)
+    {
+    }
+
+private:
+    template<typename F> static AnyField toField(F f)
+    {
+        if constexpr (std::is_same_v<F, ClassFontsHere>)
+            return f;
+        else
+            return Field<std::remove_reference_t<std::invoke_result_t<F, VellumixSettings &>>>(f);
+    }
+};
+
+// In the order of the writes at exit.
+const Key Keys[] = {
+    {"Options", "lineSpecials", SETTING(lineSpecials)},
+    {"Options", "createBackup", SETTING(createBackup)},
+    {"Options", "syntaxColoring", SETTING(syntaxColoring)},
+    {"Options", "spellChecker", SETTING(spellChecker)},
+    {"View", "wordWrap", SETTING(wordWrap)},
+    {"View", "statusBar", SETTING(statusBar)},
+    {"View", "speedBar", SETTING(speedBar)},
+    {"View", "WindowBar", SETTING(windowBar)},
+    {"View", nullptr, ClassFontsHere{}},
+    {"View", "backgroundColor", SETTING(backgroundColor)},
+    {"TeX", "Compile", SETTING(templates.compile)},
+    {"TeX", "LogFile", SETTING(templates.logFile)},
+    {"TeX", "Preview", SETTING(templates.preview)},
+    {"WindowSize", "state", SETTING(windowState)},
+    {"WindowSize", "height", SETTING(height), Stage::Front, true},
+    {"WindowSize", "width", SETTING(width), Stage::Front, true},
+    {"WindowSize", "left", SETTING(left), Stage::Front, true},
+    {"WindowSize", "top", SETTING(top), Stage::Front, true},
+    {"ChildState", "WasMaximized", SETTING(wasMaximized), Stage::ChildState},
+    {"MainFile", "Name", SETTING(mainFile), Stage::MainFile},
+    {"Toolboxes", "MathBoxVisible", SETTING(toolboxes.mathBoxVisible), Stage::Toolboxes},
+    {"Toolboxes", "GreekBoxVisible", SETTING(toolboxes.greekBoxVisible), Stage::Toolboxes},
+    {"Toolboxes", "SymbolBoxVisible", SETTING(toolboxes.symbolBoxVisible), Stage::Toolboxes},
+    {"Toolboxes", "TemplBoxVisible", SETTING(toolboxes.templBoxVisible), Stage::Toolboxes},
+    {"Toolboxes", "SpellCheckVisible", SETTING(toolboxes.spellCheckVisible), Stage::Toolboxes},
+    {"Toolboxes", "MathLeft", SETTING(toolboxes.mathLeft), Stage::Toolboxes},
+    {"Toolboxes", "MathTop", SETTING(toolboxes.mathTop), Stage::Toolboxes},
+    {"Toolboxes", "GreekLeft", SETTING(toolboxes.greekLeft), Stage::Toolboxes},
+    {"Toolboxes", "GreekTop", SETTING(toolboxes.greekTop), Stage::Toolboxes},
+    {"Toolboxes", "SymbolLeft", SETTING(toolboxes.symbolLeft), Stage::Toolboxes},
+    {"Toolboxes", "SymbolTop", SETTING(toolboxes.symbolTop), Stage::Toolboxes},
+    {"Toolboxes", "SpellCheckLeft", SETTING(toolboxes.spellCheckLeft), Stage::Toolboxes},
+    {"Toolboxes", "SpellCheckTop", SETTING(toolboxes.spellCheckTop), Stage::Toolboxes},
+    {"Toolboxes", "TemplLeft", SETTING(toolboxes.templLeft), Stage::Toolboxes},
+    {"Toolboxes", "TemplTop", SETTING(toolboxes.templTop), Stage::Toolboxes},
+    {"Toolboxes", "TemplWidth", SETTING(toolboxes.templWidth), Stage::Toolboxes},
+    {"Toolboxes", "TemplHeight", SETTING(toolboxes.templHeight), Stage::Toolboxes},
+};
+
+#undef SETTING
+
+// The sections and keys with a shape of their own.
 const QString General = QStringLiteral("General");
-const QString View = QStringLiteral("View");
-const QString Options = QStringLiteral("Options");
-const QString TeX = QStringLiteral("TeX");
+const QString VersionKey = QStringLiteral("version");
 const QString ExternalPrograms = QStringLiteral("External Programs");
 const QString Buttons = QStringLiteral("Buttons");
 const QString Recent = QStringLiteral("Recent");
-const QString WindowSize = QStringLiteral("WindowSize");
 const QString ChildWindows = QStringLiteral("ChildWindows");
-const QString ChildState = QStringLiteral("ChildState");
 const QString MainFile = QStringLiteral("MainFile");
-const QString Toolboxes = QStringLiteral("Toolboxes");
+
+// The four keys of each class font, after the class prefix, in the order of the writes.
+enum class FontKey { Name, Size, Color, Style };
+constexpr FontKey FontKeys[] = {FontKey::Name, FontKey::Size, FontKey::Color, FontKey::Style};
+QString fontKeyName(FontKey k)
+{
+    switch (k) {
+    case FontKey::Name: return QStringLiteral("fontName");
+    case FontKey::Size: return QStringLiteral("fontSize");
+    case FontKey::Color: return QStringLiteral("fontColor");
+    case FontKey::Style: return QStringLiteral("fontStyle");
+    }
+    return QString();
+}
+
+// The old four built-in speed-bar buttons, as the entries the migration writes.
+const NamedValue MigratedButtons[] = {
+    {QStringLiteral("Save"), QStringLiteral("<save>$Save Active Document$")},
+    {QStringLiteral("TeX"), QStringLiteral("<texmain>$TeX Main File$")},
+    {QStringLiteral("Log"), QStringLiteral("<showlog>$Show Log file$")},
+    {QStringLiteral("Preview"), QStringLiteral("<previewmain>$Preview Main File$")},
+};
 
 constexpr int MaxRecent = 10;
-constexpr int DefaultFontSize = 12;
 constexpr int MaxFontSize = 1638;  // twips must fit the rich-text limits
-
-bool readBool(const Profile &p, const QString &section, const QString &key, bool def)
-{
-    return p.getInt(section, key, def ? 1 : 0) != 0;
-}
 
 // The "key=value" lines of a section in one pass (a huge section must not cost a
 // file scan per key): keys in file order, the first line of each key wins, lines
@@ -56,6 +145,24 @@ QList<NamedValue> readPairs(const Profile &p, const QString &section)
     return pairs;
 }
 
+void readClassFonts(const Profile &p, const QString &section, ClassFonts &fonts)
+{
+    const ClassFonts defaults = VellumixSettings::defaultFonts();
+    for (int i = 0; i < TokenClassCount; ++i) {
+        const QString prefix = classPrefix(i);
+        auto key = [&](FontKey k) { return prefix + fontKeyName(k); };
+        ClassFont &f = fonts[i];
+        f.face = p.getString(section, key(FontKey::Name), defaults[i].face);
+        if (f.face.trimmed().isEmpty())
+            f.face = defaults[i].face;
+        f.size = p.getInt(section, key(FontKey::Size), defaults[i].size);
+        if (f.size <= 0 || f.size > MaxFontSize)
+            f.size = defaults[i].size;
+        f.color = colorFromWin(quint32(p.getInt(section, key(FontKey::Color), int(colorToWin(defaults[i].color)))));
+        applyFontStyleText(f, p.getString(section, key(FontKey::Style)));
+    }
+}
+
 // Collects the results of many writes: the first failure is kept.
 struct Writer {
     Profile &p;
@@ -70,9 +177,114 @@ struct Writer {
     }
     void str(const QString &s, const QString &k, const QString &v) { check(p.writeString(s, k, v)); }
     void num(const QString &s, const QString &k, int v) { check(p.writeInt(s, k, v)); }
-    void flag(const QString &s, const QString &k, bool v) { check(p.writeInt(s, k, v ? 1 : 0)); }
     void erase(const QString &s) { check(p.eraseSection(s)); }
 };
+
+void writeClassFonts(Writer &w, const QString &section, const ClassFonts &fonts)
+{
+    for (int i = 0; i < TokenClassCount; ++i) {
+        const ClassFont &f = fonts[i];
+        for (FontKey k : FontKeys) {
+            const QString key = classPrefix(i) + fontKeyName(k);
+            switch (k) {
+            case FontKey::Name: w.str(section, key, f.face); break;
+            case FontKey::Size: w.num(section, key, f.size); break;
+            case FontKey::Color: w.num(section, key, int(colorToWin(f.color))); break;
+            case FontKey::Style: w.str(section, key, fontStyleText(f)); break;
+            }
+        }
+    }
+}
+
+void readKey(const Profile &p, const Key &k, VellumixSettings &s, VellumixSettings &defaults)
+{
+    const QString section = QLatin1String(k.section);
+    const QString key = QLatin1String(k.key);
+    std::visit(
+        [&](auto field) {
+            using F = decltype(field);
+            if constexpr (std::is_same_v<F, ClassFontsHere>)
+                readClassFonts(p, section, s.fonts);
+            else if constexpr (std::is_same_v<F, Field<bool>>)
+                field(s) = p.getInt(section, key, field(defaults) ? 1 : 0) != 0;
+            else if constexpr (std::is_same_v<F, Field<int>>)
+                field(s) = p.getInt(section, key, field(defaults));
+            else if constexpr (std::is_same_v<F, Field<quint32>>)
+                field(s) = quint32(p.getInt(section, key, int(field(defaults))));
+            else
+                field(s) = p.getString(section, key, field(defaults));
+        },
+        k.field);
+}
+
+// s is a copy: the fields are reached through the same accessors as for reading.
+void writeKeys(Writer &w, VellumixSettings &s, Stage stage)
+{
+    const bool maximized = s.windowState == QStringLiteral("wsMaximized");
+    for (const Key &k : Keys) {
+        if (k.stage != stage || (k.onlyWhenNotMaximized && maximized))
+            continue;
+        const QString section = QLatin1String(k.section);
+        const QString key = QLatin1String(k.key);
+        std::visit(
+            [&](auto field) {
+                using F = decltype(field);
+                if constexpr (std::is_same_v<F, ClassFontsHere>)
+                    writeClassFonts(w, section, s.fonts);
+                else if constexpr (std::is_same_v<F, Field<bool>>)
+                    w.num(section, key, field(s) ? 1 : 0);
+                else if constexpr (std::is_same_v<F, Field<int>>)
+                    w.num(section, key, field(s));
+                else if constexpr (std::is_same_v<F, Field<quint32>>)
+                    w.num(section, key, int(field(s)));
+                else
+                    w.str(section, key, field(s));
+            },
+            k.field);
+    }
+}
+
+QList<ChildWindowRecord> readChildWindows(const Profile &p)
+{
+    // The number of remembered editors is the line count of the section over seven.
+    QHash<QString, QString> child;
+    for (const NamedValue &e : readPairs(p, ChildWindows))
+        child.insert(e.key.toLower(), e.value);
+    const int count = int(p.sectionLines(ChildWindows).size() / 7);
+    auto childInt = [&child](const QString &key, int def) {
+        const auto it = child.constFind(key);
+        return it == child.constEnd() ? def : Profile::parseInt(it.value().toUtf8());
+    };
+    QList<ChildWindowRecord> records;
+    const ChildWindowRecord d;
+    for (int n = 0; n < count; ++n) {
+        const QString num = QString::number(n);
+        ChildWindowRecord r;
+        r.state = childInt(QStringLiteral("state") + num, d.state);
+        r.top = childInt(QStringLiteral("top") + num, d.top);
+        r.left = childInt(QStringLiteral("left") + num, d.left);
+        r.height = childInt(QStringLiteral("height") + num, d.height);
+        r.width = childInt(QStringLiteral("width") + num, d.width);
+        r.pos = childInt(QStringLiteral("pos") + num, d.pos);
+        r.name = child.value(QStringLiteral("name") + num);
+        records.append(r);
+    }
+    return records;
+}
+
+QList<QByteArray> childWindowLines(const QList<ChildWindowRecord> &records)
+{
+    QList<QByteArray> lines;
+    for (int n = 0; n < records.size(); ++n) {
+        const ChildWindowRecord &r = records.at(n);
+        const QByteArray num = QByteArray::number(n);
+        lines << "state" + num + '=' + QByteArray::number(r.state) << "top" + num + '=' + QByteArray::number(r.top)
+              << "left" + num + '=' + QByteArray::number(r.left) << "height" + num + '=' + QByteArray::number(r.height)
+              << "width" + num + '=' + QByteArray::number(r.width) << "pos" + num + '=' + QByteArray::number(r.pos)
+              << "name" + num + '=' + r.name.toUtf8();
+    }
+    return lines;
+}
 
 } // namespace
 
@@ -81,13 +293,15 @@ ClassFonts VellumixSettings::defaultFonts()
     ClassFonts fonts;
     for (int i = 0; i < TokenClassCount; ++i) {
         fonts[i].face = QStringLiteral("System");
-        fonts[i].size = DefaultFontSize;
+        fonts[i].size = 12;
         fonts[i].color = colorFromWin(0x0000FFu);
     }
     fonts[int(TokenClass::Standard)].color = colorFromWin(0u);
     fonts[int(TokenClass::Comment)].color = colorFromWin(0x008000u);
     return fonts;
 }
+
+int VellumixSettings::readVersion(const Profile &file) { return file.getInt(General, VersionKey, 0); }
 
 QString classPrefix(int tokenClass)
 {
@@ -140,55 +354,14 @@ quint32 colorToWin(const QColor &color)
     return quint32(color.red()) | (quint32(color.green()) << 8) | (quint32(color.blue()) << 16);
 }
 
-QTextCharFormat charFormatFor(const ClassFont &font)
-{
-    QTextCharFormat f;
-    f.setFontFamilies({font.face});
-    f.setFontPointSize(font.size);
-    f.setForeground(font.color);
-    f.setFontWeight(font.bold ? QFont::Bold : QFont::Normal);
-    f.setFontItalic(font.italic);
-    f.setFontUnderline(font.underline);
-    f.setFontStrikeOut(font.strikeOut);
-    return f;
-}
-
 void VellumixSettings::read(const Profile &p)
 {
-    version = p.getInt(General, QStringLiteral("version"), 0);
-
-    wordWrap = readBool(p, View, QStringLiteral("wordWrap"), false);
-    statusBar = readBool(p, View, QStringLiteral("statusBar"), true);
-    speedBar = readBool(p, View, QStringLiteral("speedBar"), true);
-    windowBar = readBool(p, View, QStringLiteral("WindowBar"), true);
-    const ClassFonts defaults = defaultFonts();
-    for (int i = 0; i < TokenClassCount; ++i) {
-        const QString prefix = classPrefix(i);
-        ClassFont &f = fonts[i];
-        f.face = p.getString(View, prefix + QStringLiteral("fontName"), defaults[i].face);
-        if (f.face.trimmed().isEmpty())
-            f.face = defaults[i].face;
-        f.size = p.getInt(View, prefix + QStringLiteral("fontSize"), defaults[i].size);
-        if (f.size <= 0 || f.size > MaxFontSize)
-            f.size = defaults[i].size;
-        f.color = colorFromWin(quint32(p.getInt(View, prefix + QStringLiteral("fontColor"),
-                                                int(colorToWin(defaults[i].color)))));
-        applyFontStyleText(f, p.getString(View, prefix + QStringLiteral("fontStyle")));
-    }
-    backgroundColor = quint32(p.getInt(View, QStringLiteral("backgroundColor"), int(0x80000005u)));
-
-    lineSpecials = readBool(p, Options, QStringLiteral("lineSpecials"), false);
-    createBackup = readBool(p, Options, QStringLiteral("createBackup"), true);
-    syntaxColoring = readBool(p, Options, QStringLiteral("syntaxColoring"), true);
-    spellChecker = p.getString(Options, QStringLiteral("spellChecker"));
-
-    compile = p.getString(TeX, QStringLiteral("Compile"), defaultCompile());
-    logFile = p.getString(TeX, QStringLiteral("LogFile"), defaultLogFile());
-    preview = p.getString(TeX, QStringLiteral("Preview"), defaultPreview());
-
+    VellumixSettings defaults;
+    version = readVersion(p);
+    for (const Key &k : Keys)
+        readKey(p, k, *this, defaults);
     externalPrograms = readPairs(p, ExternalPrograms);
     buttons = readPairs(p, Buttons);
-
     recent.clear();
     for (int i = 0; i < MaxRecent; ++i) {
         const QString path = p.getString(Recent, QString::number(i));
@@ -197,272 +370,55 @@ void VellumixSettings::read(const Profile &p)
         if (!recent.contains(path))
             recent.append(path);
     }
-
-    height = p.getInt(WindowSize, QStringLiteral("height"), 450);
-    width = p.getInt(WindowSize, QStringLiteral("width"), 600);
-    left = p.getInt(WindowSize, QStringLiteral("left"), 10);
-    top = p.getInt(WindowSize, QStringLiteral("top"), 10);
-    windowState = p.getString(WindowSize, QStringLiteral("state"), QStringLiteral("wsNormal"));
-
-    // The number of remembered editors is the line count of the section over seven.
-    childWindows.clear();
-    QHash<QString, QString> child;
-    for (const NamedValue &e : readPairs(p, ChildWindows))
-        child.insert(e.key.toLower(), e.value);
-    const int count = int(p.sectionLines(ChildWindows).size() / 7);
-    auto childInt = [&child](const QString &key, int def) {
-        const auto it = child.constFind(key);
-        return it == child.constEnd() ? def : Profile::parseInt(it.value().toUtf8());
-    };
-    for (int n = 0; n < count; ++n) {
-        const QString num = QString::number(n);
-        ChildWindowRecord r;
-        r.state = childInt(QStringLiteral("state") + num, 0);
-        r.top = childInt(QStringLiteral("top") + num, 0);
-        r.left = childInt(QStringLiteral("left") + num, 0);
-        r.height = childInt(QStringLiteral("height") + num, 100);
-        r.width = childInt(QStringLiteral("width") + num, 100);
-        r.pos = childInt(QStringLiteral("pos") + num, 0);
-        r.name = child.value(QStringLiteral("name") + num);
-        childWindows.append(r);
-    }
-    wasMaximized = readBool(p, ChildState, QStringLiteral("WasMaximized"), false);
-    mainFile = p.getString(MainFile, QStringLiteral("Name"));
-
-    ToolboxSettings &t = toolboxes;
-    const ToolboxSettings d;
-    t.mathBoxVisible = readBool(p, Toolboxes, QStringLiteral("MathBoxVisible"), false);
-    t.greekBoxVisible = readBool(p, Toolboxes, QStringLiteral("GreekBoxVisible"), false);
-    t.symbolBoxVisible = readBool(p, Toolboxes, QStringLiteral("SymbolBoxVisible"), false);
-    t.templBoxVisible = readBool(p, Toolboxes, QStringLiteral("TemplBoxVisible"), false);
-    t.spellCheckVisible = readBool(p, Toolboxes, QStringLiteral("SpellCheckVisible"), false);
-    t.mathLeft = p.getInt(Toolboxes, QStringLiteral("MathLeft"), d.mathLeft);
-    t.mathTop = p.getInt(Toolboxes, QStringLiteral("MathTop"), d.mathTop);
-    t.greekLeft = p.getInt(Toolboxes, QStringLiteral("GreekLeft"), d.greekLeft);
-    t.greekTop = p.getInt(Toolboxes, QStringLiteral("GreekTop"), d.greekTop);
-    t.symbolLeft = p.getInt(Toolboxes, QStringLiteral("SymbolLeft"), d.symbolLeft);
-    t.symbolTop = p.getInt(Toolboxes, QStringLiteral("SymbolTop"), d.symbolTop);
-    t.spellCheckLeft = p.getInt(Toolboxes, QStringLiteral("SpellCheckLeft"), d.spellCheckLeft);
-    t.spellCheckTop = p.getInt(Toolboxes, QStringLiteral("SpellCheckTop"), d.spellCheckTop);
-    t.templLeft = p.getInt(Toolboxes, QStringLiteral("TemplLeft"), d.templLeft);
-    t.templTop = p.getInt(Toolboxes, QStringLiteral("TemplTop"), d.templTop);
-    t.templWidth = p.getInt(Toolboxes, QStringLiteral("TemplWidth"), d.templWidth);
-    t.templHeight = p.getInt(Toolboxes, QStringLiteral("TemplHeight"), d.templHeight);
+    childWindows = readChildWindows(p);
 }
-
-namespace {
-
-// A directory in memory when the host has one: the exit writes go to a scratch copy
-// there, and the settings file is then replaced once.
-QString scratchBase()
-{
-    for (const QString &dir : {qEnvironmentVariable("XDG_RUNTIME_DIR"), QStringLiteral("/dev/shm")}) {
-        const QFileInfo info(dir);
-        if (!dir.isEmpty() && info.isDir() && info.isWritable())
-            return dir;
-    }
-    return QDir::tempPath();
-}
-
-} // namespace
-
-namespace {
-
-bool writeEachKey(const VellumixSettings &s, Profile &target, int programDirVersion, QString *error)
-{
-    
-    Writer w{target, true, {}};
-    // The version the target had before this exit decides whether it is a new file.
-    const int targetVersion = target.getInt(General, QStringLiteral("version"), 0);
-
-    w.flag(Options, QStringLiteral("lineSpecials"), s.lineSpecials);
-    w.flag(Options, QStringLiteral("createBackup"), s.createBackup);
-    w.flag(Options, QStringLiteral("syntaxColoring"), s.syntaxColoring);
-    w.str(Options, QStringLiteral("spellChecker"), s.spellChecker);
-    w.flag(View, QStringLiteral("wordWrap"), s.wordWrap);
-    w.flag(View, QStringLiteral("statusBar"), s.statusBar);
-    w.flag(View, QStringLiteral("speedBar"), s.speedBar);
-    w.flag(View, QStringLiteral("WindowBar"), s.windowBar);
-    for (int i = 0; i < TokenClassCount; ++i) {
-        const QString prefix = classPrefix(i);
-        const ClassFont &f = s.fonts[i];
-        w.str(View, prefix + QStringLiteral("fontName"), f.face);
-        w.num(View, prefix + QStringLiteral("fontSize"), f.size);
-        w.num(View, prefix + QStringLiteral("fontColor"), int(colorToWin(f.color)));
-        w.str(View, prefix + QStringLiteral("fontStyle"), fontStyleText(f));
-    }
-    w.num(View, QStringLiteral("backgroundColor"), int(s.backgroundColor));
-    w.str(TeX, QStringLiteral("Compile"), s.compile);
-    w.str(TeX, QStringLiteral("LogFile"), s.logFile);
-    w.str(TeX, QStringLiteral("Preview"), s.preview);
-    w.str(WindowSize, QStringLiteral("state"), s.windowState);
-    if (s.windowState != QStringLiteral("wsMaximized")) {
-        w.num(WindowSize, QStringLiteral("height"), s.height);
-        w.num(WindowSize, QStringLiteral("width"), s.width);
-        w.num(WindowSize, QStringLiteral("left"), s.left);
-        w.num(WindowSize, QStringLiteral("top"), s.top);
-    }
-
-    if (programDirVersion < SettingsVersionNewButtons) {
-        // Older releases had four fixed s.buttons; they become ordinary entries first.
-        const QList<NamedValue> old = readPairs(target, Buttons);
-        w.erase(Buttons);
-        w.str(Buttons, QStringLiteral("Save"), QStringLiteral("<save>$Save Active Document$"));
-        w.str(Buttons, QStringLiteral("TeX"), QStringLiteral("<texmain>$TeX Main File$"));
-        w.str(Buttons, QStringLiteral("Log"), QStringLiteral("<showlog>$Show Log file$"));
-        w.str(Buttons, QStringLiteral("Preview"), QStringLiteral("<previewmain>$Preview Main File$"));
-        for (const NamedValue &e : old)
-            w.str(Buttons, e.key, e.value);
-    } else if (targetVersion < SettingsVersionNewButtons) {
-        for (const NamedValue &e : s.buttons)
-            w.str(Buttons, e.key, e.value);
-        for (const NamedValue &e : s.externalPrograms)
-            w.str(ExternalPrograms, e.key, e.value);
-    }
-
-    w.num(General, QStringLiteral("version"), SettingsVersionWritten);
-    for (int i = 0; i < MaxRecent; ++i)
-        w.str(Recent, QString::number(i), i < s.recent.size() ? s.recent.at(i) : QString());
-
-    w.erase(ChildWindows);
-    w.flag(ChildState, QStringLiteral("WasMaximized"), s.wasMaximized);
-    // The whole section in one write: one file replacement instead of seven per editor.
-    QList<QByteArray> child;
-    for (int n = 0; n < s.childWindows.size(); ++n) {
-        const ChildWindowRecord &r = s.childWindows.at(n);
-        const QByteArray num = QByteArray::number(n);
-        child << "state" + num + '=' + QByteArray::number(r.state) << "top" + num + '=' + QByteArray::number(r.top)
-              << "left" + num + '=' + QByteArray::number(r.left) << "height" + num + '=' + QByteArray::number(r.height)
-              << "width" + num + '=' + QByteArray::number(r.width) << "pos" + num + '=' + QByteArray::number(r.pos)
-              << "name" + num + '=' + r.name.toUtf8();
-    }
-    if (!child.isEmpty())
-        w.check(target.writeSectionLines(ChildWindows, child));
-
-    w.erase(MainFile);
-    w.str(MainFile, QStringLiteral("Name"), s.mainFile);
-
-    const ToolboxSettings &t = s.toolboxes;
-    w.flag(Toolboxes, QStringLiteral("MathBoxVisible"), t.mathBoxVisible);
-    w.flag(Toolboxes, QStringLiteral("GreekBoxVisible"), t.greekBoxVisible);
-    w.flag(Toolboxes, QStringLiteral("SymbolBoxVisible"), t.symbolBoxVisible);
-    w.flag(Toolboxes, QStringLiteral("TemplBoxVisible"), t.templBoxVisible);
-    w.flag(Toolboxes, QStringLiteral("SpellCheckVisible"), t.spellCheckVisible);
-    w.num(Toolboxes, QStringLiteral("MathLeft"), t.mathLeft);
-    w.num(Toolboxes, QStringLiteral("MathTop"), t.mathTop);
-    w.num(Toolboxes, QStringLiteral("GreekLeft"), t.greekLeft);
-    w.num(Toolboxes, QStringLiteral("GreekTop"), t.greekTop);
-    w.num(Toolboxes, QStringLiteral("SymbolLeft"), t.symbolLeft);
-    w.num(Toolboxes, QStringLiteral("SymbolTop"), t.symbolTop);
-    w.num(Toolboxes, QStringLiteral("SpellCheckLeft"), t.spellCheckLeft);
-    w.num(Toolboxes, QStringLiteral("SpellCheckTop"), t.spellCheckTop);
-    w.num(Toolboxes, QStringLiteral("TemplLeft"), t.templLeft);
-    w.num(Toolboxes, QStringLiteral("TemplTop"), t.templTop);
-    w.num(Toolboxes, QStringLiteral("TemplWidth"), t.templWidth);
-    w.num(Toolboxes, QStringLiteral("TemplHeight"), t.templHeight);
-
-    if (!w.ok && error)
-        *error = w.error;
-    return w.ok;
-}
-
-} // namespace
 
 bool VellumixSettings::writeAtExit(Profile &target, int programDirVersion, QString *error) const
 {
-    // Every key is written to a scratch copy; the settings file is replaced once at
-    // the end, so that an interrupted exit leaves the old file whole.
-    QTemporaryDir scratchDir(scratchBase() + QStringLiteral("/vellumix-XXXXXX"));
-    if (!scratchDir.isValid())
-        return writeEachKey(*this, target, programDirVersion, error);
-    const QString scratchPath = scratchDir.filePath(QStringLiteral("Vellumix.ini"));
-    QFile original(target.path());
-    if (original.exists()) {
-        if (!original.open(QIODevice::ReadOnly) || !QFile::copy(target.path(), scratchPath)) {
-            if (error)
-                *error = QStringLiteral("Cannot read %1").arg(QDir::toNativeSeparators(target.path()));
-            return false;
-        }
-    }
-    Profile scratch(scratchPath);
-    if (!writeEachKey(*this, scratch, programDirVersion, error))
-        return false;
-    QFile result(scratchPath);
-    if (!result.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Cannot read %1").arg(QDir::toNativeSeparators(scratchPath));
-        return false;
-    }
-    return SaveFile::write(target.path(), result.readAll(), error);
-}
+    // The version the target had before this exit decides whether it is a new file.
+    const int targetVersion = readVersion(target);
+    // Every key goes into one batch: the file is replaced once, so that an
+    // interrupted exit leaves the old file whole.
+    target.beginBatch();
+    Writer w{target, true, {}};
+    VellumixSettings s = *this;
+    writeKeys(w, s, Stage::Front);
 
-EnvironmentLookup processEnvironment()
-{
-    return [](const QString &name) -> std::optional<QString> {
-        const QByteArray key = name.toLocal8Bit();
-        if (name.isEmpty() || !qEnvironmentVariableIsSet(key.constData()))
-            return std::nullopt;
-        return qEnvironmentVariable(key.constData());
-    };
-}
+    if (programDirVersion < SettingsVersionNewButtons) {
+        // Older releases had the four buttons built in; they become ordinary entries first.
+        const QList<NamedValue> old = readPairs(target, Buttons);
+        w.erase(Buttons);
+        for (const NamedValue &e : MigratedButtons)
+            w.str(Buttons, e.key, e.value);
+        for (const NamedValue &e : old)
+            w.str(Buttons, e.key, e.value);
+    } else if (targetVersion < SettingsVersionNewButtons) {
+        for (const NamedValue &e : buttons)
+            w.str(Buttons, e.key, e.value);
+        for (const NamedValue &e : externalPrograms)
+            w.str(ExternalPrograms, e.key, e.value);
+    }
 
-QString expandEnvironmentText(const QString &text, const EnvironmentLookup &env)
-{
-    QString result;
-    int i = 0;
-    while (i < text.size()) {
-        const int open = text.indexOf(QLatin1Char('%'), i);
-        const int close = open >= 0 ? text.indexOf(QLatin1Char('%'), open + 1) : -1;
-        if (open < 0 || close < 0) {
-            result += text.mid(i);
-            break;
-        }
-        result += text.mid(i, open - i);
-        const std::optional<QString> value = env(text.mid(open + 1, close - open - 1));
-        if (!value)
-            return QString();
-        result += *value;
-        i = close + 1;
-    }
-    return result;
-}
+    w.num(General, VersionKey, SettingsVersionWritten);
+    for (int i = 0; i < MaxRecent; ++i)
+        w.str(Recent, QString::number(i), i < recent.size() ? recent.at(i) : QString());
 
-SettingsLocation resolveSettingsLocation(const QString &programDir, const EnvironmentLookup &env)
-{
-    SettingsLocation loc;
-    loc.programIni = QDir(programDir).filePath(QStringLiteral("Vellumix.ini"));
-    loc.inUse = loc.programIni;
-    loc.target = loc.programIni;
-    const Profile program(loc.programIni);
-    loc.programDirVersion = program.getInt(General, QStringLiteral("version"), 0);
-    if (program.getInt(QStringLiteral("Network"), QStringLiteral("network"), 0) == 0)
-        return loc;
+    w.erase(ChildWindows);
+    writeKeys(w, s, Stage::ChildState);
+    if (!childWindows.isEmpty())
+        w.check(target.writeSectionLines(ChildWindows, childWindowLines(childWindows)));
 
-    QString user = expandEnvironmentText(program.getString(QStringLiteral("Network"), QStringLiteral("userIni")), env);
-    if (user.isEmpty())
-        user = expandEnvironmentText(program.getString(QStringLiteral("Network"), QStringLiteral("alternativeIni")), env);
-    if (user.isEmpty()) {
-        loc.unavailable = true;
-        return loc;
+    w.erase(MainFile);
+    writeKeys(w, s, Stage::MainFile);
+    writeKeys(w, s, Stage::Toolboxes);
+
+    if (!w.ok) {
+        target.cancelBatch();
+    } else if (!target.commitBatch()) {
+        w.ok = false;
+        w.error = target.lastError();
     }
-    const bool wildcard = user.contains(QLatin1Char('*')) || user.contains(QLatin1Char('?'));
-    const QFileInfo info(user);
-    if (!wildcard && info.isFile()) {
-        loc.inUse = info.absoluteFilePath();
-        loc.target = loc.inUse;
-        return loc;
-    }
-    // A new per-user file: this run still reads the program-directory file.
-    bool created = false;
-    if (!wildcard && !info.exists() && QDir().mkpath(info.absolutePath())) {
-        QFile file(info.absoluteFilePath());
-        created = file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
-    }
-    if (!created) {
-        loc.unavailable = true;
-        loc.error = QString::fromLatin1(CouldNotCreateUserIniText);
-        return loc;
-    }
-    loc.target = info.absoluteFilePath();
-    return loc;
+    if (!w.ok && error)
+        *error = w.error;
+    return w.ok;
 }

@@ -1,9 +1,10 @@
-// The settings record of the Vellumix frame and the settings file behind it.
+// The settings record of Vellumix and the settings file behind it.
 //
 // The frame reads the whole file once when it is created (read()) and writes it once
-// when it closes (writeAtExit()); nothing is written in between. Sections and keys:
+// when it closes (writeAtExit()); nothing is written in between. Every key is declared
+// once, in the key table of vellumixsettings.cpp, which drives both directions; its
+// default is the member's initialiser below. Sections and keys:
 //   [General]  version
-//   [Network]  network, userIni, alternativeIni          (read only, program-directory file)
 //   [View]     wordWrap statusBar speedBar WindowBar, <prefix>fontName/fontSize/
 //              fontColor/fontStyle for the seven classes, backgroundColor
 //   [Options]  lineSpecials createBackup syntaxColoring spellChecker
@@ -12,20 +13,21 @@
 //   [Recent]   0..9          [WindowSize] height width left top state
 //   [ChildWindows] state/top/left/height/width/pos/name + n   [ChildState] WasMaximized
 //   [MainFile] Name          [Toolboxes] visibility and bounds of the toolboxes
-// Colours are 0x00BBGGRR; a value with the top bit set names a system colour.
+// ([Network] belongs to SettingsLocation.) Colours are 0x00BBGGRR; a value with the
+// top bit set names a system colour.
 #pragma once
 
+#include "common/programtemplates.h"
 #include "common/tokenclass.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <QTextCharFormat>
-#include <functional>
-#include <optional>
 
 class Profile;
 
+// The version written at exit; files below SettingsVersionNewButtons come from an
+// older release, whose four speed-bar buttons were built in.
 inline constexpr int SettingsVersionWritten = 61;
 inline constexpr int SettingsVersionNewButtons = 50;
 
@@ -64,6 +66,9 @@ struct ToolboxSettings {
     bool operator==(const ToolboxSettings &) const = default;
 };
 
+// The system window colour (the old platform's COLOR_WINDOW with the system bit).
+inline constexpr quint32 SystemWindowColor = 0x80000005u;
+
 struct VellumixSettings {
     int version = 0;  // [General] version of the file the settings were read from
 
@@ -73,7 +78,7 @@ struct VellumixSettings {
     bool speedBar = true;
     bool windowBar = true;
     ClassFonts fonts = defaultFonts();
-    quint32 backgroundColor = 0x80000005u;  // the system window colour
+    quint32 backgroundColor = SystemWindowColor;
 
     // [Options]
     bool lineSpecials = false;
@@ -81,10 +86,7 @@ struct VellumixSettings {
     bool syntaxColoring = true;
     QString spellChecker;
 
-    // [TeX]
-    QString compile = defaultCompile();
-    QString logFile = defaultLogFile();
-    QString preview = defaultPreview();
+    ProgramTemplates templates;  // [TeX]
 
     QList<NamedValue> externalPrograms;
     QList<NamedValue> buttons;
@@ -102,20 +104,20 @@ struct VellumixSettings {
     bool operator==(const VellumixSettings &) const = default;
 
     static ClassFonts defaultFonts();
-    static QString defaultCompile() { return QStringLiteral("latex --src-specials %F.tex"); }
-    static QString defaultLogFile() { return QStringLiteral("%P%F.log"); }
-    static QString defaultPreview() { return QStringLiteral("yap -1 -s %l%f%e \"%P%F.dvi\""); }
+
+    // [General] version of a file (0 when missing).
+    static int readVersion(const Profile &file);
 
     // Reads every key; missing or unreadable keys keep their defaults.
     void read(const Profile &file);
 
     // Writes everything at exit, in this order: options, bar visibility, the fonts,
-    // background colour, the four command strings, window state and bounds; the
-    // Buttons migration; version 61 and the ten Recent keys; ChildWindows with
-    // ChildState; MainFile; Toolboxes. programDirVersion is the version of the
-    // program-directory file read at start-up (decides the Buttons migration).
-    // False when a write failed (error in *error).
-    // The file is replaced once, with all keys changed.
+    // background colour, the command strings, window state and bounds; the Buttons
+    // migration; version 61 and the ten Recent keys; ChildState with ChildWindows;
+    // MainFile; Toolboxes. programDirVersion is the version of the program-directory
+    // file read at start-up (below 50: the Buttons migration runs). The file is
+    // replaced once, with every key changed; false (and *error) when it could not
+    // be, and then the old file is intact.
     bool writeAtExit(Profile &target, int programDirVersion, QString *error = nullptr) const;
 };
 
@@ -129,31 +131,3 @@ void applyFontStyleText(ClassFont &font, const QString &text);
 // 0x00BBGGRR (or a system colour with the top bit set) to a colour and back.
 QColor colorFromWin(quint32 value);
 quint32 colorToWin(const QColor &color);
-
-// The prepared character format of a class font (face, size, colour, four styles).
-QTextCharFormat charFormatFor(const ClassFont &font);
-
-// Where the settings come from and go to.
-struct SettingsLocation {
-    QString programIni;   // Vellumix.ini in the program directory
-    QString inUse;        // the file the settings are read from
-    QString target;       // the file written at exit (programIni without a per-user file)
-    int programDirVersion = 0;
-    bool unavailable = false;  // nothing is ever written
-    QString error;             // message to show, e.g. "Could not create user ini file!"
-};
-
-inline constexpr const char *CouldNotCreateUserIniText = "Could not create user ini file!";
-
-using EnvironmentLookup = std::function<std::optional<QString>(const QString &name)>;
-// The process environment.
-EnvironmentLookup processEnvironment();
-
-// Replaces every "%NAME%" by the variable's value; text outside the pairs (also an
-// unpaired trailing piece) is copied unchanged; any undefined variable makes the
-// whole result empty.
-QString expandEnvironmentText(const QString &text, const EnvironmentLookup &env);
-
-// Resolves the settings file from the program directory's Vellumix.ini and its
-// [Network] section; creates the per-user file when it is named but missing.
-SettingsLocation resolveSettingsLocation(const QString &programDir, const EnvironmentLookup &env = processEnvironment());

@@ -1,108 +1,91 @@
 #include "editor/editorcommands.h"
 
+#include "editor/editorhost.h"
 #include "editor/tappearancedialog.h"
 #include "editor/teditform.h"
 #include "editor/tfinddialog.h"
-#include "app/tframeform.h"
-#include "common/vellumixsettings.h"
 
 #include <QAction>
-#include <QMdiArea>
-#include <QMenu>
 #include <QPlainTextEdit>
+#include <QWidget>
 
-TEditorCommands::TEditorCommands(TFrameForm *frame)
-    : QObject(frame), m_frame(frame), m_find(new TFindDialog(TFindDialog::Mode::Find, frame)),
-      m_replace(new TFindDialog(TFindDialog::Mode::Replace, frame)), m_appearance(new TAppearanceDialog(frame))
+EditorCommands::EditorCommands(EditorHost &host, QWidget *window)
+    : QObject(window), m_host(host), m_find(new TFindDialog(TFindDialog::Mode::Find, window)),
+      m_replace(new TFindDialog(TFindDialog::Mode::Replace, window)), m_appearance(new TAppearanceDialog(window))
 {
     setObjectName(QStringLiteral("EditorCommands"));
-    connect(add(QStringLiteral("Edit1"), "Find1", QStringLiteral("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F)),
-            &QAction::triggered, this, &TEditorCommands::onFind);
-    connect(add(QStringLiteral("Edit1"), "Replace1", QStringLiteral("&Replace..."), QKeySequence(Qt::CTRL | Qt::Key_R)),
-            &QAction::triggered, this, &TEditorCommands::onReplace);
-    connect(add(QStringLiteral("Edit1"), "SearchAgain1", QStringLiteral("&Search Again"), QKeySequence(Qt::Key_F3)),
-            &QAction::triggered, this, &TEditorCommands::onSearchAgain);
-    connect(add(QStringLiteral("Edit1"), "FindBrace1", QStringLiteral("F&ind {}"), QKeySequence(Qt::Key_F9)),
-            &QAction::triggered, this, &TEditorCommands::onFindBrace);
-    connect(add(QStringLiteral("Edit1"), "GoToLine1", QStringLiteral("&Go To Line...")), &QAction::triggered, this,
-            &TEditorCommands::onGoToLine);
-    connect(add(QStringLiteral("View1"), "UpdateSelection1", QStringLiteral("&Update Selection")), &QAction::triggered,
-            this, &TEditorCommands::onUpdateSelection);
-    connect(add(QStringLiteral("Options1"), "Appearance1", QStringLiteral("&Appearance...")), &QAction::triggered, this,
-            &TEditorCommands::onAppearance);
+    m_actions.find = makeAction("Find1", QStringLiteral("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    m_actions.replace = makeAction("Replace1", QStringLiteral("&Replace..."), QKeySequence(Qt::CTRL | Qt::Key_R));
+    m_actions.searchAgain = makeAction("SearchAgain1", QStringLiteral("&Search Again"), QKeySequence(Qt::Key_F3));
+    m_actions.findBrace = makeAction("FindBrace1", QStringLiteral("F&ind {}"), QKeySequence(Qt::Key_F9));
+    m_actions.goToLine = makeAction("GoToLine1", QStringLiteral("&Go To Line..."));
+    m_actions.updateSelection = makeAction("UpdateSelection1", QStringLiteral("&Update Selection"));
+    m_actions.appearance = makeAction("Appearance1", QStringLiteral("&Appearance..."));
+    connect(m_actions.find, &QAction::triggered, this, &EditorCommands::onFind);
+    connect(m_actions.replace, &QAction::triggered, this, &EditorCommands::onReplace);
+    connect(m_actions.searchAgain, &QAction::triggered, this, &EditorCommands::onSearchAgain);
+    connect(m_actions.findBrace, &QAction::triggered, this, &EditorCommands::onFindBrace);
+    connect(m_actions.goToLine, &QAction::triggered, this, &EditorCommands::onGoToLine);
+    connect(m_actions.updateSelection, &QAction::triggered, this, &EditorCommands::onUpdateSelection);
+    connect(m_actions.appearance, &QAction::triggered, this, &EditorCommands::onAppearance);
 
-    auto active = [this] { return m_frame->activeEditor(); };
-    connect(m_find, &TFindDialog::findNextRequested, this, [this, active] {
-        if (TEditForm *e = active())
+    connect(m_find, &TFindDialog::findNextRequested, this, [this] {
+        if (TEditForm *e = m_host.activeEditor())
             e->findNext(m_find->options());
     });
-    connect(m_replace, &TFindDialog::findNextRequested, this, [this, active] {
-        if (TEditForm *e = active())
+    connect(m_replace, &TFindDialog::findNextRequested, this, [this] {
+        if (TEditForm *e = m_host.activeEditor())
             e->replaceFindNext(m_replace->options());
     });
-    connect(m_replace, &TFindDialog::replaceRequested, this, [this, active] {
-        if (TEditForm *e = active())
+    connect(m_replace, &TFindDialog::replaceRequested, this, [this] {
+        if (TEditForm *e = m_host.activeEditor())
             e->replaceOnce(m_replace->options());
     });
-    connect(m_replace, &TFindDialog::replaceAllRequested, this, [this, active] {
-        if (TEditForm *e = active())
+    connect(m_replace, &TFindDialog::replaceAllRequested, this, [this] {
+        if (TEditForm *e = m_host.activeEditor())
             e->replaceAll(m_replace->options());
-    });
-
-    for (const char *name : {"Edit1", "View1"})
-        if (QMenu *m = m_frame->menu(QLatin1String(name)))
-            connect(m, &QMenu::aboutToShow, this, &TEditorCommands::refreshStates);
-    connect(m_frame, &TFrameForm::activeEditorChanged, this, &TEditorCommands::watch);
-    connect(m_frame, &TFrameForm::syntaxColoringChanged, this, &TEditorCommands::onSyntaxColoringChanged);
-    connect(m_frame, &TFrameForm::wordWrapChanged, this, [this] {
-        for (TEditForm *e : m_frame->editors())
-            e->applyWordWrap();
     });
     refreshStates();
 }
 
-QAction *TEditorCommands::add(const QString &menu, const char *name, const QString &caption, const QKeySequence &key)
+QAction *EditorCommands::makeAction(const char *name, const QString &caption, const QKeySequence &key)
 {
-    auto *a = new QAction(caption, m_frame);
+    auto *a = new QAction(caption, this);
     a->setObjectName(QLatin1String(name));
     if (!key.isEmpty())
         a->setShortcut(key);
-    m_frame->addMenuAction(menu, a);
     return a;
 }
 
-void TEditorCommands::watch(TEditForm *editor)
+void EditorCommands::activeEditorChanged(TEditForm *editor)
 {
     // Shortcuts act while the menus are closed: the states follow the caret.
     disconnect(m_cursorWatch);
     disconnect(m_selectionWatch);
     if (editor) {
         m_cursorWatch = connect(editor->editor(), &QPlainTextEdit::cursorPositionChanged, this,
-                                &TEditorCommands::refreshStates);
+                                &EditorCommands::refreshStates);
         m_selectionWatch = connect(editor->editor(), &QPlainTextEdit::selectionChanged, this,
-                                   &TEditorCommands::refreshStates);
+                                   &EditorCommands::refreshStates);
     }
     refreshStates();
 }
 
-void TEditorCommands::refreshStates()
+void EditorCommands::refreshStates()
 {
-    TEditForm *e = m_frame->activeEditor();
-    auto set = [this](const char *name, bool on) {
-        if (QAction *a = m_frame->action(QLatin1String(name)))
-            a->setEnabled(on);
-    };
-    set("Find1", e);
-    set("Replace1", e);
-    set("GoToLine1", e);
-    set("SearchAgain1", e && !m_find->options().text.isEmpty());
-    set("FindBrace1", e && e->canMatchBrace());
-    set("UpdateSelection1", e && m_frame->syntaxColoring() && e->editor()->textCursor().hasSelection());
+    TEditForm *e = m_host.activeEditor();
+    m_actions.find->setEnabled(e);
+    m_actions.replace->setEnabled(e);
+    m_actions.goToLine->setEnabled(e);
+    m_actions.searchAgain->setEnabled(e && !m_find->options().text.isEmpty());
+    m_actions.findBrace->setEnabled(e && e->canMatchBrace());
+    m_actions.updateSelection->setEnabled(e && m_host.editorOptions().syntaxColoring
+                                          && e->editor()->textCursor().hasSelection());
 }
 
-void TEditorCommands::onFind()
+void EditorCommands::onFind()
 {
-    if (TEditForm *e = m_frame->activeEditor()) {
+    if (TEditForm *e = m_host.activeEditor()) {
         const QString sel = e->editor()->textCursor().selectedText();
         if (!sel.isEmpty() && !sel.contains(QChar::ParagraphSeparator))
             m_find->setFindText(sel);
@@ -112,54 +95,57 @@ void TEditorCommands::onFind()
     m_find->activateWindow();
 }
 
-void TEditorCommands::onReplace()
+void EditorCommands::onReplace()
 {
     m_replace->show();
     m_replace->raise();
     m_replace->activateWindow();
 }
 
-void TEditorCommands::onSearchAgain()
+void EditorCommands::onSearchAgain()
 {
-    TEditForm *e = m_frame->activeEditor();
+    TEditForm *e = m_host.activeEditor();
     if (e && !m_find->options().text.isEmpty())
         e->findNext(m_find->options());
 }
 
-void TEditorCommands::onFindBrace()
+void EditorCommands::onFindBrace()
 {
-    if (TEditForm *e = m_frame->activeEditor())
+    if (TEditForm *e = m_host.activeEditor())
         if (e->canMatchBrace())
             e->matchBrace();
 }
 
-void TEditorCommands::onGoToLine()
+void EditorCommands::onGoToLine()
 {
-    if (TEditForm *e = m_frame->activeEditor())
+    if (TEditForm *e = m_host.activeEditor())
         e->goToLineDialog();
 }
 
-void TEditorCommands::onUpdateSelection()
+void EditorCommands::onUpdateSelection()
 {
-    if (TEditForm *e = m_frame->activeEditor())
+    if (TEditForm *e = m_host.activeEditor())
         e->updateSelection();
 }
 
-void TEditorCommands::onAppearance()
+void EditorCommands::onAppearance()
 {
-    ClassFonts fonts = m_frame->classFonts();
-    QColor background = m_frame->backgroundColor();
+    ClassFonts fonts = m_host.classFonts();
+    QColor background = m_host.backgroundColor();
     if (!m_appearance->edit(fonts, background))
         return;
-    m_frame->setBackgroundColor(colorToWin(background));
-    m_frame->setClassFonts(fonts);
-    TAppearanceDialog::applyToEditors(m_frame->editors());
-    m_frame->mdiArea()->setBackground(background);
-    m_frame->mdiArea()->update();
+    m_host.setAppearance(fonts, background);
+    TAppearanceDialog::applyToEditors(m_host.editors());
 }
 
-void TEditorCommands::onSyntaxColoringChanged()
+void EditorCommands::syntaxColoringChanged()
 {
-    TAppearanceDialog::applyToEditors(m_frame->editors());
+    TAppearanceDialog::applyToEditors(m_host.editors());
     refreshStates();
+}
+
+void EditorCommands::wordWrapChanged()
+{
+    for (TEditForm *e : m_host.editors())
+        e->applyWordWrap();
 }

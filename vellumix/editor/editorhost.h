@@ -1,13 +1,18 @@
-// What an editor needs from the frame that holds it: the highlighting fonts, the
-// background colour, the option flags, the main file and the few frame operations an
-// editor triggers. FrameEditorHost serves it from the frame; tests implement it with
-// a plain struct.
+// What the editor feature needs of the window around it: the highlighting fonts,
+// the background colour and option flags, the main file, the one Prompter, the open
+// editors, and the few operations an editor or an editor command triggers. The frame
+// implements it (app/editorwiring); tests implement it with a recording stand-in.
 #pragma once
 
+#include "common/openformat.h"
 #include "common/tokenclass.h"
 
 #include <QColor>
+#include <QList>
 #include <QString>
+
+class Prompter;
+class TEditForm;
 
 struct EditorOptions {
     bool wordWrap = false;
@@ -25,20 +30,26 @@ public:
     virtual QColor backgroundColor() const = 0;
     virtual EditorOptions editorOptions() const = 0;
     // Full path of the main file, empty when none is set.
-    virtual QString mainFile() const { return QString(); }
+    virtual QString mainFile() const = 0;
+    // Every question and message of the editors and their commands goes here.
+    virtual Prompter &prompter() = 0;
+
+    // The active editor (null without one) and the open editors in creation order.
+    virtual TEditForm *activeEditor() const = 0;
+    virtual QList<TEditForm *> editors() const = 0;
 
     // The recent-file list: put a path at the front; replace the first entry.
-    virtual void addRecentFile(const QString &path) { (void)path; }
-    virtual void replaceFirstRecentFile(const QString &path) { (void)path; }
-    // Opens a file in an editor (format 1 plain, 2 DOS OEM, 3 Unix; line <= 0: none).
-    virtual void openFile(const QString &path, int format, int line) { (void)path; (void)format; (void)line; }
-    // Hands a file to the desktop's opener with a working directory.
-    virtual bool openWithDesktop(const QString &path, const QString &workingDir) { (void)path; (void)workingDir; return false; }
-    // Runs a command line without placeholder expansion or working directory.
-    virtual bool runCommandLine(const QString &commandLine) { (void)commandLine; return false; }
-    // Makes path the main file.
-    virtual void setMainFile(const QString &path) { (void)path; }
-
-    // Fonts and options as shipped, for an editor without a frame.
-    static EditorHost *defaultHost();
+    virtual void addRecentFile(const QString &path) = 0;
+    virtual void replaceFirstRecentFile(const QString &path) = 0;
+    // Opens a file in an editor (line <= 0: none).
+    virtual void openFile(const QString &path, OpenFormat format, int line) = 0;
+    // The context menu's Open of a file that is not a TeX source: the desktop opens
+    // it, in workingDir. False when that failed (the host has said so).
+    virtual bool openDocument(const QString &path, const QString &workingDir) = 0;
+    // The context menu's Execute: runs a command line as it is, without a working
+    // directory.
+    virtual void runCommandLine(const QString &commandLine) = 0;
+    // The appearance dialog's OK: the window takes the fonts and the background
+    // colour (the editors are recoloured afterwards by the caller).
+    virtual void setAppearance(const ClassFonts &fonts, const QColor &background) = 0;
 };

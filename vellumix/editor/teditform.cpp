@@ -1,22 +1,15 @@
 #include "editor/teditform.h"
 
+#include "common/filenames.h"
+#include "common/prompter.h"
 #include "editor/editormessages.h"
-#include "app/editorwiring.h"
-#include "editor/teditorprompter.h"
+#include "editor/teditview.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QKeyEvent>
-#include <QMenu>
-#include <QPlainTextEdit>
 #include <QPointer>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
@@ -37,66 +30,22 @@ QString fromWidgetText(QString s)
     return s;
 }
 
-// A step of a long fill ends after this many milliseconds, or after a chunk of about
-// this many characters (up to the next line break).
-constexpr qint64 StepBudgetMs = 12;
-constexpr int StepChars = 4096;
+QString encodingName(TextCodec::Encoding e)
+{
+    switch (e) {
+    case TextCodec::Encoding::Utf8: return QStringLiteral("UTF-8");
+    case TextCodec::Encoding::Windows1252: return QStringLiteral("Windows-1252");
+    case TextCodec::Encoding::Cp850: return QStringLiteral("code page 850");
+    }
+    return QString();
+}
 
 } // namespace
 
-// The text widget: routes typed characters through the typing highlighter.
-class TEditView final : public QPlainTextEdit {
-public:
-    explicit TEditView(TEditForm *form) : QPlainTextEdit(form), m_form(form) {}
-
-protected:
-    void keyPressEvent(QKeyEvent *e) override
-    {
-        if (!isReadOnly() && m_form->highlighting() && !e->text().isEmpty()) {
-            const QChar c = e->text().at(0);
-            const bool ctrl = (e->modifiers() & Qt::ControlModifier) && !(e->modifiers() & Qt::AltModifier);
-            const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-            if (!ctrl && e->text().size() == 1 && (enter || c == QLatin1Char('\t') || c.isPrint())) {
-                m_form->typeKey(e);
-                return;
-            }
-        }
-        QPlainTextEdit::keyPressEvent(e);
-    }
-
-    void contextMenuEvent(QContextMenuEvent *e) override
-    {
-        m_form->refreshContextMenu();
-        m_form->contextMenu()->exec(e->globalPos());
-    }
-
-private:
-    TEditForm *m_form;
-};
-
-TEditForm::TEditForm(TFrameForm *frame, QWidget *parent)
-    : TEditForm(frame ? new FrameEditorHost(frame) : nullptr, parent)
-{
-    m_frame = frame;
-    if (frame) {
-        m_ownHost.reset(m_host);
-        m_ownPrompter = std::make_unique<FrameEditorPrompter>(frame);
-        m_prompter = m_ownPrompter.get();
-    }
-}
-
 TEditForm::TEditForm(EditorHost *host, QWidget *parent)
-    : QWidget(parent), m_host(host ? host : EditorHost::defaultHost())
+    : QWidget(parent), m_host(host), m_edit(new TEditView(this)), m_painter(m_edit)
 {
     setObjectName(QStringLiteral("EditForm"));
-    m_ownPrompter = std::make_unique<TEditorPrompter>(this);
-    m_prompter = m_ownPrompter.get();
-
-    m_edit = new TEditView(this);
-    m_edit->setObjectName(QStringLiteral("Editor"));
-    m_edit->setAccessibleName(QStringLiteral("Editor"));
-    m_edit->setTabChangesFocus(false);
-    m_edit->setContextMenuPolicy(Qt::DefaultContextMenu);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_edit);
@@ -109,7 +58,6 @@ TEditForm::TEditForm(EditorHost *host, QWidget *parent)
     m_edit->setFont(m_formats.format(TokenClass::Standard).font());
     m_edit->setCurrentCharFormat(m_formats.format(TokenClass::Standard));
     applyWordWrap();
-    buildContextMenu();
 
     QTextDocument *doc = m_edit->document();
     connect(doc, &QTextDocument::modificationChanged, this, [this](bool m) {
@@ -123,11 +71,7 @@ TEditForm::TEditForm(EditorHost *host, QWidget *parent)
             m_discardApproved = false;
     });
     connect(this, &QWidget::windowTitleChanged, this, &TEditForm::captionChanged);
-    connect(m_edit, &QPlainTextEdit::cursorPositionChanged, this, [this] {
-        if (m_edit->textCursor().position() != m_expectedCaret)
-            m_typing.invalidate();
-        emitCaret();
-    });
+    connect(m_edit, &QPlainTextEdit::cursorPositionChanged, this, &TEditForm::emitCaret);
 }
 
 TEditForm::~TEditForm()
@@ -139,15 +83,17 @@ TEditForm::~TEditForm()
 
 QPlainTextEdit *TEditForm::editor() const { return m_edit; }
 
+Prompter &TEditForm::prompter() const { return m_host->prompter(); }
+
 bool TEditForm::highlighting() const { return m_host->editorOptions().syntaxColoring; }
 
-void TEditForm::setPrompter(EditorPrompter *prompter) { m_prompter = prompter ? prompter : m_ownPrompter.get(); }
+QMenu *TEditForm::contextMenu() const { return m_edit->contextMenu(); }
+
+const TypingHighlighter &TEditForm::typingHighlighter() const { return m_edit->typingHighlighter(); }
 
 // --- file -------------------------------------------------------------------------
 
-bool TEditForm::loadFromFile(const QString &fileName) { return loadFromFile(fileName, FileFormat::Plain); }
-
-bool TEditForm::loadFromFile(const QString &fileName, FileFormat format)
+bool TEditForm::loadFromFile(const QString &fileName, OpenFormat format)
 {
     WaitCursor wait;
     const QPointer<TEditForm> guard(this);
@@ -160,11 +106,10 @@ bool TEditForm::loadFromFile(const QString &fileName, FileFormat format)
     if (!guard)
         return false;
     if (!r.ok) {
-        m_prompter->error(r.error);
+        prompter().showError(r.error);
         return false;
     }
-    fill(m_document.takeLoadedText(), highlighting());
-    if (!guard)
+    if (!fill(m_document.takeLoadedText(), highlighting()))
         return false;
     setCaption(m_document.shortName());
     emit fileNameChanged(m_document.fileName());
@@ -182,13 +127,22 @@ bool TEditForm::save()
     SaveOptions so;
     so.createBackup = o.createBackup;
     so.lineSpecials = o.lineSpecials;
-    const FileResult r = m_document.save(plainText(), so);
+    const QString text = plainText();
+    FileResult r = m_document.save(text, so);
+    if (r.unencodable) {
+        const QString question = EditorMessages::SaveAsUtf8.arg(QDir::toNativeSeparators(m_document.fileName()),
+                                                                encodingName(m_document.encoding()));
+        if (prompter().askYesNoCancel(question) != Prompter::Answer::Yes)
+            return false;
+        m_document.setEncoding(TextCodec::Encoding::Utf8);
+        r = m_document.save(text, so);
+    }
     if (!r.ok) {
-        m_prompter->error(r.error);
+        prompter().showError(r.error);
         return false;
     }
     if (!r.notice.isEmpty())
-        m_prompter->warning(r.notice);
+        prompter().showWarning(r.notice);
     setModified(false);
     return true;
 }
@@ -196,7 +150,7 @@ bool TEditForm::save()
 bool TEditForm::saveAs(const QString &fileName)
 {
     const QString previous = m_document.fileName();
-    const QString target = TextDocument::withDefaultExtension(QFileInfo(fileName).absoluteFilePath());
+    const QString target = FileNames::withDefaultExtension(QFileInfo(fileName).absoluteFilePath());
     m_document.setFileName(target);
     if (!save()) {
         // A failed save leaves the editor on the file it really belongs to.
@@ -212,24 +166,25 @@ bool TEditForm::exportOem(const QString &fileName)
 {
     const FileResult r = m_document.exportOem(QFileInfo(fileName).absoluteFilePath(), plainText());
     if (!r.ok) {
-        m_prompter->error(EditorMessages::UnableToSave);
+        prompter().showError(EditorMessages::UnableToSave);
         return false;
     }
     if (!r.notice.isEmpty())
-        m_prompter->warning(r.notice);
+        prompter().showWarning(r.notice);
     return true;
 }
 
 bool TEditForm::saveAsDialog()
 {
     int filter = 1;
-    const QString chosen = m_prompter->saveFileName(m_document.fileName(), &filter);
+    const QString chosen = prompter().chooseSaveFile(EditorMessages::SaveAsTitle, EditorMessages::SaveAsFilters,
+                                                     QStringLiteral("tex"), m_document.fileName(), &filter);
     if (chosen.isEmpty())
         return false;
     const QString previous = m_document.fileName();
     if (!previous.isEmpty())
         m_host->addRecentFile(previous);
-    const bool ok = filter == 2 ? exportOem(TextDocument::withDefaultExtension(chosen)) : saveAs(chosen);
+    const bool ok = filter == 2 ? exportOem(FileNames::withDefaultExtension(chosen)) : saveAs(chosen);
     const QString now = m_document.fileName();
     if (!now.isEmpty()) {
         // An unnamed document has no entry of its own to replace.
@@ -242,14 +197,6 @@ bool TEditForm::saveAsDialog()
 }
 
 QString TEditForm::fileName() const { return m_document.fileName(); }
-
-void TEditForm::setFileName(const QString &fileName)
-{
-    m_document.setFileName(fileName.isEmpty() ? QString() : QFileInfo(fileName).absoluteFilePath());
-    if (!fileName.isEmpty())
-        setCaption(m_document.shortName());
-    emit fileNameChanged(m_document.fileName());
-}
 
 void TEditForm::setCaption(const QString &caption) { setWindowTitle(caption); }
 
@@ -285,14 +232,14 @@ bool TEditForm::queryClose()
 {
     if (!isModified() || m_discardApproved)
         return true;
-    switch (m_prompter->askSave(EditorMessages::SaveChanges.arg(caption()))) {
-    case EditorPrompter::Answer::Cancel:
-        return false;
-    case EditorPrompter::Answer::No:
+    switch (prompter().askYesNoCancel(EditorMessages::SaveChanges.arg(caption()))) {
+    case Prompter::Answer::No:
         m_discardApproved = true;
         return true;
-    case EditorPrompter::Answer::Yes:
+    case Prompter::Answer::Yes:
         break;
+    default:
+        return false;
     }
     // A failed or cancelled save keeps the editor open: nothing is lost.
     return save();
@@ -341,45 +288,6 @@ void TEditForm::insert(const QString &before, const QString &after)
     emitCaret();
 }
 
-void TEditForm::typeKey(QKeyEvent *e)
-{
-    QTextCursor c = m_edit->textCursor();
-    const int start = c.selectionStart();
-    const QTextBlock block = m_edit->document()->findBlock(start);
-    const QString line = block.text().left(start - block.position());
-    const QChar ch = e->text().at(0);
-    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-
-    TokenClass cls;
-    bool unescape = false;
-    if (enter) {
-        cls = m_typing.enter();
-    } else if (ch == QLatin1Char(' ')) {
-        cls = m_typing.space(line);
-    } else {
-        const TypingHighlighter::Step step = m_typing.typeChar(ch, line);
-        cls = step.format;
-        unescape = step.unescapeBackslash;
-    }
-    m_expectedCaret = start + 1;
-    const QString typed = enter ? QStringLiteral("\n") : QString(ch);
-    if (unescape) {
-        c.beginEditBlock();
-        QTextCursor b(m_edit->document());
-        b.setPosition(start - 1);
-        b.setPosition(start, QTextCursor::KeepAnchor);
-        b.setCharFormat(m_formats.format(TokenClass::Standard));
-        c.insertText(typed, m_formats.format(cls));
-        c.endEditBlock();
-    } else {
-        // Without an edit block consecutive typing merges into one undo step.
-        c.insertText(typed, m_formats.format(cls));
-    }
-    m_edit->setTextCursor(c);
-    m_edit->ensureCursorVisible();
-    m_expectedCaret = -1;
-}
-
 void TEditForm::goToLine(int line)
 {
     if (line <= 0)
@@ -395,12 +303,13 @@ void TEditForm::goToLine(int line)
 void TEditForm::goToLineDialog()
 {
     QString answer;
-    if (!m_prompter->askLine(&answer) || answer.isEmpty())
+    if (!prompter().askText(EditorMessages::GoToLineCaption, EditorMessages::GoToLinePrompt, &answer)
+        || answer.isEmpty())
         return;
     bool ok = false;
     const int line = answer.trimmed().toInt(&ok);
     if (!ok) {
-        m_prompter->error(EditorMessages::NotAnInteger.arg(answer));
+        prompter().showError(EditorMessages::NotAnInteger.arg(answer));
         return;
     }
     goToLine(line);
@@ -426,7 +335,7 @@ bool TEditForm::findNext(const FindOptions &o)
 {
     const int hit = findInDocument(m_edit->textCursor().selectionEnd(), o);
     if (hit < 0) {
-        m_prompter->information(EditorMessages::TextNotFound);
+        prompter().showInformation(EditorMessages::TextNotFound);
         return false;
     }
     selectRange(hit, hit + int(o.text.size()));
@@ -439,7 +348,7 @@ bool TEditForm::replaceFindNext(const FindOptions &o)
     const int hit = findInDocument(m_edit->textCursor().selectionEnd(), o);
     if (hit < 0) {
         m_endReached = true;
-        m_prompter->information(EditorMessages::EndOfDocument);
+        prompter().showInformation(EditorMessages::EndOfDocument);
         return false;
     }
     m_endReached = false;
@@ -493,46 +402,13 @@ void TEditForm::matchBrace()
     const int match = TextSearch::matchBrace(plainText(), pos);
     if (match < 0) {
         setCaretPosition(m_edit->textCursor().position());
-        m_prompter->information(EditorMessages::NoParenthesis);
+        prompter().showInformation(EditorMessages::NoParenthesis);
         return;
     }
     selectRange(match, match + 1);
 }
 
 // --- context menu -----------------------------------------------------------------
-
-void TEditForm::buildContextMenu()
-{
-    m_contextMenu = new QMenu(this);
-    m_contextMenu->setObjectName(QStringLiteral("EditPopup"));
-    auto add = [this](const char *name, const QString &text, auto slot) {
-        QAction *a = m_contextMenu->addAction(text);
-        a->setObjectName(QLatin1String(name));
-        connect(a, &QAction::triggered, this, slot);
-        return a;
-    };
-    add("Cut1", QStringLiteral("Cu&t"), [this] { m_edit->cut(); });
-    add("Copy1", QStringLiteral("&Copy"), [this] { m_edit->copy(); });
-    add("Paste1", QStringLiteral("&Paste"), [this] { m_edit->paste(); });
-    m_contextMenu->addSeparator();
-    add("Emphasis1", QStringLiteral("E&mphasis"), [this] { insert(QStringLiteral("\\emph{"), QStringLiteral("}")); });
-    add("Bold1", QStringLiteral("&Bold"), [this] { insert(QStringLiteral("\\textbf{"), QStringLiteral("}")); });
-    m_contextMenu->addSeparator();
-    add("Open1", QStringLiteral("&Open"), [this] { openAtCaret(); });
-    add("Execute1", QStringLiteral("&Execute"), [this] { executeAtCaret(); });
-    m_contextMenu->addSeparator();
-    add("UpdateSelection1", QStringLiteral("Update Selection"), [this] { updateSelection(); });
-}
-
-void TEditForm::refreshContextMenu()
-{
-    const bool sel = m_edit->textCursor().hasSelection();
-    auto action = [this](const char *name) { return m_contextMenu->findChild<QAction *>(QLatin1String(name)); };
-    action("Cut1")->setEnabled(sel);
-    action("Copy1")->setEnabled(sel);
-    action("Paste1")->setEnabled(!QGuiApplication::clipboard()->text().isEmpty());
-    action("UpdateSelection1")->setEnabled(sel && highlighting());
-}
 
 void TEditForm::openAtCaret()
 {
@@ -541,18 +417,18 @@ void TEditForm::openAtCaret()
     const QTextCursor c = m_edit->textCursor();
     const QTextBlock block = c.block();
     QString name = TextSearch::nameAt(block.text(), c.position() - block.position(), selectedText());
-    name = TextDocument::withDefaultExtension(name);
-    if (m_host->editorOptions().lineSpecials && QFileInfo(name).suffix() == QLatin1String("txx"))
-        name = TextDocument::changeExtension(name, QStringLiteral("tex"));
+    name = FileNames::withDefaultExtension(name);
+    if (m_host->editorOptions().lineSpecials && FileNames::extension(name) == QLatin1String(".txx"))
+        name = FileNames::changeExtension(name, QStringLiteral(".tex"));
     const QString path = QDir::cleanPath(QDir(dir).absoluteFilePath(name));
     if (!QFileInfo(path).isFile()) {
-        m_prompter->error(EditorMessages::UnableToFindFile + QDir::toNativeSeparators(path));
+        prompter().showError(EditorMessages::UnableToFindFile + QDir::toNativeSeparators(path));
         return;
     }
-    if (QFileInfo(path).suffix() != QLatin1String("tex"))
-        m_host->openWithDesktop(path, dir);
+    if (FileNames::extension(path) != QLatin1String(".tex"))
+        m_host->openDocument(path, dir);
     else
-        m_host->openFile(path, 1, 0);
+        m_host->openFile(path, OpenFormat::Plain, 0);
 }
 
 void TEditForm::executeAtCaret()
@@ -561,7 +437,7 @@ void TEditForm::executeAtCaret()
     const QTextBlock block = c.block();
     const QString command = TextSearch::commandAt(block.text(), c.position() - block.position(), selectedText());
     if (command.size() >= EditorMessages::MaxCommandLength) {
-        m_prompter->warning(EditorMessages::StringTooLong);
+        prompter().showWarning(EditorMessages::StringTooLong);
         return;
     }
     if (!command.isEmpty())
@@ -577,163 +453,32 @@ void TEditForm::updateSelection()
 
 // --- highlighting -----------------------------------------------------------------
 
-void TEditForm::fill(const QString &text, bool highlight)
+bool TEditForm::fill(const QString &text, bool highlight)
 {
-    QTextDocument *doc = m_edit->document();
-    const int n = int(text.size());
-    const bool stepped = n > StepThreshold;
-    const QPointer<TEditForm> guard(this);
-    // Let the window repaint between steps; input waits until the text is complete.
-    auto breathe = [&] {
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        return !guard.isNull();
-    };
-
     ++m_filling;
-    const bool wasReadOnly = m_edit->isReadOnly();
-    if (stepped) {
-        // The editor is not repainted until its text is complete; the rest of the
-        // window is.
-        m_edit->setReadOnly(true);
-        m_edit->viewport()->setUpdatesEnabled(false);
-        if (!breathe())
-            return;
-    }
-    m_edit->blockSignals(true);
-    doc->setUndoRedoEnabled(false);
-    doc->clear();
-    QTextCursor c(doc);
-    QElapsedTimer timer;
-    bool failed = false;
-    int pos = 0;
-    while (pos < n) {
-        timer.start();
-        c.beginEditBlock();
-        while (pos < n) {
-            // Every walk state ends at a line break, so the text is walked line chunk by
-            // line chunk and no step has to walk the whole text.
-            int end = n;
-            if (stepped) {
-                end = int(text.indexOf(QLatin1Char('\n'), qMin(n, pos + StepChars)));
-                end = end < 0 ? n : end + 1;
-            }
-            const QString chunk = text.mid(pos, end - pos);
-            ClassRuns runs;
-            if (highlight && !failed) {
-                try {
-                    runs = Highlighter::fullRuns(chunk);
-                } catch (const std::bad_alloc &) {
-                    failed = true;
-                    runs.clear();
-                }
-            }
-            if (runs.empty())
-                runs.push_back({0, int(chunk.size()), TokenClass::Standard});
-            for (const ClassRun &r : runs)
-                c.insertText(chunk.mid(r.start, r.length), m_formats.format(r.cls));
-            pos = end;
-            if (stepped && timer.elapsed() >= StepBudgetMs)
-                break;
-        }
-        c.endEditBlock();
-        if (stepped && pos < n && !breathe())
-            return;
-    }
-    doc->setUndoRedoEnabled(true);
-    m_edit->blockSignals(false);
-    if (stepped) {
-        m_edit->setReadOnly(wasReadOnly);
-        m_edit->viewport()->setUpdatesEnabled(true);
-    }
+    const HighlightPainter::Result r = m_painter.fill(text, highlight, m_formats);
+    if (r == HighlightPainter::Result::Gone)
+        return false;
     --m_filling;
-    m_typing.invalidate();
-    if (failed)
-        m_prompter->error(EditorMessages::HighlightError);
-}
-
-void TEditForm::applyRuns(int offset, const ClassRuns &runs)
-{
-    QTextCursor c(m_edit->document());
-    c.beginEditBlock();
-    for (const ClassRun &r : runs) {
-        c.setPosition(offset + r.start);
-        c.setPosition(offset + r.start + r.length, QTextCursor::KeepAnchor);
-        c.setCharFormat(m_formats.format(r.cls));
-    }
-    c.endEditBlock();
+    m_edit->invalidateTyping();
+    if (r == HighlightPainter::Result::Failed)
+        prompter().showError(EditorMessages::HighlightError);
+    return true;
 }
 
 void TEditForm::recolour(bool highlight)
 {
     WaitCursor wait;
-    QTextDocument *doc = m_edit->document();
     const bool modified = isModified();
-    const bool stepped = doc->characterCount() > StepThreshold;
-    const QPointer<TEditForm> guard(this);
     ++m_filling;
-    const bool wasReadOnly = m_edit->isReadOnly();
-    if (stepped) {
-        m_edit->setReadOnly(true);
-        m_edit->viewport()->setUpdatesEnabled(false);
-    }
-    // Formats are set in place, chunk of lines by chunk of lines; the old undo steps
-    // would no longer fit the formats and are dropped, as after a load.
-    doc->setUndoRedoEnabled(false);
-    QTextCursor c(doc);
-    QElapsedTimer timer;
-    bool failed = false;
-    int blockNumber = 0;
-    const int blockCount = doc->blockCount();
-    while (blockNumber < blockCount) {
-        timer.start();
-        c.beginEditBlock();
-        while (blockNumber < blockCount) {
-            QTextBlock block = doc->findBlockByNumber(blockNumber);
-            const int chunkStart = block.position();
-            QString chunk;
-            while (block.isValid() && chunk.size() < StepChars) {
-                chunk += block.text();
-                if (block.next().isValid())
-                    chunk += QLatin1Char('\n');
-                block = block.next();
-                ++blockNumber;
-            }
-            ClassRuns runs;
-            if (highlight && !failed) {
-                try {
-                    runs = Highlighter::fullRuns(chunk);
-                } catch (const std::bad_alloc &) {
-                    failed = true;
-                    runs.clear();
-                }
-            }
-            if (runs.empty())
-                runs.push_back({0, int(chunk.size()), TokenClass::Standard});
-            for (const ClassRun &r : runs) {
-                c.setPosition(chunkStart + r.start);
-                c.setPosition(chunkStart + r.start + r.length, QTextCursor::KeepAnchor);
-                c.setCharFormat(m_formats.format(r.cls));
-            }
-            if (stepped && timer.elapsed() >= StepBudgetMs)
-                break;
-        }
-        c.endEditBlock();
-        if (stepped && blockNumber < blockCount) {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            if (!guard)
-                return;
-        }
-    }
-    doc->setUndoRedoEnabled(true);
-    if (stepped) {
-        m_edit->setReadOnly(wasReadOnly);
-        m_edit->viewport()->setUpdatesEnabled(true);
-    }
+    const HighlightPainter::Result r = m_painter.recolour(highlight, m_formats);
+    if (r == HighlightPainter::Result::Gone)
+        return;
     --m_filling;
-    m_typing.invalidate();
+    m_edit->invalidateTyping();
     setModified(modified);
-    if (failed) {
-        m_prompter->error(EditorMessages::HighlightError);
+    if (r == HighlightPainter::Result::Failed) {
+        prompter().showError(EditorMessages::HighlightError);
         recolour(false);
     }
 }
@@ -753,7 +498,7 @@ void TEditForm::highlightRange(int start, int length)
     const HighlightState context = Highlighter::contextState(QStringView(text).left(local));
     const bool modified = isModified();
     ++m_filling;
-    applyRuns(lineStart, Highlighter::rangeRuns(text, local, end - start, context));
+    m_painter.applyRuns(lineStart, Highlighter::rangeRuns(text, local, end - start, context), m_formats);
     --m_filling;
     setModified(modified);
 }

@@ -10,32 +10,31 @@
 #include "common/classformats.h"
 #include "editor/editorhost.h"
 #include "editor/highlighter.h"
+#include "editor/highlightpainter.h"
 #include "editor/textdocument.h"
 #include "editor/textsearch.h"
-#include "editor/typinghighlighter.h"
 
 #include <QWidget>
-#include <memory>
 
 class QMenu;
 class QPlainTextEdit;
-class TFrameForm;
-class EditorPrompter;
+class Prompter;
+class TEditView;
+class TypingHighlighter;
 
 class TEditForm : public QWidget {
     Q_OBJECT
 public:
-    // Builds the editor for the frame: fonts, options and questions come from it.
-    explicit TEditForm(TFrameForm *frame, QWidget *parent = nullptr);
-    // Builds the editor for any host; used by tests and by a frame that passes its host.
+    // Fonts, options and questions come from the host, which outlives the editor.
     explicit TEditForm(EditorHost *host, QWidget *parent = nullptr);
     ~TEditForm() override;
 
-    // Loads in format 1 (plain). False when the file could not be read; the message
-    // has been shown.
-    bool loadFromFile(const QString &fileName);
-    bool loadFromFile(const QString &fileName, FileFormat format);
-    // Save; without a file name it is the interactive Save As.
+    // Loads in a format (a DOS OEM file is converted and marked modified). False
+    // when the file could not be read; the message has been shown.
+    bool loadFromFile(const QString &fileName, OpenFormat format = OpenFormat::Plain);
+    // Save; without a file name it is the interactive Save As. A character the
+    // file's encoding cannot hold is never dropped: the user is asked whether to save
+    // as UTF-8, and anything but Yes leaves the document unsaved and modified.
     bool save();
     // Saves under a new name (".tex" appended when it has none).
     bool saveAs(const QString &fileName);
@@ -46,7 +45,6 @@ public:
     bool exportOem(const QString &fileName);
 
     QString fileName() const;
-    void setFileName(const QString &fileName);
     // Window caption: the short name, or "Unnamed" + counter for a new document.
     QString caption() const { return windowTitle(); }
     void setCaption(const QString &caption);
@@ -100,17 +98,13 @@ public:
     // The highlighting class of the character at pos.
     TokenClass classAt(int pos) const;
     const ClassFormats &formats() const { return m_formats; }
-    const TypingHighlighter &typingHighlighter() const { return m_typing; }
+    const TypingHighlighter &typingHighlighter() const;
+    const TextDocument &document() const { return m_document; }
 
     EditorHost *host() const { return m_host; }
-    TFrameForm *frame() const { return m_frame; }
-    // Replaces the message boxes and file dialogs (tests); the editor does not own it.
-    void setPrompter(EditorPrompter *prompter);
-    EditorPrompter *prompter() const { return m_prompter; }
-    QMenu *contextMenu() const { return m_contextMenu; }
+    QMenu *contextMenu() const;
 
-    // Texts longer than this are loaded in steps, letting the window repaint between them.
-    static constexpr int StepThreshold = 64 * 1024;
+    static constexpr int StepThreshold = HighlightPainter::StepThreshold;
 
 signals:
     void modifiedChanged(bool modified);
@@ -123,33 +117,24 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    friend class TEditView;
+    Prompter &prompter() const;
     bool highlighting() const;
-    void buildContextMenu();
-    void refreshContextMenu();
     // Replaces the whole content; formats come from runs (or all standard).
-    void fill(const QString &text, bool highlight);
+    // False when the editor was destroyed meanwhile.
+    bool fill(const QString &text, bool highlight);
     // Sets the formats of the whole text in place (full highlighting or all standard).
     void recolour(bool highlight);
-    void applyRuns(int offset, const ClassRuns &runs);
     QString textRange(int from, int to) const;
     QString selectedText() const;
     int findInDocument(int from, const FindOptions &options) const;
     void selectRange(int start, int end);
-    void typeKey(QKeyEvent *event);
     void emitCaret();
 
-    std::unique_ptr<EditorHost> m_ownHost;
-    EditorHost *m_host = nullptr;
-    TFrameForm *m_frame = nullptr;
-    class TEditView *m_edit = nullptr;
-    QMenu *m_contextMenu = nullptr;
-    EditorPrompter *m_prompter = nullptr;
-    std::unique_ptr<EditorPrompter> m_ownPrompter;
+    EditorHost *m_host;
+    TEditView *m_edit = nullptr;
     TextDocument m_document;
     ClassFormats m_formats;
-    TypingHighlighter m_typing;
-    int m_expectedCaret = -1;
+    HighlightPainter m_painter;
     int m_filling = 0;          // > 0 while the content is replaced: no modified signals
     bool m_lastModified = false;
     bool m_endReached = false;

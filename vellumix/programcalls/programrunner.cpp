@@ -1,6 +1,8 @@
 #include "programcalls/programrunner.h"
 
-#include "platform/associations.h"
+#include "common/prompter.h"
+#include "programcalls/programcallshost.h"
+
 #include "platform/hostprocess.h"
 
 #include <QDir>
@@ -42,11 +44,6 @@ bool commandNamesTexFile(const QString &commandLine)
     return lower.contains(QLatin1String(".txx")) || lower.contains(QLatin1String(".tex"));
 }
 
-bool RunHost::openWithDesktop(const QString &target, const QString &workingDir, QString *error)
-{
-    return Associations::openWithDesktop(target, workingDir, error);
-}
-
 bool ProgramRunner::run(const QString &commandLine, const QString &workingDir)
 {
     if (commandNamesTexFile(commandLine))
@@ -77,7 +74,7 @@ bool ProgramRunner::start(const QString &program, const QString &parameters, con
 {
     const QString dir = workingDir.isEmpty() ? QDir::currentPath() : workingDir;
     auto fail = [&] {
-        m_host.showRunError(unableToOpenMessage(shownCommandLine));
+        m_host.prompter().showError(unableToOpenMessage(shownCommandLine));
         return false;
     };
     if (program.trimmed().isEmpty() || !QFileInfo(dir).isDir())

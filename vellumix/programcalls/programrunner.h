@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class ProgramCallsHost;
+
 // Caption-less error text shown when a command line cannot be started; the
 // command line and UnableToOpenTail follow it.
 inline constexpr char16_t UnableToOpenHead[] = u"Unable to open\r\n>>\r\n>> ";
@@ -30,28 +32,15 @@ ProgramCommand splitProgramCommand(const QString &commandLine);
 // which is when modified editors are saved before it runs.
 bool commandNamesTexFile(const QString &commandLine);
 
-// What Run needs of the window around it.
-class RunHost
-{
-public:
-    virtual ~RunHost() = default;
-    // Saves every modified editor.
-    virtual void saveModifiedEditors() = 0;
-    // Shows the error box with the given text.
-    virtual void showRunError(const QString &message) = 0;
-    // Hands a document, directory or URL to the desktop opener. The default uses
-    // the host's opener (xdg-open).
-    virtual bool openWithDesktop(const QString &target, const QString &workingDir, QString *error);
-};
-
 class ProgramRunner
 {
 public:
-    explicit ProgramRunner(RunHost &host) : m_host(host) {}
+    explicit ProgramRunner(ProgramCallsHost &host) : m_host(host) {}
 
-    // Runs a command line in the working directory (empty: the current directory).
-    // Does not wait for the started program. Returns false after showing the error
-    // box when nothing could be started.
+    // Runs a command line in the working directory (empty: the current directory),
+    // after saving every modified editor when the line names a TeX file. Does not
+    // wait for the started program. Returns false after showing the error box when
+    // nothing could be started.
     bool run(const QString &commandLine, const QString &workingDir = QString());
 
     // Opens one file or program named by its full path, which is never split at
@@ -62,5 +51,5 @@ private:
     bool start(const QString &program, const QString &parameters, const QString &workingDir,
                const QString &shownCommandLine);
 
-    RunHost &m_host;
+    ProgramCallsHost &m_host;
 };

@@ -1,5 +1,7 @@
 #include "programcalls/texcommands.h"
 
+#include "programcalls/programcallshost.h"
+
 #include "platform/paths.h"
 
 #include <QDir>

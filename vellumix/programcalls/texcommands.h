@@ -1,33 +1,16 @@
 // The commands of the TeX menu, the external programs, the user buttons and the
-// editor's Execute/Open, on top of ProgramRunner. The frame supplies the main
-// file, placeholder expansion and the editors through TexCommandHost.
+// editor's Execute/Open, on top of ProgramRunner. The window supplies the main
+// file, placeholder expansion and the editors through ProgramCallsHost.
 #pragma once
 
 #include "programcalls/programrunner.h"
-#include "common/programtemplates.h"
 
-class TexCommandHost : public RunHost
-{
-public:
-    // Full path of the main file; empty while none is set.
-    virtual QString mainFile() const = 0;
-    // Runs File > "Main File...": lets the user choose the main file, makes it the
-    // main file and opens it. False when the dialog was cancelled.
-    virtual bool selectMainFile() = 0;
-    // Placeholder expansion of a command template.
-    virtual QString expand(const QString &commandTemplate) const = 0;
-    // Opens a file in an editor (plain format, no line); a ".log" file is read afresh.
-    virtual void openFile(const QString &path) = 0;
-    // Shows the main file in the status bar.
-    virtual void showMainFile(const QString &path) = 0;
-    // The current command templates (kept with the frame's settings).
-    virtual ProgramTemplates templates() const = 0;
-};
+class ProgramCallsHost;
 
 class TexCommands
 {
 public:
-    explicit TexCommands(TexCommandHost &host) : m_host(host), m_runner(host) {}
+    explicit TexCommands(ProgramCallsHost &host) : m_host(host), m_runner(host) {}
 
     // Each of the four TeX commands first lets the user choose a main file while
     // none is set, and does nothing when that is cancelled. They return false when
@@ -61,6 +44,6 @@ public:
 private:
     bool ensureMainFile();
 
-    TexCommandHost &m_host;
+    ProgramCallsHost &m_host;
     ProgramRunner m_runner;
 };

@@ -1,8 +1,5 @@
-// Command-line arguments, file resolution, recent files and speed-bar definitions.
+// Command-line arguments and the file an argument or an open command means.
 #include "app/argumenthandler.h"
-#include "app/handover.h"
-#include "app/recentfiles.h"
-#include "app/speedbutton.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -82,22 +79,6 @@ TEST(Arguments, HandedOverNamesBecomeAbsolute)
               QStringList({"/m", "/work/dir/rel/a.tex", "/abs/b.tex", "/l=3", "%P%F.log", "/f=dos", "/work/c"}));
 }
 
-TEST(HandOver, CarriesEachArgumentInOrderBehindTheMarker)
-{
-    const QStringList args = {QStringLiteral("/m"), QStringLiteral("/home/me/Grüße.tex"), QString()};
-    const QList<QByteArray> messages = HandOver::encode(args);
-    ASSERT_EQ(messages.size(), 4);
-    EXPECT_EQ(HandOver::decode(messages), std::optional<QStringList>(args));
-    // Without arguments the marker alone still raises the running window.
-    EXPECT_EQ(HandOver::decode(HandOver::encode({})), std::optional<QStringList>(QStringList()));
-    // A message may end in NUL, as a copy-data message did.
-    QList<QByteArray> withNul = HandOver::encode({QStringLiteral("a.tex")});
-    withNul[1].append('\0').append("junk");
-    EXPECT_EQ(HandOver::decode(withNul), std::optional<QStringList>(QStringList{QStringLiteral("a.tex")}));
-    EXPECT_EQ(HandOver::decode({}), std::nullopt);
-    EXPECT_EQ(HandOver::decode({QByteArray("a.tex")}), std::nullopt);
-}
-
 class ResolveTest : public testsupport::TempDirTest {};
 
 TEST_F(ResolveTest, NameWithoutExtensionOpensItsTexFile)
@@ -122,94 +103,6 @@ TEST_F(ResolveTest, DirectoryIsNotAFile)
 {
     QDir(path()).mkdir(QStringLiteral("sub"));
     EXPECT_EQ(resolveOpenPath(QStringLiteral("sub"), false, path()), QString());
-}
-
-TEST(ChangeExtension, ReplacesOrAppends)
-{
-    EXPECT_EQ(changeExtension(QStringLiteral("/a.b/c"), QStringLiteral(".tex")), QStringLiteral("/a.b/c.tex"));
-    EXPECT_EQ(changeExtension(QStringLiteral("/a/c.txt"), QStringLiteral(".tex")), QStringLiteral("/a/c.tex"));
-}
-
-TEST(RecentFiles, ElevenDistinctFilesLeaveTheLastTen)
-{
-    RecentFiles r;
-    for (int i = 0; i < 11; ++i)
-        r.add(QStringLiteral("/f%1.tex").arg(i));
-    ASSERT_EQ(r.entries().size(), 10);
-    EXPECT_EQ(r.entries().first(), QStringLiteral("/f10.tex"));
-    EXPECT_EQ(r.entries().last(), QStringLiteral("/f1.tex"));
-}
-
-TEST(RecentFiles, ReopeningMovesToTheFront)
-{
-    RecentFiles r;
-    r.add(QStringLiteral("/a"));
-    r.add(QStringLiteral("/b"));
-    r.add(QStringLiteral("/c"));
-    r.add(QStringLiteral("/a"));
-    EXPECT_EQ(r.entries(), QStringList({"/a", "/c", "/b"}));
-    // Compared exactly: another spelling is another entry.
-    r.add(QStringLiteral("/A"));
-    EXPECT_EQ(r.entries().size(), 4);
-}
-
-TEST(RecentFiles, ReplaceFirstAndCaptions)
-{
-    RecentFiles r;
-    r.replaceFirst(QStringLiteral("/x"));
-    EXPECT_EQ(r.entries(), QStringList({"/x"}));
-    r.add(QStringLiteral("/y"));
-    r.replaceFirst(QStringLiteral("/x"));
-    EXPECT_EQ(r.entries(), QStringList({"/x"}));
-    EXPECT_EQ(RecentFiles::caption(0, QStringLiteral("/x")), QStringLiteral("&0 /x"));
-    r.setEntries({"/1", "", "/1", "/2"});
-    EXPECT_EQ(r.entries(), QStringList({"/1", "/2"}));
-}
-
-struct ButtonRow {
-    const char *name;
-    const char *definition;
-    const char *command;
-    const char *hint;
-    const char *commandLine;
-};
-
-class SpeedButtonTable : public ::testing::TestWithParam<ButtonRow> {};
-
-TEST_P(SpeedButtonTable, Parses)
-{
-    const ButtonRow &r = GetParam();
-    const SpeedButton b = parseSpeedButton(QStringLiteral("Cap"), QString::fromUtf8(r.definition));
-    EXPECT_EQ(b.caption, QStringLiteral("Cap"));
-    EXPECT_EQ(b.command, QString::fromUtf8(r.command));
-    EXPECT_EQ(b.hint, QString::fromUtf8(r.hint));
-    EXPECT_EQ(b.commandLine, QString::fromUtf8(r.commandLine));
-}
-
-const ButtonRow buttonRows[] = {
-    {"CommandAndHint", "<save>$Save Active Document$", "save", "Save Active Document", ""},
-    {"HintAndCommandLine", "$Run it$xdvi %m.dvi", "", "Run it", "xdvi %m.dvi"},
-    {"WholeRestIsHint", "xdvi %m.dvi", "", "xdvi %m.dvi", "xdvi %m.dvi"},
-    {"CommandWithRest", "<greekbox>rest", "greekbox", "rest", "rest"},
-    {"UnclosedBracket", "<save", "save", "", ""},
-    {"UnclosedHint", "$only hint", "", "only hint", ""},
-    {"Empty", "", "", "", ""},
-};
-
-INSTANTIATE_TEST_SUITE_P(Rows, SpeedButtonTable, ::testing::ValuesIn(buttonRows),
-                         [](const auto &info) { return std::string(info.param.name); });
-
-TEST(SpeedButtons, OldSettingsGetTheFourFixedButtonsFirst)
-{
-    const QList<NamedValue> entries = {{QStringLiteral("Mine"), QStringLiteral("<new>$New file$")}};
-    const QList<SpeedButton> old = speedButtons(45, entries);
-    ASSERT_EQ(old.size(), 5);
-    EXPECT_EQ(old[0].caption, QStringLiteral("Save"));
-    EXPECT_EQ(old[0].hint, QStringLiteral("Save active document"));
-    EXPECT_EQ(old[2].command, QStringLiteral("showlog"));
-    EXPECT_EQ(old[3].hint, QStringLiteral("Preview main file"));
-    EXPECT_EQ(old[4].command, QStringLiteral("new"));
-    EXPECT_EQ(speedButtons(61, entries).size(), 1);
 }
 
 } // namespace

@@ -1,14 +1,15 @@
 // The frame as the user sees it: editors, saving, the close question, settings at exit,
 // restore at start-up, arguments and the hand-over from a later start.
+#include "vellumixfixture.h"
+
+#include "app/editorarea.h"
 #include "app/handover.h"
-#include "editor/teditform.h"
 #include "app/tframeform.h"
 #include "app/tspeedbar.h"
 #include "app/twindowbar.h"
+#include "editor/teditform.h"
 #include "platform/localchannel.h"
 #include "platform/profile.h"
-#include "scriptedprompter.h"
-#include "testsupport.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -34,64 +35,21 @@ using testsupport::readAll;
 using testsupport::writeFile;
 using Answer = Prompter::Answer;
 
-class FrameTest : public testsupport::TempDirTest {
-protected:
-    void SetUp() override
-    {
-        TempDirTest::SetUp();
-        m_oldCwd = QDir::currentPath();
-        QDir().mkpath(path("prog"));
-        QDir::setCurrent(path());
-    }
-    void TearDown() override
-    {
-        m_frame.reset();
-        QDir::setCurrent(m_oldCwd);
-        TempDirTest::TearDown();
-    }
-    TFrameForm &frame()
-    {
-        if (!m_frame)
-            m_frame = std::make_unique<TFrameForm>(path("prog"), &prompter);
-        return *m_frame;
-    }
-    void restart()
-    {
-        m_frame.reset();
-        frame().restoreAtStartUp();
-    }
-    // Closes the frame as the window manager does; true when it accepted.
-    bool closeFrame()
-    {
-        QCloseEvent ev;
-        QApplication::sendEvent(&frame(), &ev);
-        return ev.isAccepted();
-    }
-    QString ini() { return path("prog/Vellumix.ini"); }
-    void trigger(const char *name)
-    {
-        QAction *a = frame().action(QString::fromLatin1(name));
-        ASSERT_NE(a, nullptr) << name;
-        a->trigger();
-    }
-    ScriptedPrompter prompter;
-    std::unique_ptr<TFrameForm> m_frame;
-    QString m_oldCwd;
-};
+using FrameTest = VellumixTest;
 
 TEST_F(FrameTest, NewEditorsAreNumberedAndShowTheEditorMenus)
 {
-    EXPECT_FALSE(frame().menu(QStringLiteral("Edit1"))->menuAction()->isVisible());
-    EXPECT_FALSE(frame().action(QStringLiteral("Save1"))->isEnabled());
+    EXPECT_FALSE(menu(QStringLiteral("Edit1"))->menuAction()->isVisible());
+    EXPECT_FALSE(action(QStringLiteral("Save1"))->isEnabled());
     trigger("New1");
     trigger("New1");
     ASSERT_EQ(frame().editors().size(), 2);
     EXPECT_EQ(frame().editors()[0]->windowTitle(), QStringLiteral("Unnamed1"));
     EXPECT_EQ(frame().editors()[1]->windowTitle(), QStringLiteral("Unnamed2"));
-    EXPECT_TRUE(frame().menu(QStringLiteral("Edit1"))->menuAction()->isVisible());
-    EXPECT_TRUE(frame().menu(QStringLiteral("Window1"))->menuAction()->isVisible());
-    EXPECT_TRUE(frame().action(QStringLiteral("Save1"))->isEnabled());
-    EXPECT_TRUE(frame().action(QStringLiteral("SaveAs1"))->isEnabled());
+    EXPECT_TRUE(menu(QStringLiteral("Edit1"))->menuAction()->isVisible());
+    EXPECT_TRUE(menu(QStringLiteral("Window1"))->menuAction()->isVisible());
+    EXPECT_TRUE(action(QStringLiteral("Save1"))->isEnabled());
+    EXPECT_TRUE(action(QStringLiteral("SaveAs1"))->isEnabled());
     EXPECT_EQ(frame().windowBar()->buttonCount(), 2);
     EXPECT_EQ(frame().windowBar()->buttonFor(frame().editors()[1])->text(), QStringLiteral("Unnamed2"));
 }
@@ -152,15 +110,15 @@ TEST_F(FrameTest, ClosingOneEditorAsksAndCancelKeepsIt)
     TEditForm *e = frame().activeEditor();
     QTest::keyClicks(e->editor(), QStringLiteral("x"));
     prompter.answers << Answer::Cancel;
-    EXPECT_FALSE(frame().subWindowOf(e)->close());
+    EXPECT_FALSE(frame().editorArea()->subWindowOf(e)->close());
     EXPECT_EQ(frame().editors().size(), 1);
     prompter.answers << Answer::No;
-    EXPECT_TRUE(frame().subWindowOf(e)->close());
+    EXPECT_TRUE(frame().editorArea()->subWindowOf(e)->close());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(frame().editors().isEmpty());
     EXPECT_EQ(frame().windowBar()->buttonCount(), 0);
-    EXPECT_FALSE(frame().menu(QStringLiteral("Edit1"))->menuAction()->isVisible());
-    EXPECT_FALSE(frame().action(QStringLiteral("Save1"))->isEnabled());
+    EXPECT_FALSE(menu(QStringLiteral("Edit1"))->menuAction()->isVisible());
+    EXPECT_FALSE(action(QStringLiteral("Save1"))->isEnabled());
 }
 
 TEST_F(FrameTest, CloseAllStopsAtACancel)
@@ -230,13 +188,13 @@ TEST_F(FrameTest, MaximisedEditorIsRememberedAndRestored)
     writeFile(path("m.tex"), "m");
     TEditForm *e = frame().openFile(path("m.tex"));
     frame().show();
-    frame().subWindowOf(e)->showMaximized();
+    frame().editorArea()->subWindowOf(e)->showMaximized();
     ASSERT_TRUE(closeFrame());
     EXPECT_EQ(Profile(ini()).getInt(QStringLiteral("ChildState"), QStringLiteral("WasMaximized"), 0), 1);
     EXPECT_EQ(Profile(ini()).getInt(QStringLiteral("ChildWindows"), QStringLiteral("state0"), 0), 2);
     restart();
     ASSERT_EQ(frame().editors().size(), 1);
-    EXPECT_TRUE(frame().subWindowOf(frame().editors()[0])->isMaximized());
+    EXPECT_TRUE(frame().editorArea()->subWindowOf(frame().editors()[0])->isMaximized());
 }
 
 TEST_F(FrameTest, LineArgumentSelectsThatLine)
@@ -309,9 +267,9 @@ TEST_F(FrameTest, RecentMenuWarnsAboutAMissingFile)
     writeFile(path("r.tex"), "r");
     frame().openFile(path("r.tex"));
     prompter.answers << Answer::No;
-    frame().subWindowOf(frame().activeEditor())->close();
+    frame().editorArea()->subWindowOf(frame().activeEditor())->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QAction *item = frame().action(QStringLiteral("Recent_0"));
+    QAction *item = action(QStringLiteral("Recent_0"));
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(), QStringLiteral("&0 ") + path("r.tex"));
     QFile::remove(path("r.tex"));
@@ -354,9 +312,9 @@ TEST_F(FrameTest, OptionTogglesChangeFlagsAndEditors)
     EXPECT_FALSE(coloring);
     EXPECT_TRUE(frame().lineSpecials());
     EXPECT_FALSE(frame().createBackup());
-    emit frame().menu(QStringLiteral("Options1"))->aboutToShow();
-    EXPECT_TRUE(frame().action(QStringLiteral("WordWrap1"))->isChecked());
-    EXPECT_FALSE(frame().action(QStringLiteral("SyntaxHighlighting1"))->isChecked());
+    emit menu(QStringLiteral("Options1"))->aboutToShow();
+    EXPECT_TRUE(action(QStringLiteral("WordWrap1"))->isChecked());
+    EXPECT_FALSE(action(QStringLiteral("SyntaxHighlighting1"))->isChecked());
     trigger("StatusBar1");
     EXPECT_FALSE(frame().settings().statusBar);
     ASSERT_TRUE(closeFrame());
@@ -369,11 +327,12 @@ TEST_F(FrameTest, OptionTogglesChangeFlagsAndEditors)
 
 TEST_F(FrameTest, SpeedBarOfOldSettingsHasTheFourButtonsThenTheEntries)
 {
-    writeFile(ini(), "[General]\r\nversion=40\r\n[Buttons]\r\nNew=<new>$New file$\r\n");
-    ASSERT_EQ(frame().speedBar()->buttons().size(), 5);
+    writeFile(ini(), "[General]\r\nversion=40\r\n[Buttons]\r\nNew=<new>$New file$\r\nGreek=<greekbox>$Greek$\r\n");
+    ASSERT_EQ(frame().speedBar()->buttons().size(), 6);
     EXPECT_EQ(frame().speedBar()->button(0)->toolTip(), QStringLiteral("Save active document"));
-    // Compile belongs to a window that is not part of this frame: its button waits for it.
-    EXPECT_FALSE(frame().speedBar()->button(1)->isEnabled());
+    EXPECT_TRUE(frame().speedBar()->button(1)->isEnabled());
+    // The Greek toolbox is not part of this frame yet: its button waits for it.
+    EXPECT_FALSE(frame().speedBar()->button(5)->isEnabled());
     frame().speedBar()->button(4)->click();
     EXPECT_EQ(frame().editors().size(), 1);
     const int width = frame().speedBar()->button(0)->width();
@@ -386,13 +345,13 @@ TEST_F(FrameTest, EditMenuFollowsTheSelection)
     trigger("New1");
     TEditForm *e = frame().activeEditor();
     QTest::keyClicks(e->editor(), QStringLiteral("abc"));
-    emit frame().menu(QStringLiteral("Edit1"))->aboutToShow();
-    EXPECT_FALSE(frame().action(QStringLiteral("Copy1"))->isEnabled());
-    EXPECT_TRUE(frame().action(QStringLiteral("Undo1"))->isEnabled());
+    emit menu(QStringLiteral("Edit1"))->aboutToShow();
+    EXPECT_FALSE(action(QStringLiteral("Copy1"))->isEnabled());
+    EXPECT_TRUE(action(QStringLiteral("Undo1"))->isEnabled());
     e->editor()->selectAll();
-    emit frame().menu(QStringLiteral("Edit1"))->aboutToShow();
-    EXPECT_TRUE(frame().action(QStringLiteral("Copy1"))->isEnabled());
-    EXPECT_TRUE(frame().action(QStringLiteral("Cut1"))->isEnabled());
+    emit menu(QStringLiteral("Edit1"))->aboutToShow();
+    EXPECT_TRUE(action(QStringLiteral("Copy1"))->isEnabled());
+    EXPECT_TRUE(action(QStringLiteral("Cut1"))->isEnabled());
 }
 
 TEST_F(FrameTest, DroppedFilesAreOpenedAndMissingOnesSkipped)
@@ -445,9 +404,34 @@ TEST_F(FrameTest, PerUserFileReceivesTheSettingsAndIsReadNextTime)
     // The four old buttons became entries of the new file.
     EXPECT_EQ(Profile(user).sectionKeys(QStringLiteral("Buttons")).size(), 4);
     m_frame.reset();
-    EXPECT_EQ(frame().settingsFileInUse(), user);
+    EXPECT_EQ(frame().settingsLocation().inUse, user);
     EXPECT_TRUE(frame().wordWrap());
     EXPECT_EQ(frame().speedBar()->buttons().size(), 4);
+}
+
+TEST_F(FrameTest, ShippedSettingsGiveTheDefaultButtonsOnceAndRemovedOnesStayRemoved)
+{
+    // The program directory's file as the build puts it there.
+    writeFile(ini(), readAll(QStringLiteral(VELLUMIX_SHIPPED_INI)));
+    const QStringList defaults = {"Save", "TeX", "Log", "Preview"};
+    QStringList captions;
+    for (const SpeedButton &b : frame().speedBar()->buttons())
+        captions << b.caption;
+    EXPECT_EQ(captions, defaults);
+    ASSERT_TRUE(closeFrame());
+    const QString user = path(".config/Vellumix/Vellumix.ini");
+    EXPECT_EQ(Profile(user).getInt(QStringLiteral("General"), QStringLiteral("version"), 0), SettingsVersionWritten);
+    EXPECT_EQ(Profile(user).sectionKeys(QStringLiteral("Buttons")), defaults);
+
+    // The user removes a default button; it does not come back at the next exits.
+    Profile(user).deleteKey(QStringLiteral("Buttons"), QStringLiteral("Save"));
+    for (int run = 0; run < 2; ++run) {
+        m_frame.reset();
+        EXPECT_EQ(frame().settingsLocation().inUse, user);
+        EXPECT_EQ(frame().speedBar()->buttons().size(), 3);
+        ASSERT_TRUE(closeFrame());
+        EXPECT_EQ(Profile(user).sectionKeys(QStringLiteral("Buttons")), QStringList({"TeX", "Log", "Preview"}));
+    }
 }
 
 TEST_F(FrameTest, HandOverFromAnotherStartOpensTheFilesInOrder)
@@ -496,26 +480,23 @@ TEST_F(FrameTest, WindowBarButtonsFollowTheActiveEditor)
 
 TEST_F(FrameTest, ExternalProgramsAndUserButtonsRunExpandedCommandLines)
 {
-    writeFile(ini(), "[General]\r\nversion=61\r\n[External Programs]\r\nView DVI=xdvi %m.dvi\r\n"
-                     "[Buttons]\r\nBib=$Run BibTeX$bibtex %F\r\n");
-    QStringList ran;
-    frame().setCommandRunner([&](const QString &line, const QString &dir) { ran << line + QLatin1Char('|') + dir; });
+    const QString helper = path("tools/helper");
+    ASSERT_TRUE(makeRecordingHelper(helper, path("record.txt"), testsupport::helperPath()));
+    writeFile(ini(), "[General]\r\nversion=61\r\n[External Programs]\r\nView DVI=" + helper.toUtf8()
+                         + " %m.dvi\r\n[Buttons]\r\nBib=$Run BibTeX$" + helper.toUtf8() + " bib %F\r\n");
     frame().setMainFile(QStringLiteral("/doc/paper.tex"));
-    QAction *item = frame().action(QStringLiteral("ExternalProgram0"));
+    QAction *item = action(QStringLiteral("ExternalProgram0"));
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(item->text(), QStringLiteral("View DVI"));
-    EXPECT_TRUE(frame().action(QStringLiteral("ExternalProgramsSeparator"))->isVisible());
+    EXPECT_TRUE(action(QStringLiteral("ExternalProgramsSeparator"))->isVisible());
     item->trigger();
+    EXPECT_EQ(recordedRun(path("record.txt")), QStringList({QDir::currentPath(), "/doc/paper.dvi"}));
+    QFile::remove(path("record.txt"));
     ASSERT_EQ(frame().speedBar()->buttons().size(), 1);
     EXPECT_EQ(frame().speedBar()->button(0)->toolTip(), QStringLiteral("Run BibTeX"));
     frame().speedBar()->button(0)->click();
-    EXPECT_EQ(ran, QStringList({"xdvi /doc/paper.dvi|", "bibtex paper|"}));
-}
-
-TEST_F(FrameTest, DefaultRunnerReportsAProgramThatCannotStart)
-{
-    frame().runCommandLine(QStringLiteral("no-such-program-here --x"));
-    EXPECT_EQ(prompter.errors, QStringList({"Unable to open\r\n>>\r\n>> no-such-program-here --x\r\n>> "}));
+    EXPECT_EQ(recordedRun(path("record.txt")), QStringList({QDir::currentPath(), "bib", "paper"}));
+    EXPECT_TRUE(prompter.errors.isEmpty());
 }
 
 TEST_F(FrameTest, MissingHelpFileIsReported)
@@ -551,9 +532,9 @@ TEST_F(FrameTest, ShortcutsWorkWhileTheirMenusAreHidden)
     prompter.files << path("short.tex");
     QTest::keyClick(e->editor(), Qt::Key_F2);
     EXPECT_EQ(readAll(path("short.tex")), QByteArray("abc"));
-    EXPECT_EQ(frame().action(QStringLiteral("New1"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
-    EXPECT_EQ(frame().action(QStringLiteral("MainFile2"))->shortcut(), QKeySequence(Qt::Key_F4));
-    EXPECT_EQ(frame().action(QStringLiteral("LaTeX1"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
+    EXPECT_EQ(action(QStringLiteral("New1"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_N));
+    EXPECT_EQ(action(QStringLiteral("MainFile2"))->shortcut(), QKeySequence(Qt::Key_F4));
+    EXPECT_EQ(action(QStringLiteral("LaTeX1"))->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F1));
 }
 
 TEST_F(FrameTest, AboutBoxShowsTheVersion)

@@ -1,6 +1,6 @@
 // The clean-up dialog: marks from the settings, the three mark buttons, OK and
 // Cancel, and the marks written when it is destroyed.
-#include "testsupport.h"
+#include "vellumixfixture.h"
 
 #include "platform/profile.h"
 #include "cleanup/tcleanupdlg.h"
@@ -21,9 +21,8 @@ protected:
     QString perUser() const { return path(".config/Vellumix/Vellumix.ini"); }
     std::unique_ptr<TCleanUpDlg> makeDialog(bool available = true)
     {
-        auto dlg = std::make_unique<TCleanUpDlg>(inUse(), perUser(), available);
-        dlg->setDirectoryProvider([this] { return path("doc"); });
-        return dlg;
+        host.folder = path("doc");
+        return std::make_unique<TCleanUpDlg>(inUse(), perUser(), available, &host);
     }
     static QCheckBox *box(TCleanUpDlg &dlg, const char *caption)
     {
@@ -35,6 +34,7 @@ protected:
         ASSERT_NE(b, nullptr) << name;
         QTest::mouseClick(b, Qt::LeftButton);
     }
+    FolderCleanUpHost host;
     QStringList checked(TCleanUpDlg &dlg) const
     {
         QStringList out;

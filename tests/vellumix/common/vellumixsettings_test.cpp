@@ -1,4 +1,5 @@
 // The settings record and the settings file of the frame.
+#include "common/classformats.h"
 #include "common/vellumixsettings.h"
 #include "platform/profile.h"
 #include "testsupport.h"
@@ -6,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <map>
 
 namespace {
 
@@ -25,9 +25,9 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefault)
     EXPECT_TRUE(s.statusBar && s.speedBar && s.windowBar);
     EXPECT_FALSE(s.lineSpecials);
     EXPECT_TRUE(s.createBackup && s.syntaxColoring);
-    EXPECT_EQ(s.compile, QStringLiteral("latex --src-specials %F.tex"));
-    EXPECT_EQ(s.logFile, QStringLiteral("%P%F.log"));
-    EXPECT_EQ(s.preview, QStringLiteral("yap -1 -s %l%f%e \"%P%F.dvi\""));
+    EXPECT_EQ(s.templates.compile, QStringLiteral("latex --src-specials %F.tex"));
+    EXPECT_EQ(s.templates.logFile, QStringLiteral("%P%F.log"));
+    EXPECT_EQ(s.templates.preview, QStringLiteral("yap -1 -s %l%f%e \"%P%F.dvi\""));
     EXPECT_EQ(s.backgroundColor, 0x80000005u);
     EXPECT_EQ(s.height, 450);
     EXPECT_EQ(s.width, 600);
@@ -67,7 +67,7 @@ TEST_F(SettingsTest, ReadsTheKeysWithTheirPrefixes)
     EXPECT_FALSE(std0.bold || std0.italic);
     EXPECT_FALSE(s.windowBar);
     EXPECT_EQ(s.backgroundColor, 255u);
-    EXPECT_EQ(s.compile, QStringLiteral("pdflatex %F"));
+    EXPECT_EQ(s.templates.compile, QStringLiteral("pdflatex %F"));
     EXPECT_EQ(s.spellChecker, QStringLiteral("ispell -a"));
 }
 
@@ -90,9 +90,9 @@ VellumixSettings changedSettings()
     s.createBackup = false;
     s.syntaxColoring = false;
     s.spellChecker = QStringLiteral("ispell -d american");
-    s.compile = QStringLiteral("pdflatex \"%M\"");
-    s.logFile = QStringLiteral("%m.log");
-    s.preview = QStringLiteral("xdvi %m.dvi");
+    s.templates.compile = QStringLiteral("pdflatex \"%M\"");
+    s.templates.logFile = QStringLiteral("%m.log");
+    s.templates.preview = QStringLiteral("xdvi %m.dvi");
     s.recent = {QStringLiteral("/a/x y.tex"), QStringLiteral("/b/z.tex")};
     s.height = 500;
     s.width = 700;
@@ -303,94 +303,14 @@ TEST(FontStyle, PreparedFormatCarriesFaceSizeColourAndStyles)
     f.color = QColor(10, 20, 30);
     f.bold = true;
     f.strikeOut = true;
-    const QTextCharFormat c = charFormatFor(f);
+    const QTextCharFormat c = ClassFormats::formatFor(f, TokenClass::Comment);
     EXPECT_EQ(c.fontFamilies().toStringList(), QStringList{QStringLiteral("Mono")});
     EXPECT_EQ(c.fontPointSize(), 11.0);
     EXPECT_EQ(c.foreground().color(), QColor(10, 20, 30));
     EXPECT_EQ(c.fontWeight(), QFont::Bold);
     EXPECT_TRUE(c.fontStrikeOut());
     EXPECT_FALSE(c.fontItalic());
-}
-
-TEST(EnvironmentText, ExpandsPairsAndFailsOnUndefined)
-{
-    const std::map<QString, QString> vars = {{"HOME", "/home/u"}, {"EMPTY", ""}};
-    const EnvironmentLookup env = [&](const QString &name) -> std::optional<QString> {
-        auto it = vars.find(name);
-        return it == vars.end() ? std::nullopt : std::optional<QString>(it->second);
-    };
-    EXPECT_EQ(expandEnvironmentText(QStringLiteral("%HOME%/.config/V.ini"), env), QStringLiteral("/home/u/.config/V.ini"));
-    EXPECT_EQ(expandEnvironmentText(QStringLiteral("a%HOME%b%EMPTY%c"), env), QStringLiteral("a/home/ubc"));
-    EXPECT_EQ(expandEnvironmentText(QStringLiteral("/x/%NOPE%/y"), env), QString());
-    EXPECT_EQ(expandEnvironmentText(QStringLiteral("/x/tail%HOME"), env), QStringLiteral("/x/tail%HOME"));
-    EXPECT_EQ(expandEnvironmentText(QStringLiteral("plain"), env), QStringLiteral("plain"));
-}
-
-class LocationTest : public SettingsTest {
-protected:
-    EnvironmentLookup env = [this](const QString &name) -> std::optional<QString> {
-        if (name == QStringLiteral("HOME"))
-            return path();
-        return std::nullopt;
-    };
-    QString prog() { return path("prog"); }
-};
-
-TEST_F(LocationTest, WithoutNetworkTheProgramFileIsUsedAndWritten)
-{
-    writeFile(path("prog/Vellumix.ini"), "[General]\r\nversion=45\r\n");
-    const SettingsLocation loc = resolveSettingsLocation(prog(), env);
-    EXPECT_EQ(loc.inUse, path("prog/Vellumix.ini"));
-    EXPECT_EQ(loc.target, loc.inUse);
-    EXPECT_EQ(loc.programDirVersion, 45);
-    EXPECT_FALSE(loc.unavailable);
-}
-
-TEST_F(LocationTest, NewPerUserFileIsCreatedAndWrittenAtExitOnly)
-{
-    writeFile(path("prog/Vellumix.ini"), "[Network]\r\nnetwork=1\r\nuserIni=%HOME%/.config/Vellumix/Vellumix.ini\r\n");
-    const SettingsLocation loc = resolveSettingsLocation(prog(), env);
-    EXPECT_FALSE(loc.unavailable);
-    EXPECT_TRUE(loc.error.isEmpty());
-    EXPECT_EQ(loc.inUse, path("prog/Vellumix.ini"));
-    EXPECT_EQ(loc.target, path(".config/Vellumix/Vellumix.ini"));
-    EXPECT_TRUE(QFileInfo::exists(loc.target));
-    // The second start reads the per-user file.
-    const SettingsLocation again = resolveSettingsLocation(prog(), env);
-    EXPECT_EQ(again.inUse, loc.target);
-    EXPECT_EQ(again.target, loc.target);
-}
-
-TEST_F(LocationTest, UndefinedVariableFallsBackToAlternative)
-{
-    writeFile(path("prog/Vellumix.ini"), "[Network]\r\nnetwork=1\r\nuserIni=%NOPE%/v.ini\r\nalternativeIni=%HOME%/alt.ini\r\n");
-    writeFile(path("alt.ini"), "[General]\r\nversion=61\r\n");
-    const SettingsLocation loc = resolveSettingsLocation(prog(), env);
-    EXPECT_EQ(loc.inUse, path("alt.ini"));
-    EXPECT_EQ(loc.target, path("alt.ini"));
-}
-
-TEST_F(LocationTest, BothEmptyMeansSettingsUnavailable)
-{
-    writeFile(path("prog/Vellumix.ini"), "[Network]\r\nnetwork=1\r\nuserIni=%NOPE%/v.ini\r\nalternativeIni=\r\n");
-    const SettingsLocation loc = resolveSettingsLocation(prog(), env);
-    EXPECT_TRUE(loc.unavailable);
-    EXPECT_TRUE(loc.error.isEmpty());
-    EXPECT_EQ(loc.inUse, path("prog/Vellumix.ini"));
-}
-
-TEST_F(LocationTest, UncreatableUserFileReportsTheError)
-{
-    writeFile(path("blocker"), "a file, not a directory");
-    writeFile(path("prog/Vellumix.ini"), "[Network]\r\nnetwork=1\r\nuserIni=%HOME%/blocker/v.ini\r\n");
-    SettingsLocation loc = resolveSettingsLocation(prog(), env);
-    EXPECT_TRUE(loc.unavailable);
-    EXPECT_EQ(loc.error, QStringLiteral("Could not create user ini file!"));
-
-    writeFile(path("prog/Vellumix.ini"), "[Network]\r\nnetwork=1\r\nuserIni=%HOME%/v*.ini\r\n");
-    loc = resolveSettingsLocation(prog(), env);
-    EXPECT_TRUE(loc.unavailable);
-    EXPECT_EQ(loc.error, QStringLiteral("Could not create user ini file!"));
+    EXPECT_EQ(ClassFormats::classOf(c), TokenClass::Comment);
 }
 
 } // namespace

@@ -7,11 +7,9 @@
 #include "editor/editorcommands.h"
 #include "editor/tfinddialog.h"
 #include "app/tframeform.h"
-#include "scriptedprompter.h"
-#include "testsupport.h"
+#include "vellumixfixture.h"
 
 #include <QAction>
-#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -22,40 +20,26 @@ namespace {
 using testsupport::readAll;
 using testsupport::writeFile;
 
-class EditorCommandsTest : public testsupport::TempDirTest {
+// The editor commands as the frame wires them.
+class EditorCommandsTest : public VellumixTest {
 protected:
     void SetUp() override
     {
-        TempDirTest::SetUp();
-        m_oldCwd = QDir::currentPath();
-        QDir().mkpath(path("prog"));
-        QDir::setCurrent(path());
-        frame = std::make_unique<TFrameForm>(path("prog"), &prompter);
-        commands = frame->findChild<TEditorCommands *>(QStringLiteral("EditorCommands"));
+        VellumixTest::SetUp();
+        commands = &frame().editorCommands();
     }
-    void TearDown() override
-    {
-        frame.reset();
-        QDir::setCurrent(m_oldCwd);
-        TempDirTest::TearDown();
-    }
-    TEditForm *open(const QByteArray &bytes, FileFormat format = FileFormat::Plain)
+    TEditForm *open(const QByteArray &bytes, OpenFormat format = OpenFormat::Plain)
     {
         writeFile(path("doc.tex"), bytes);
-        return frame->openFile(path("doc.tex"), format, 0);
+        return frame().openFile(path("doc.tex"), format, 0);
     }
-    void trigger(const char *name)
+    void triggerRefreshed(const char *name)
     {
-        QAction *a = frame->action(QLatin1String(name));
-        ASSERT_NE(a, nullptr) << name;
         commands->refreshStates();
-        a->trigger();
+        trigger(name);
     }
 
-    ScriptedPrompter prompter;
-    std::unique_ptr<TFrameForm> frame;
-    TEditorCommands *commands = nullptr;
-    QString m_oldCwd;
+    EditorCommands *commands = nullptr;
 };
 
 TEST_F(EditorCommandsTest, MenuItemsExist)
@@ -63,9 +47,9 @@ TEST_F(EditorCommandsTest, MenuItemsExist)
     ASSERT_NE(commands, nullptr);
     for (const char *name :
          {"Find1", "Replace1", "SearchAgain1", "FindBrace1", "GoToLine1", "UpdateSelection1", "Appearance1"})
-        EXPECT_NE(frame->action(QLatin1String(name)), nullptr) << name;
-    EXPECT_EQ(frame->action("SearchAgain1")->shortcut(), QKeySequence(Qt::Key_F3));
-    EXPECT_EQ(frame->action("FindBrace1")->shortcut(), QKeySequence(Qt::Key_F9));
+        EXPECT_NE(action(QLatin1String(name)), nullptr) << name;
+    EXPECT_EQ(action("SearchAgain1")->shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_EQ(action("FindBrace1")->shortcut(), QKeySequence(Qt::Key_F9));
 }
 
 TEST_F(EditorCommandsTest, FindBraceFollowsTheCaret)
@@ -74,24 +58,24 @@ TEST_F(EditorCommandsTest, FindBraceFollowsTheCaret)
     ASSERT_NE(e, nullptr);
     e->setCaretPosition(0);
     commands->refreshStates();
-    EXPECT_TRUE(frame->action("FindBrace1")->isEnabled());
-    trigger("FindBrace1");
+    EXPECT_TRUE(action("FindBrace1")->isEnabled());
+    triggerRefreshed("FindBrace1");
     EXPECT_EQ(e->editor()->textCursor().selectionStart(), 5);
     e->setCaretPosition(7);
-    EXPECT_FALSE(frame->action("FindBrace1")->isEnabled());
+    EXPECT_FALSE(action("FindBrace1")->isEnabled());
 }
 
 TEST_F(EditorCommandsTest, SearchAgainRepeatsTheFindDialogsText)
 {
     TEditForm *e = open("one two one two");
     commands->refreshStates();
-    EXPECT_FALSE(frame->action("SearchAgain1")->isEnabled());
+    EXPECT_FALSE(action("SearchAgain1")->isEnabled());
     commands->findDialog()->setFindText(QStringLiteral("two"));
     commands->findDialog()->findChild<QPushButton *>("FindNextBtn")->click();
     EXPECT_EQ(e->editor()->textCursor().selectionStart(), 4);
-    trigger("SearchAgain1");
+    triggerRefreshed("SearchAgain1");
     EXPECT_EQ(e->editor()->textCursor().selectionStart(), 12);
-    trigger("SearchAgain1");
+    triggerRefreshed("SearchAgain1");
     EXPECT_EQ(prompter.asked, QStringList{EditorMessages::TextNotFound});
 }
 
@@ -111,17 +95,17 @@ TEST_F(EditorCommandsTest, SwitchingHighlightingKeepsModifiedFlags)
 {
     TEditForm *e = open("\\emph{x}");
     ASSERT_EQ(e->classAt(1), TokenClass::TexCommand);
-    frame->setSyntaxColoring(false);
+    frame().setSyntaxColoring(false);
     EXPECT_EQ(e->classAt(1), TokenClass::Standard);
     EXPECT_FALSE(e->isModified());
-    frame->setSyntaxColoring(true);
+    frame().setSyntaxColoring(true);
     EXPECT_EQ(e->classAt(1), TokenClass::TexCommand);
     EXPECT_FALSE(e->isModified());
 }
 
 TEST_F(EditorCommandsTest, OemFileOpenedByTheFrameIsConvertedAndModified)
 {
-    TEditForm *e = open("\x84\r\n", FileFormat::DosOem);
+    TEditForm *e = open("\x84\r\n", OpenFormat::DosOem);
     ASSERT_NE(e, nullptr);
     EXPECT_EQ(e->plainText(), QString::fromUtf8("\xc3\xa4\n"));
     EXPECT_TRUE(e->isModified());
@@ -136,7 +120,7 @@ TEST_F(EditorCommandsTest, EditorQuestionsGoThroughTheFramesPrompter)
     EXPECT_EQ(prompter.asked, QStringList{QStringLiteral("Save changes to \"doc.tex\"?")});
     prompter.files = {path("dos")};
     prompter.filterIndexes = {2};
-    EXPECT_TRUE(frame->saveEditorAs(e));
+    EXPECT_TRUE(frame().saveEditorAs(e));
     EXPECT_EQ(readAll(path("dos.tex")), QByteArray("yx"));
     EXPECT_EQ(e->fileName(), path("doc.tex"));
     EXPECT_TRUE(e->isModified());
@@ -155,8 +139,8 @@ TEST_F(EditorCommandsTest, AppearanceOkRecoloursEditorsAndTheFrameKeepsTheFonts)
         dlg->findChild<QPushButton *>("TeXBtn")->click();
         dlg->findChild<QPushButton *>("OKBtn")->click();
     });
-    trigger("Appearance1");
-    EXPECT_EQ(frame->classFonts()[size_t(TokenClass::TexCommand)].color, QColor(Qt::red));
+    triggerRefreshed("Appearance1");
+    EXPECT_EQ(frame().classFonts()[size_t(TokenClass::TexCommand)].color, QColor(Qt::red));
     QTextCursor c(e->editor()->document());
     c.setPosition(3);
     EXPECT_EQ(c.charFormat().foreground().color(), QColor(Qt::red));

@@ -3,7 +3,7 @@
 #include "editor/tappearancedialog.h"
 #include "editor/teditform.h"
 
-#include "editortesthost.h"
+#include "vellumixfixture.h"
 #include "testsupport.h"
 
 #include <QPlainTextEdit>
@@ -92,7 +92,7 @@ TEST_F(AppearanceTest, FontButtonChangesOnlyItsClassAndThePreview)
 
 TEST_F(AppearanceTest, BoldRedTexFontReachesEveryEditorKeepingModifiedFlags)
 {
-    TestHost host;
+    RecordingEditorHost host;
     writeFile(path("a.tex"), "\\section{A}\n");
     writeFile(path("b.tex"), "\\emph{B}\n");
     TEditForm a(&host), b(&host);
@@ -128,7 +128,7 @@ TEST_F(AppearanceTest, BoldRedTexFontReachesEveryEditorKeepingModifiedFlags)
 
 TEST_F(AppearanceTest, CancelChangesNothing)
 {
-    TestHost host;
+    RecordingEditorHost host;
     const ClassFonts before = host.fonts;
     TAppearanceDialog dlg;
     dlg.setFontPicker([](QWidget *, ClassFont &f) {
@@ -146,7 +146,7 @@ TEST_F(AppearanceTest, CancelChangesNothing)
 
 TEST_F(AppearanceTest, RecolouringWithHighlightingOffSetsEverythingStandard)
 {
-    TestHost host;
+    RecordingEditorHost host;
     writeFile(path("a.tex"), "\\section{A}");
     TEditForm a(&host);
     ASSERT_TRUE(a.loadFromFile(path("a.tex")));

@@ -4,7 +4,7 @@
 #include "editor/editormessages.h"
 #include "editor/teditform.h"
 
-#include "editortesthost.h"
+#include "vellumixfixture.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -27,7 +27,6 @@ protected:
     {
         TempDirTest::SetUp();
         form = std::make_unique<TEditForm>(&host);
-        form->setPrompter(&prompter);
         form->resize(600, 400);
     }
     void TearDown() override
@@ -45,7 +44,7 @@ protected:
     }
     void type(const QString &text) { QTest::keyClicks(form->editor(), text); }
     void typeEnter() { QTest::keyClick(form->editor(), Qt::Key_Return); }
-    void load(const QByteArray &bytes, FileFormat format = FileFormat::Plain)
+    void load(const QByteArray &bytes, OpenFormat format = OpenFormat::Plain)
     {
         writeFile(path("doc.tex"), bytes);
         ASSERT_TRUE(form->loadFromFile(path("doc.tex"), format));
@@ -58,8 +57,8 @@ protected:
         form->editor()->setTextCursor(c);
     }
 
-    TestHost host;
-    TestPrompter prompter;
+    RecordingEditorHost host;
+    ScriptedPrompter &prompter = host.prompts;
     std::unique_ptr<TEditForm> form;
 };
 
@@ -125,7 +124,7 @@ TEST_F(EditFormTest, LoadHighlightsInFullAndIsUnmodified)
 TEST_F(EditFormTest, OemLoadIsMarkedModified)
 {
     QSignalSpy spy(form.get(), &TEditForm::modifiedChanged);
-    load("\x84\r\n", FileFormat::DosOem);
+    load("\x84\r\n", OpenFormat::DosOem);
     EXPECT_EQ(form->plainText(), QString::fromUtf8("\xc3\xa4\n"));
     EXPECT_TRUE(form->isModified());
     ASSERT_FALSE(spy.isEmpty());
@@ -287,10 +286,10 @@ TEST_F(EditFormTest, GoToLineSelectsTheLineAndIgnoresZeroAndNegatives)
     form->goToLine(2);
     EXPECT_EQ(form->editor()->textCursor().selectedText(), QStringLiteral("two"));
     EXPECT_EQ(form->caretLine(), 2);
-    prompter.lineAnswer = QStringLiteral("3");
+    prompter.texts << QStringLiteral("3");
     form->goToLineDialog();
     EXPECT_EQ(form->editor()->textCursor().selectedText(), QStringLiteral("three"));
-    prompter.lineAnswer = QStringLiteral("x1");
+    prompter.texts << QStringLiteral("x1");
     form->goToLineDialog();
     EXPECT_EQ(prompter.messages, QStringList{"error: " + EditorMessages::NotAnInteger.arg("x1")});
 }
@@ -301,7 +300,7 @@ TEST_F(EditFormTest, CloseQuestionAnswers)
     EXPECT_TRUE(form->queryClose());
     EXPECT_TRUE(prompter.messages.isEmpty());
     type(QStringLiteral("more "));
-    prompter.answers = {EditorPrompter::Answer::Cancel, EditorPrompter::Answer::Yes};
+    prompter.answers = {Prompter::Answer::Cancel, Prompter::Answer::Yes};
     EXPECT_FALSE(form->queryClose());
     EXPECT_EQ(prompter.messages, QStringList{"ask: Save changes to \"doc.tex\"?"});
     EXPECT_TRUE(form->queryClose());
@@ -313,9 +312,9 @@ TEST_F(EditFormTest, CloseWithNoDiscardsAndCancelKeepsTheWindow)
 {
     load("text");
     type(QStringLiteral("x"));
-    prompter.answers = {EditorPrompter::Answer::Cancel};
+    prompter.answers = {Prompter::Answer::Cancel};
     EXPECT_FALSE(form->close());
-    prompter.answers = {EditorPrompter::Answer::No};
+    prompter.answers = {Prompter::Answer::No};
     EXPECT_TRUE(form->queryClose());
     EXPECT_TRUE(form->close());
     EXPECT_EQ(readAll(path("doc.tex")), QByteArray("text"));
@@ -324,8 +323,8 @@ TEST_F(EditFormTest, CloseWithNoDiscardsAndCancelKeepsTheWindow)
 TEST_F(EditFormTest, SaveOfUnnamedDocumentCancelledKeepsItOpen)
 {
     type(QStringLiteral("x"));
-    prompter.answers = {EditorPrompter::Answer::Yes};
-    prompter.saveName.clear();
+    prompter.answers = {Prompter::Answer::Yes};
+    prompter.files.clear();
     EXPECT_FALSE(form->queryClose());
     EXPECT_TRUE(form->isModified());
 }
@@ -345,11 +344,37 @@ TEST_F(EditFormTest, SaveWritesBackupAndLineSpecialsFromTheFrameOptions)
     EXPECT_EQ(readAll(path("doc.tex.bak")), readAll(path("doc.tex")));
 }
 
+TEST_F(EditFormTest, UnencodableCharacterAsksBeforeTheFileBecomesUtf8)
+{
+    const QByteArray ansi = "Stra\xdf" "e\n";
+    writeFile(path("ansi.tex"), ansi);
+    ASSERT_TRUE(form->loadFromFile(path("ansi.tex")));
+    form->insert(QString::fromUtf8("\xe2\x88\x9e "), QString());
+    ASSERT_TRUE(form->isModified());
+    // No and Cancel leave the file as it was and the document modified.
+    for (Prompter::Answer answer : {Prompter::Answer::No, Prompter::Answer::Cancel}) {
+        prompter.answers = {answer};
+        EXPECT_FALSE(form->save());
+        EXPECT_EQ(readAll(path("ansi.tex")), ansi);
+        EXPECT_TRUE(form->isModified());
+    }
+    ASSERT_EQ(prompter.messages.size(), 2);
+    EXPECT_TRUE(prompter.messages[0].startsWith("ask: "));
+    EXPECT_TRUE(prompter.messages[0].contains("Windows-1252"));
+    EXPECT_TRUE(prompter.messages[0].endsWith("Save it as UTF-8?"));
+    // Yes writes UTF-8, and the document stays UTF-8 from then on.
+    prompter.answers = {Prompter::Answer::Yes};
+    EXPECT_TRUE(form->save());
+    EXPECT_EQ(readAll(path("ansi.tex")), QByteArray("\xe2\x88\x9e Stra\xc3\x9f" "e\n"));
+    EXPECT_FALSE(form->isModified());
+    EXPECT_EQ(form->document().encoding(), TextCodec::Encoding::Utf8);
+}
+
 TEST_F(EditFormTest, SaveAsRenamesAndUpdatesTheRecentList)
 {
     load("a");
     type(QStringLiteral("x"));
-    prompter.saveName = path("other");
+    prompter.files << path("other");
     ASSERT_TRUE(form->saveAsDialog());
     EXPECT_EQ(form->fileName(), path("other.tex"));
     EXPECT_EQ(form->caption(), QStringLiteral("other.tex"));
@@ -362,8 +387,8 @@ TEST_F(EditFormTest, OemExportKeepsNameAndModifiedFlag)
 {
     load("\xc3\xa4");
     type(QStringLiteral("x"));
-    prompter.saveName = path("dos");
-    prompter.saveFilter = 2;
+    prompter.files << path("dos");
+    prompter.filterIndexes << 2;
     EXPECT_TRUE(form->saveAsDialog());
     EXPECT_EQ(readAll(path("dos.tex")), QByteArray("x\x84"));
     EXPECT_EQ(form->fileName(), path("doc.tex"));
@@ -487,7 +512,6 @@ TEST_F(EditFormTest, TypedDocumentLooksLikeTheLoadedOne)
     }
     const std::string typed = classes();
     TEditForm loaded(&host);
-    loaded.setPrompter(&prompter);
     writeFile(path("same.tex"), lines.join(QLatin1Char('\n')).toUtf8());
     ASSERT_TRUE(loaded.loadFromFile(path("same.tex")));
     ASSERT_EQ(loaded.plainText(), form->plainText());

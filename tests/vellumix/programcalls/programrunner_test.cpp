@@ -1,6 +1,6 @@
 // Splitting and starting command lines: real detached processes through the
 // test helper, the desktop opener answered by the recording host.
-#include "runtesthost.h"
+#include "vellumixfixture.h"
 #include "testsupport.h"
 
 #include "programcalls/programrunner.h"
@@ -74,7 +74,7 @@ protected:
         return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
     }
 
-    RecordingRunHost host;
+    RecordingProgramCallsHost host;
 };
 
 TEST_F(ProgramRunnerTest, QuotedProgramWithSpacesGetsTheRestAsParameters)

@@ -1,6 +1,6 @@
 // The TeX menu commands on a recording host: main-file choice, save order, working
 // directories, the log file; Compile runs the real latex.
-#include "runtesthost.h"
+#include "vellumixfixture.h"
 #include "testsupport.h"
 
 #include "programcalls/texcommands.h"
@@ -27,7 +27,7 @@ protected:
         TempDirTest::TearDown();
     }
     QString m_oldCwd;
-    RecordingRunHost host;
+    RecordingProgramCallsHost host;
 };
 
 TEST_F(TexCommandsTest, EveryCommandAsksForAMainFileAndDoesNothingWhenCancelled)
