@@ -3,7 +3,8 @@
 //
 // Every value lives in the settings file in the settings directory; reads happen
 // at main-frame creation in a fixed order (readAll()), writes happen key by key at
-// the moment a setting changes. Nothing is cached for a later write except the
+// the moment a setting changes. Each section and key is declared once, in the key
+// tables of cshellsettings.cpp, which drive both the reads and the writes. Nothing is cached for a later write except the
 // page-setup texts (written at exit when they changed) and the window placement
 // (written when the main window closes).
 #pragma once
@@ -15,11 +16,6 @@
 #include <optional>
 
 #include "platform/profile.h"
-
-class CMainFrame;
-class CShellView;
-class CShellCommandLineInfo;
-class CProjectBar;
 
 // Version text written at every main-frame creation; a different stored text
 // resets the main toolbar's stored buttons.
@@ -101,10 +97,6 @@ public:
     // settingsDir: directory of "Scriblet.ini", with or without trailing '/'.
     explicit CShellSettings(const QString &settingsDir = QString());
     ~CShellSettings();
-
-    // The process-wide object (set by the application; may be null in tests).
-    static CShellSettings *global();
-    static void setGlobal(CShellSettings *settings);
 
     void setSettingsDir(const QString &dir);
     // With trailing '/'.
@@ -198,7 +190,8 @@ public:
     // --- Page setup (read at start-up, written at exit when changed) ------------
     QString pageHeader;
     QString pageFooter;
-    void readPageSetup();
+    // The defaults are the string table's texts 33119 and 33117.
+    void readPageSetup(const QString &headerDefault, const QString &footerDefault);
     bool writePageSetupIfChanged();
 
     // --- Window placement ------------------------------------------------------
@@ -209,12 +202,6 @@ public:
     int goToLine = 0;          // 0 = none; lines count from 1
     QString searchText1;       // both must occur in the wanted line
     QString searchText2;
-
-    // --- Runtime references (not stored, not owned) -----------------------------
-    CMainFrame *mainFrame = nullptr;
-    CShellCommandLineInfo *commandLineInfo = nullptr;
-    CProjectBar *projectBar = nullptr;
-    CShellView *activeView = nullptr;
 
     // Error text of the last failed write.
     QString lastError() const { return m_profile->lastError(); }
