@@ -452,6 +452,8 @@ QString text(int id)
 
 bool contains(int id) { return index().contains(id); }
 
+qsizetype rowCount() { return qsizetype(std::size(Table)); }
+
 QList<int> ids()
 {
     QList<int> out = index().keys();

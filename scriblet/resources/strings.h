@@ -233,6 +233,8 @@ QString text(int id);
 bool contains(int id);
 // Every number the table holds, in ascending order.
 QList<int> ids();
+// The rows of the table (equal to ids().size() while each number stands once).
+qsizetype rowCount();
 
 // The parts of a command's entry: the status-bar prompt before the first line feed
 // and the tooltip after it (empty when there is none).

@@ -33,19 +33,4 @@ TEST(WidgetPrompterTest, LanguageDialogOffersThreeLanguagesInOrder)
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Deutsch"), QStringLiteral("English"), QString::fromUtf8("Français")}));
 }
 
-TEST(WidgetPrompterTest, FiltersBecomeQtFilters)
-{
-    struct Row {
-        const char *in;
-        QStringList out;
-    } rows[] = {
-        {"TeX-Dateien (*.tex)|*.tex|Alle Dateien (*.*)|*.*|", {"TeX-Dateien (*.tex) (*.tex)", "Alle Dateien (*.*) (*.*)"}},
-        {"Scriblet-Dateien |*.sbp;*.tex|", {"Scriblet-Dateien (*.sbp *.tex)"}},
-        {"", {}},
-        {"Odd|", {}},
-    };
-    for (const Row &r : rows)
-        EXPECT_EQ(WidgetPrompter::qtFilters(QString::fromUtf8(r.in)), r.out) << r.in;
-}
-
 } // namespace

@@ -1,15 +1,15 @@
 // The tool commands and the log pane inside the real main frame, with the real
 // TeX programs and the test helper as viewer.
-#include "tools/toolwiring.h"
+#include "app/toolwiring.h"
 
-#include "../app/fakeprompter.h"
+#include "framefixture.h"
 #include "app/cmainframe.h"
-#include "app/cshellsettings.h"
+#include "common/cshellsettings.h"
 #include "editor/cshellview.h"
 #include "testsupport.h"
 #include "tools/clogbar.h"
 #include "tools/cmaintexdialog.h"
-#include "tools/ctoolcommands.h"
+#include "tools/toolcommands.h"
 #include "tools/toolrunner.h"
 
 #include <QAction>
@@ -30,25 +30,16 @@ namespace {
 
 const QByteArray Hello = "\\documentclass{article}\n\\begin{document}\nHello\n\\end{document}\n";
 
-class ToolWiringTest : public testsupport::TempDirTest
+class ToolWiringTest : public FrameTest
 {
 protected:
     void SetUp() override
     {
-        TempDirTest::SetUp();
-        m_oldCwd = QDir::currentPath();
-        m_settings = std::make_unique<CShellSettings>(path("cfg"));
+        FrameTest::SetUp();
         m_settings->dviViewerLookup = [this] { return viewer("dviviewer"); };
         m_settings->psViewerLookup = [this] { return viewer("psviewer"); };
-        m_frame = std::make_unique<CMainFrame>(m_settings.get(), &m_prompter);
-        ASSERT_TRUE(m_frame->create());
+        makeFrame();
         QDir().mkpath(path("doc"));
-    }
-    void TearDown() override
-    {
-        m_frame.reset();
-        QDir::setCurrent(m_oldCwd);
-        TempDirTest::TearDown();
     }
     QString viewer(const QString &name)
     {
@@ -71,17 +62,12 @@ protected:
         }
         return lines;
     }
-    QAction *cmd(int id) const { return m_frame->findChild<QAction *>(QStringLiteral("cmd%1").arg(id)); }
-    CLogBar *logBar() const { return qobject_cast<CLogBar *>(m_frame->logBar()); }
+    CLogBar *logBar() const { return m_frame->logBar(); }
     bool haveTex() const
     {
         return testsupport::haveProgram("latex") && testsupport::haveProgram("dvips");
     }
 
-    std::unique_ptr<CShellSettings> m_settings;
-    std::unique_ptr<CMainFrame> m_frame;
-    FakePrompter m_prompter;
-    QString m_oldCwd;
 };
 
 TEST_F(ToolWiringTest, MenusKeysAndLogPaneAreInstalled)
@@ -108,7 +94,7 @@ TEST_F(ToolWiringTest, MenusKeysAndLogPaneAreInstalled)
     EXPECT_TRUE(cmd(33024)->isVisible());
     EXPECT_FALSE(run->menuAction()->isVisible());
     testsupport::writeFile(path("doc/a.tex"), Hello);
-    ASSERT_TRUE(m_frame->openDocument(path("doc/a.tex")));
+    ASSERT_TRUE(docs().openDocument(path("doc/a.tex")));
     EXPECT_TRUE(run->menuAction()->isVisible());
 }
 
@@ -118,7 +104,7 @@ TEST_F(ToolWiringTest, LatexOnOpenDocumentFillsLogPane)
         GTEST_SKIP() << "TeX Live is not installed";
     const QString doc = path("doc/a.tex");
     testsupport::writeFile(doc, Hello);
-    ASSERT_TRUE(m_frame->openDocument(doc));
+    ASSERT_TRUE(docs().openDocument(doc));
     EXPECT_TRUE(m_frame->needsTexRun());
     cmd(33024)->trigger();
     EXPECT_TRUE(m_prompter.messages.isEmpty()) << m_prompter.messages.join('\n').toStdString();
@@ -135,7 +121,7 @@ TEST_F(ToolWiringTest, LatexErrorEndsAndShowsError)
         GTEST_SKIP() << "TeX Live is not installed";
     const QString doc = path("doc/bad.tex");
     testsupport::writeFile(doc, "\\documentclass{article}\n\\begin{document}\n\\nosuchmacro\n\\end{document}\n");
-    ASSERT_TRUE(m_frame->openDocument(doc));
+    ASSERT_TRUE(docs().openDocument(doc));
     cmd(33024)->trigger();
     EXPECT_TRUE(logBar()->text().contains("Undefined control sequence"));
 }
@@ -146,7 +132,7 @@ TEST_F(ToolWiringTest, PsViewerAfterEditThenAgain)
         GTEST_SKIP() << "TeX Live is not installed";
     const QString doc = path("doc/a.tex");
     testsupport::writeFile(doc, Hello);
-    CShellView *view = m_frame->openDocument(doc);
+    CShellView *view = docs().openDocument(doc);
     ASSERT_TRUE(view);
     view->moveCursor(QTextCursor::End);
     QTest::keyClick(view, Qt::Key_Percent); // an edit: a comment sign at the end

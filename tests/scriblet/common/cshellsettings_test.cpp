@@ -1,6 +1,7 @@
 // Scriblet's settings file: defaults, read rules and the writes of each setting.
-#include "app/cshellsettings.h"
+#include "common/cshellsettings.h"
 
+#include "resources/strings.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -229,7 +230,7 @@ TEST_F(ShellSettingsTest, WindowPlacementRoundTrip)
 TEST_F(ShellSettingsTest, PageSetupWrittenOnlyWhenChanged)
 {
     auto s = make();
-    s->readPageSetup();
+    s->readPageSetup(Str::text(Str::PageHeaderDefault), Str::text(Str::PageFooterDefault));
     EXPECT_EQ(s->pageHeader, QStringLiteral("Datei: &f"));
     EXPECT_EQ(s->pageFooter, QStringLiteral("Seite: &p"));
     EXPECT_TRUE(s->writePageSetupIfChanged());

@@ -1,20 +1,15 @@
 // The tool commands in a window: shortcuts, the main-document command, the wait
 // state during a waited run and the log pane after LaTeX.
-#include "tools/ctoolcommands.h"
+#include "tools/toolcommands.h"
 
-#include "fakechooser.h"
 #include "platform/profile.h"
-#include "testsettings.h"
-#include "testsupport.h"
+#include "scribletfixture.h"
 #include "tools/clogbar.h"
 #include "tools/cmaintexdialog.h"
 #include "tools/toolrunner.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
@@ -25,31 +20,17 @@
 
 namespace {
 
-class ToolCommandsTest : public testsupport::TempDirTest
+class ToolCommandsTest : public ScribletTest
 {
 protected:
     void SetUp() override
     {
-        TempDirTest::SetUp();
-        m_oldCwd = QDir::currentPath();
+        ScribletTest::SetUp();
         settings = makeToolSettings(path(), QStringLiteral("xdvi"), QStringLiteral("gv"));
         frame = std::make_unique<QMainWindow>();
         logBar = new CLogBar(frame.get());
         frame->addDockWidget(Qt::BottomDockWidgetArea, logBar);
-        FrameHooks hooks;
-        hooks.hasOpenDocuments = [this] { return !docPath.isEmpty(); };
-        hooks.activeDocument = [this]() -> std::optional<ActiveDocument> {
-            if (docPath.isEmpty())
-                return std::nullopt;
-            return ActiveDocument{QFileInfo(docPath).fileName(), docPath};
-        };
-        hooks.saveModifiedDocuments = [] { return false; };
-        hooks.showMessage = [this](const QString &text) { messages << text; };
-        auto fake = std::make_unique<FakeChooser>();
-        chooser = fake.get();
-        commands = new CToolCommands(frame.get(), *settings, logBar, hooks, std::move(fake));
-        commands->installStatusPane(frame->statusBar());
-        commands->runner().setNeedsTexRun(false);
+        commands = new ToolCommands(frame.get(), *settings, host, m_prompter, logBar);
         frame->resize(700, 500);
         frame->show();
         frame->activateWindow();
@@ -59,18 +40,14 @@ protected:
     void TearDown() override
     {
         frame.reset();
-        QDir::setCurrent(m_oldCwd);
-        TempDirTest::TearDown();
+        ScribletTest::TearDown();
     }
 
     std::unique_ptr<CShellSettings> settings;
+    FakeToolHost host;
     std::unique_ptr<QMainWindow> frame;
     CLogBar *logBar = nullptr;
-    CToolCommands *commands = nullptr;
-    FakeChooser *chooser = nullptr;
-    QString docPath;
-    QStringList messages;
-    QString m_oldCwd;
+    ToolCommands *commands = nullptr;
 };
 
 TEST_F(ToolCommandsTest, ActionsCarryIdsShortcutsAndPrompts)
@@ -96,19 +73,18 @@ TEST_F(ToolCommandsTest, ActionsCarryIdsShortcutsAndPrompts)
     }
     EXPECT_EQ(commands->userToolAction(0)->statusTip(), QString::fromUtf8("Tool 1 wird ausgeführt..."));
     EXPECT_EQ(commands->runLatexAction()->statusTip(), QString::fromUtf8("Ausführen von LaTeX."));
-    EXPECT_EQ(commands->statusPane()->text(), QStringLiteral("Haupt-TeX-Dokument :  aktuelles"));
 }
 
 TEST_F(ToolCommandsTest, ShortcutWorksWithoutDocument)
 {
     QTest::keyClick(frame.get(), Qt::Key_F5);
-    EXPECT_EQ(messages, QStringList{QString::fromUtf8("Es existiert kein aktuelles TeX-Dokument!\nBitte laden Sie eine Datei!")});
+    EXPECT_EQ(m_prompter.messages, QStringList{QString::fromUtf8("Es existiert kein aktuelles TeX-Dokument!\nBitte laden Sie eine Datei!")});
 }
 
 TEST_F(ToolCommandsTest, MainDocumentCommandByBrowsing)
 {
     testsupport::writeFile(path("doc/thesis.tex"), "x");
-    chooser->answer = path("doc/thesis.tex");
+    m_prompter.openAnswer = path("doc/thesis.tex");
     QTimer::singleShot(0, [] {
         auto *dialog = qobject_cast<CMainTexDialog *>(QApplication::activeModalWidget());
         ASSERT_TRUE(dialog);
@@ -117,10 +93,10 @@ TEST_F(ToolCommandsTest, MainDocumentCommandByBrowsing)
         QTest::mouseClick(dialog->findChild<QPushButton *>("OKBtn"), Qt::LeftButton);
     });
     commands->mainDocumentAction()->trigger();
-    EXPECT_EQ(chooser->titles, QStringList{"Haupt-TeX-Dokument"});
+    EXPECT_EQ(m_prompter.dialogTitles, QStringList{"Haupt-TeX-Dokument"});
     EXPECT_EQ(settings->mainTex(), QStringLiteral("thesis.tex"));
     EXPECT_EQ(settings->mainPath(), path("doc"));
-    EXPECT_EQ(commands->statusPane()->text(), QStringLiteral("Haupt-TeX-Dokument :  thesis.tex"));
+    EXPECT_EQ(host.mainStatus, QStringLiteral("Haupt-TeX-Dokument :  thesis.tex"));
     EXPECT_EQ(Profile(path("Scriblet.ini")).getString("TeX Settings", "maintex"), QStringLiteral("thesis.tex"));
     EXPECT_TRUE(commands->runner().needsTexRun());
 
@@ -141,7 +117,6 @@ TEST_F(ToolCommandsTest, MainDocumentCommandByBrowsing)
     });
     commands->mainDocumentAction()->trigger();
     EXPECT_TRUE(settings->mainTex().isEmpty());
-    EXPECT_EQ(commands->statusPane()->text(), QStringLiteral("Haupt-TeX-Dokument :  aktuelles"));
 }
 
 TEST_F(ToolCommandsTest, WaitedRunShowsWaitCursorStatusAndTakesNoInput)
@@ -151,8 +126,7 @@ TEST_F(ToolCommandsTest, WaitedRunShowsWaitCursorStatusAndTakesNoInput)
     QFile::link(testsupport::helperPath(), latex);
     testsupport::writeFile(latex + ".behave", "record=" + path("runs.rec").toUtf8() + "\nsleep=300\nstdin=1\n");
     settings->tex.exe = latex;
-    docPath = path("doc/a.tex");
-    testsupport::writeFile(docPath, "x");
+    host.open(path("doc/a.tex"), "x");
 
     auto *typing = new QLineEdit(frame.get());
     frame->setCentralWidget(typing);
@@ -183,10 +157,9 @@ TEST_F(ToolCommandsTest, LatexFillsLogPane)
 {
     if (!testsupport::haveProgram("latex"))
         GTEST_SKIP() << "latex is not installed";
-    docPath = path("doc/a.tex");
-    testsupport::writeFile(docPath, "\\documentclass{article}\\begin{document}Hi\\end{document}\n");
+    host.open(path("doc/a.tex"), "\\documentclass{article}\\begin{document}Hi\\end{document}\n");
     QTest::keyClick(frame.get(), Qt::Key_F5);
-    EXPECT_TRUE(messages.isEmpty()) << messages.join('\n').toStdString();
+    EXPECT_TRUE(m_prompter.messages.isEmpty()) << m_prompter.messages.join('\n').toStdString();
     EXPECT_TRUE(logBar->text().startsWith("This is")) << logBar->text().left(80).toStdString();
     EXPECT_EQ(logBar->edit()->textCursor().position(), 0);
 }

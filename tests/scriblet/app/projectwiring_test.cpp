@@ -1,35 +1,16 @@
 // The project pane inside the real main frame: menu, project from the command
 // line, main-document hand-over, opening files and headings, saving on close.
 #include "app/cmainframe.h"
-#include "app/cshellsettings.h"
-#include "app/prompter.h"
 #include "editor/cshellview.h"
+#include "framefixture.h"
 #include "project/cprojectbar.h"
 #include "project/cprojecttree.h"
-#include "testsupport.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QMenu>
-#include <QMessageBox>
 #include <QProcess>
-#include <QTimer>
 
 namespace {
-
-class RecordingPrompter : public Prompter
-{
-public:
-    void message(const QString &text, Icon, const QString &) override { messages << text; }
-    Answer question(const QString &, bool) override { return Answer::No; }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override { return {}; }
-    int chooseLanguage() override { return 0; }
-    void showInformation() override {}
-    void showAbout() override {}
-    QStringList messages;
-};
 
 QTreeWidgetItem *findItem(QTreeWidgetItem *parent, const QString &text)
 {
@@ -43,25 +24,15 @@ QTreeWidgetItem *findItem(QTreeWidgetItem *parent, const QString &text)
     return nullptr;
 }
 
-class ProjectWiringTest : public testsupport::TempDirTest
+class ProjectWiringTest : public FrameTest
 {
 protected:
     void SetUp() override
     {
-        TempDirTest::SetUp();
-        m_oldCwd = QDir::currentPath();
-        m_settings = std::make_unique<CShellSettings>(path("cfg"));
-        m_frame = std::make_unique<CMainFrame>(m_settings.get(), &m_prompter);
-        ASSERT_TRUE(m_frame->create());
-        m_bar = qobject_cast<CProjectBar *>(m_frame->projectBar());
+        FrameTest::SetUp();
+        makeFrame();
+        m_bar = m_frame->projectBar();
         ASSERT_TRUE(m_bar);
-    }
-    void TearDown() override
-    {
-        m_frame.reset();
-        m_settings.reset();
-        QDir::setCurrent(m_oldCwd);
-        TempDirTest::TearDown();
     }
     // A copy of the sample project, compiled once with the real latex.
     QString sampleCopy(bool compile)
@@ -82,16 +53,11 @@ protected:
         return dir;
     }
 
-    RecordingPrompter m_prompter;
-    std::unique_ptr<CShellSettings> m_settings;
-    std::unique_ptr<CMainFrame> m_frame;
     CProjectBar *m_bar = nullptr;
-    QString m_oldCwd;
 };
 
 TEST_F(ProjectWiringTest, ProjectMenuAndPaneBelongToTheFrame)
 {
-    EXPECT_EQ(m_settings->projectBar, m_bar);
     QMenu *menu = m_frame->menu(QStringLiteral("menuProject"));
     ASSERT_TRUE(menu);
     QStringList names;
@@ -179,19 +145,11 @@ TEST_F(ProjectWiringTest, AProjectThatCannotBeSavedKeepsTheWindowOpen)
     ASSERT_TRUE(QFile::remove(dir + "/thesis.sbp"));
     ASSERT_TRUE(QDir().mkdir(dir + "/thesis.sbp"));
     m_frame->show();
-    // The pane reports the failure in its own message box: note it and answer it.
-    bool reported = false;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&reported] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            reported = true;
-            box->accept();
-        }
-    });
-    answer.start(20);
     EXPECT_FALSE(m_frame->close());
     EXPECT_TRUE(m_frame->isVisible());
-    EXPECT_TRUE(reported);
+    // The pane reports the failure through the prompter.
+    ASSERT_EQ(m_prompter.messages.size(), 1);
+    EXPECT_TRUE(m_prompter.messages[0].contains(QStringLiteral("thesis.sbp"))) << m_prompter.messages[0].toStdString();
     EXPECT_TRUE(m_bar->project().isModified());
     // Once the place is free again, closing saves and ends.
     ASSERT_TRUE(QDir().rmdir(dir + "/thesis.sbp"));
