@@ -290,8 +290,9 @@ TEST_F(MainFrameTest, EachBarToggleHasItsOwnIdTextAndBar)
         QAction *toggle = cmd(r.id);
         ASSERT_NE(toggle, nullptr) << r.id;
         EXPECT_EQ(toggle->text(), QString::fromUtf8(r.text)) << r.id;
-        if (r.prompt)
+        if (r.prompt) {
             EXPECT_EQ(toggle->statusTip(), QString::fromUtf8(r.prompt)) << r.id;
+        }
         EXPECT_EQ(toggle, f->toolBar(r.bar)->toggleViewAction()) << r.id;
         EXPECT_TRUE(f->menu(QStringLiteral("menuView"))->actions().contains(toggle)) << r.id;
         toggle->trigger();

@@ -59,7 +59,7 @@ TEST_F(DocumentManagerTest, MissingFileIsReportedAndNothingOpens)
 
 TEST_F(DocumentManagerTest, SaveAllAsksForUntitledNameAndCancelKeepsItModified)
 {
-    CMainFrame *f = makeFrame();
+    makeFrame();
     const QString p = file(QStringLiteral("a.tex"), "a\n");
     CShellView *named = docs().openDocument(p);
     QTest::keyClick(named, Qt::Key_Y);

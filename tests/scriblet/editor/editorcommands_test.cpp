@@ -39,7 +39,7 @@ void typeText(QWidget *w, const QString &text)
 
 TEST_F(EditorCommandsTest, WordWrapReachesEveryOpenDocumentAndIsStored)
 {
-    CMainFrame *f = makeFrame();
+    makeFrame();
     CShellView *a = docs().openDocument(file(QStringLiteral("a.tex"), "a"));
     CShellView *b = docs().openDocument(file(QStringLiteral("b.tex"), "b"));
     EXPECT_EQ(a->lineWrapMode(), QPlainTextEdit::NoWrap);
@@ -57,13 +57,13 @@ TEST_F(EditorCommandsTest, WordWrapReachesEveryOpenDocumentAndIsStored)
 TEST_F(EditorCommandsTest, StoredWrapModeAppliesToNewViews)
 {
     testsupport::writeFile(path(QStringLiteral("cfg/Scriblet.ini")), "[General]\r\nWrapMode=1\r\n");
-    CMainFrame *f = makeFrame();
+    makeFrame();
     EXPECT_EQ(docs().newDocument()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 }
 
 TEST_F(EditorCommandsTest, FindReportsTheEndWithMessageAndBeep)
 {
-    CMainFrame *f = makeFrame();
+    makeFrame();
     CShellView *v = docs().openDocument(file(QStringLiteral("f.tex"), "abc abc"));
     EXPECT_TRUE(v->findNext(QStringLiteral("abc"), false));
     EXPECT_TRUE(v->findNext(QStringLiteral("abc"), false));
