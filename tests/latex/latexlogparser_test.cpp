@@ -76,25 +76,29 @@ TEST(LatexLogParserTest, ParenthesesThatOpenNoFileLeaveTheFileStackAlone)
          ") [2] (./main.aux (./chap1.aux))\n\nLaTeX Warning: There were undefined references.\n\n )",
          "W chap1.tex:5 | W main.tex:0"},
         {"unbalanced parentheses in the context and help of an error",
-         "(./main.tex\n! Package pk Error: Bad thing (open.\n\nSee the pk package documentation.\n"
+         "(./main.tex (./chap.tex\n! Package pk Error: Bad thing (open.\n\nSee the pk package documentation.\n"
          "l.11 ...kg}{Bad thing (open}{Help text (also open}\n       more) text)\n"
          "Help text (also open\n\n(./a.tex)\nLaTeX Warning: z on input line 12.\n\n",
-         "E main.tex:11 | W main.tex:12"},
+         "E chap.tex:11 | W chap.tex:12"},
         {"unbalanced parenthesis in a continued info line",
          "(./main.tex (./p.sty\nPackage pk Info: info first\n(pk)             info second) on input line 10.\n"
          "LaTeX Warning: in the package on input line 20.\n\n)",
          "W p.sty:20"},
         {"unbalanced parenthesis in a bad box and a runaway argument",
-         "(./main.tex\nOverfull \\hbox (193.60323pt too wide) detected at line 14\n"
-         "\\OT1/cmr/m/n/10 (a very long unbreakable overfull content with paren\n []\n\n"
-         "Runaway argument?\n{abc (def \n! Paragraph ended before \\y was complete.\n"
+         "(./main.tex (./chap.tex\nOverfull \\hbox (193.60323pt too wide) detected at line 14\n"
+         "\\OT1/cmr/m/n/10 a very long unbreakable overfull content with a paren)\n []\n\n"
+         "Runaway argument?\n{abc) def \n! Paragraph ended before \\y was complete.\n"
          "<to be read again> \n                   \\par \nl.15 \n    \nI suspect...\n\n"
          "LaTeX Warning: w on input line 16.\n\n",
-         "B main.tex:14 | E main.tex:15 | W main.tex:16"},
+         "B chap.tex:14 | E chap.tex:15 | W chap.tex:16"},
         {"show quotes a macro with a parenthesis",
-         "(./main.tex\n> \\x=macro:\n->a).\nl.9 \\show\\x\n           \n\n"
+         "(./main.tex (./chap.tex\n> \\x=macro:\n->a).\nl.9 \\show\\x\n           \n\n"
          "LaTeX Warning: v on input line 10.\n\n",
-         "W main.tex:10"},
+         "W chap.tex:10"},
+        {"a log of an interactive run ends the error at the prompt",
+         "(./main.tex\n! Undefined control sequence.\nl.3 \\foo\n        \n? \n(./b.tex\n"
+         "LaTeX Warning: u on input line 2.\n\n)",
+         "E main.tex:3 | W b.tex:2"},
         {"bare names and quoted names with blanks",
          "(main.tex (chap1.tex\nLaTeX Warning: a on input line 1.\n\n) (\"./my chapter.tex\"\n"
          "LaTeX Warning: b on input line 2.\n\n) (./kapitel/einleitung.tex\n"
@@ -153,6 +157,21 @@ TEST(LatexLogParserTest, WrappedLinesAreJoinedAtTheirWidth)
                                 "        \n" + UndefinedHelp;
     ASSERT_EQ(atMargin.split('\n')[0].size(), 79);
     EXPECT_EQ(summary(parse(atMargin)), "E " + QByteArray(72, 'm') + ".tex:5");
+}
+
+TEST(LatexLogParserTest, TheDiskDecidesWhereTheLogLeavesANameOpen)
+{
+    QTemporaryDir dir;
+    const QString base = QDir::cleanPath(dir.path());
+    // "(" and the name fill the line exactly; the next line is other output.
+    const QString atMargin = base + '/' + QString(78 - base.size() - 5, 'm') + ".tex";
+    testsupport::writeFile(atMargin, "x");
+    testsupport::writeFile(base + "/my chapter.tex", "x");
+    const QByteArray log = "(" + atMargin.toUtf8() + "\nChapter 1.\nLaTeX Warning: a on input line 3.\n\n"
+                           "(my chapter.tex\nLaTeX Warning: b on input line 4.\n\n))";
+    ASSERT_EQ(log.indexOf('\n'), 79);
+    EXPECT_EQ(summary(parse(log, 79, base), base),
+              "W " + QFileInfo(atMargin).fileName() + ":3 | W my chapter.tex:4");
 }
 
 TEST(LatexLogParserTest, MessagesAreJoinedAcrossWrapsAndContinuationLines)
