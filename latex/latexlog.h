@@ -33,12 +33,13 @@ public:
     // that belongs to no entry.
     int entryAtLogLine(int logLine) const;
 
+private:
+    friend class LatexLogParser;
     // Entries come in log order (by logLine).
     void append(const LatexLogEntry &entry);
     // The last entry, for the parser to complete; the log must not be empty.
     LatexLogEntry &last() { return m_entries.last(); }
 
-private:
     QList<LatexLogEntry> m_entries;
     int m_counts[3] = {0, 0, 0};
 };

@@ -43,15 +43,14 @@ bool hasPathPrefix(const QByteArray &name)
 
 } // namespace
 
-// Blanks only count where the caller found the file on disk.
-bool TexFileStack::looksLikeFile(const QByteArray &name)
+bool TexFileStack::looksLikeFile(const QByteArray &name, bool blanks)
 {
     if (hasPathPrefix(name))
         return true;
     if (!hasExtension(name))
         return false;
     for (char c : name) {
-        const bool plain = isLetter(c) || isDigit(c) || isBlank(c) || static_cast<unsigned char>(c) >= 0x80;
+        const bool plain = isLetter(c) || isDigit(c) || (blanks && isBlank(c)) || static_cast<unsigned char>(c) >= 0x80;
         if (!plain && c != '.' && c != '-' && c != '_' && c != '/' && c != '+')
             return false;
     }
@@ -142,7 +141,7 @@ qsizetype TexFileStack::parseName(const QByteArray &line, qsizetype from, const 
             while (wordEnd < n && !endsName(line[wordEnd]))
                 ++wordEnd;
             const QByteArray longer = line.mid(from, wordEnd - from);
-            if (looksLikeFile(longer) && exists(longer)) {
+            if (looksLikeFile(longer, true) && exists(longer)) {
                 best = longer;
                 bestEnd = wordEnd;
             }

@@ -29,7 +29,8 @@ public:
 
     // A name as TeX writes it for a file it opened: a path ("./a.tex", "/usr/...")
     // or a plain name with an extension ("chap1.tex"), not the first word of a remark.
-    static bool looksLikeFile(const QByteArray &name);
+    // Blanks in a plain name only where the file was found on disk.
+    static bool looksLikeFile(const QByteArray &name, bool blanks = false);
     // Absolute, clean path of a name from the log.
     QString resolve(const QByteArray &name);
 

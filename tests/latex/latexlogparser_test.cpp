@@ -2,6 +2,7 @@
 // file, wrapped lines and names, messages joined across lines, and the walk from
 // error to error.
 #include "latex/latexlogparser.h"
+#include "logsummary.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -33,17 +34,7 @@ LatexLog parse(const QByteArray &log, int width = 79, const QString &dir = Dir)
     return LatexLogParser::parse(log, o);
 }
 
-// "E main.tex:3 | W chap1.tex:0": kind, file relative to the working directory, line.
-QString summary(const LatexLog &log, const QString &dir = Dir)
-{
-    QStringList parts;
-    for (const LatexLogEntry &e : log.entries()) {
-        const char *kind = e.kind == Kind::Error ? "E" : e.kind == Kind::Warning ? "W" : "B";
-        const QString file = e.file.startsWith(dir + '/') ? e.file.mid(dir.size() + 1) : e.file;
-        parts << QStringLiteral("%1 %2:%3").arg(QLatin1String(kind), file).arg(e.line);
-    }
-    return parts.join(QLatin1String(" | "));
-}
+QString summary(const LatexLog &log, const QString &dir = Dir) { return logSummary(log, dir); }
 
 const QByteArray UndefinedHelp = "The control sequence at the end of the top line\n"
                                  "of your error message was never \\def'ed. If you have\n"

@@ -2,14 +2,13 @@
 // in a temporary folder, compiled in nonstop mode, each entry checked for its file
 // and line.
 #include "latex/latexlogparser.h"
+#include "logsummary.h"
 #include "testsupport.h"
 
 #include <QDir>
 #include <QProcess>
 
 namespace {
-
-using Kind = LatexLogEntry::Kind;
 
 class TexLiveLogTest : public testsupport::TempDirTest {
 protected:
@@ -41,17 +40,6 @@ protected:
         return log;
     }
 
-    // "E main.tex:3 | W chap1.tex:5": kind, file relative to dir, line, in log order.
-    static QString summary(const LatexLog &log, const QString &dir)
-    {
-        QStringList parts;
-        for (const LatexLogEntry &e : log.entries()) {
-            const char *kind = e.kind == Kind::Error ? "E" : e.kind == Kind::Warning ? "W" : "B";
-            parts << QStringLiteral("%1 %2:%3").arg(QLatin1String(kind), QDir(dir).relativeFilePath(e.file)).arg(e.line);
-        }
-        return parts.join(QLatin1String(" | "));
-    }
-
     QString m_logPath;
 };
 
@@ -71,9 +59,9 @@ TEST_F(TexLiveLogTest, ErrorsLandInTheMainFileAnIncludedChapterAndAnInputFileInA
     write("chap1.tex", "Chapter one (opened.\n\nHere \\undefinedInChapter is bad.\n");
     write("kapitel/einleitung.tex", "Intro.\n\\undefinedInSubfolder\n");
     const QString expected = QStringLiteral("E main.tex:3 | E chap1.tex:3 | E kapitel/einleitung.tex:2 | E main.tex:8");
-    EXPECT_EQ(summary(compile("main.tex", path(), {"-file-line-error"}), path()), expected);
+    EXPECT_EQ(logSummary(compile("main.tex", path(), {"-file-line-error"}), path()), expected);
     const LatexLog log = compile("main.tex", path());
-    EXPECT_EQ(summary(log, path()), expected);
+    EXPECT_EQ(logSummary(log, path()), expected);
     EXPECT_EQ(log.at(0).message, "Undefined control sequence.");
     EXPECT_EQ(log.at(0).context, "Hello \\foo");
     // The log names the chapter "./chap1.tex": it resolves against the compile's folder.
@@ -91,7 +79,7 @@ TEST_F(TexLiveLogTest, ReferencesCitationsAndBadBoxesLandOnTheirLines)
     write("chap.tex", "Some text.\n\nCited \\cite{nobody} here.\n\n"
                       "\\hbox to 1cm{(an unbreakable overfull box}\n");
     const LatexLog log = compile("main.tex", path());
-    EXPECT_EQ(summary(log, path()), QStringLiteral("W main.tex:3 | W chap.tex:3 | B chap.tex:5 | B main.tex:5 | W main.tex:0"));
+    EXPECT_EQ(logSummary(log, path()), QStringLiteral("W main.tex:3 | W chap.tex:3 | B chap.tex:5 | B main.tex:5 | W main.tex:0"));
     EXPECT_TRUE(log.at(0).message.contains("Reference `nolabel'"));
     EXPECT_TRUE(log.at(1).message.contains("Citation `nobody'"));
     EXPECT_EQ(log.errorCount(), 0);
@@ -110,7 +98,7 @@ TEST_F(TexLiveLogTest, FileNamesWithBlanks)
     write("my chapter.tex", "Blank.\n\\undefinedInChapter\n");
     write("other part.tex", "More.\n\nText.\n\\undefinedInPart\n");
     const LatexLog log = compile("my thesis.tex", path());
-    EXPECT_EQ(summary(log, path()), QStringLiteral("E my chapter.tex:2 | E other part.tex:4 | E my thesis.tex:5"));
+    EXPECT_EQ(logSummary(log, path()), QStringLiteral("E my chapter.tex:2 | E other part.tex:4 | E my thesis.tex:5"));
 }
 
 TEST_F(TexLiveLogTest, LongPathsThatWrapTheLogLine)
@@ -127,5 +115,5 @@ TEST_F(TexLiveLogTest, LongPathsThatWrapTheLogLine)
     const LatexLog log = compile(root + "/main.tex", root);
     const QByteArray raw = testsupport::readAll(m_logPath);
     ASSERT_FALSE(raw.contains((root + "/sub/deep.tex").toUtf8())) << "the log did not wrap the name";
-    EXPECT_EQ(summary(log, root), QStringLiteral("E sub/deep.tex:2 | E sub/deep.tex:2 | E main.tex:5"));
+    EXPECT_EQ(logSummary(log, root), QStringLiteral("E sub/deep.tex:2 | E sub/deep.tex:2 | E main.tex:5"));
 }
