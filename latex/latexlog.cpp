@@ -29,8 +29,8 @@ int LatexLog::entryAtLogLine(int logLine) const
     return logLine < it->logLine + it->logLineCount ? int(it - m_entries.cbegin()) : -1;
 }
 
-void LatexLog::append(const LatexLogEntry &entry)
+void LatexLog::append(LatexLogEntry entry)
 {
     ++m_counts[int(entry.kind)];
-    m_entries.append(entry);
+    m_entries.append(std::move(entry));
 }

@@ -36,7 +36,7 @@ public:
 private:
     friend class LatexLogParser;
     // Entries come in log order (by logLine).
-    void append(const LatexLogEntry &entry);
+    void append(LatexLogEntry entry);
     // The last entry, for the parser to complete; the log must not be empty.
     LatexLogEntry &last() { return m_entries.last(); }
 

@@ -434,7 +434,7 @@ void LatexLogParser::endBlock()
                 && before.logLine + before.logLineCount == m_entry.logLine)
                 before.line = m_entry.line;
         }
-        m_log.append(m_entry);
+        m_log.append(std::exchange(m_entry, LatexLogEntry()));
     }
     m_state = State::Normal;
     m_makesEntry = false;
