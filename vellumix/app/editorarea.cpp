@@ -77,10 +77,7 @@ void EditorArea::addEditor(TEditForm *editor)
     blank.fill(Qt::transparent);
     w->setWindowIcon(QIcon(blank));
     w->setMinimumSize(60, 40);
-    connect(editor, &QObject::destroyed, this, [this, editor] {
-        if (!m_destroying)
-            emit editorRemoved(editor);
-    });
+    connect(editor, &QObject::destroyed, this, [this, editor] { emit editorRemoved(editor); });
     emit editorAdded(editor);
 }
 

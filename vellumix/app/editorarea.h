@@ -43,7 +43,8 @@ public:
     void closeAll();
     // Minimised editors are lined up along the bottom of the workspace.
     void arrangeIcons();
-    // Closes and destroys every editor without asking (the frame goes away).
+    // Closes and destroys every editor without asking (the frame goes away); no
+    // editor becomes active meanwhile.
     void destroyEditors();
 
 signals:

@@ -9,7 +9,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMdiSubWindow>
+#include <QScreen>
 
 namespace {
 
@@ -20,6 +22,22 @@ int clampInt(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 Session::Session(VellumixSettings &settings, const SettingsLocation &location, EditorArea &area)
     : m_settings(settings), m_location(location), m_area(area)
 {
+}
+
+void Session::restoreFrameBounds(QWidget &frame) const
+{
+    const int w = clampInt(m_settings.width, 200, 20000);
+    const int h = clampInt(m_settings.height, 150, 20000);
+    int left = clampInt(m_settings.left, -20000, 20000);
+    int top = clampInt(m_settings.top, -20000, 20000);
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect avail = screen->availableVirtualGeometry();
+        if (!avail.intersects(QRect(left, top, w, h))) {
+            left = avail.left() + 10;
+            top = avail.top() + 10;
+        }
+    }
+    frame.setGeometry(left, top, w, h);
 }
 
 void Session::restore()

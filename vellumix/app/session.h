@@ -17,6 +17,10 @@ class Session
 public:
     Session(VellumixSettings &settings, const SettingsLocation &location, EditorArea &area);
 
+    // The frame's remembered bounds; unreadable or absurd ones still give a usable
+    // window on the screen.
+    void restoreFrameBounds(QWidget &frame) const;
+
     // Restore at start-up (after every window exists). A main file that no longer
     // exists is cleared; remembered files that no longer exist are skipped.
     void restore();

@@ -15,7 +15,6 @@
 #include "programcalls/programcalls.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -26,7 +25,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -37,8 +35,6 @@ const QString OpenFilters = QStringLiteral("TeX Files (*.tex)|*.tex|DOS OEM Text
                                            "UNIX Format (*.tex)|*.tex|Styles and Classes (*.sty, *.cls)|*.sty; *.cls|"
                                            "All Files|*.*");
 const QString MainFileFilter = QStringLiteral("Tex Files (*.tex)|*.tex");
-
-int clampInt(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 } // namespace
 
@@ -89,7 +85,7 @@ TFrameForm::TFrameForm(const QString &programDir, Prompter *prompter, const Envi
     m_menus->rebuildExternalPrograms();
     rebuildSpeedBar();
     applyBarVisibility();
-    applyWindowBounds();
+    m_session->restoreFrameBounds(*this);
     m_menus->refreshVisibility();
     showMainFileStatus();
 }
@@ -529,21 +525,4 @@ void TFrameForm::applyBarVisibility()
     m_windowBar->setVisible(m_settings.windowBar);
     statusBar()->setVisible(m_settings.statusBar);
     m_menus->refreshViewMenu();
-}
-
-void TFrameForm::applyWindowBounds()
-{
-    // Unreadable or absurd bounds must still give a usable window.
-    const int w = clampInt(m_settings.width, 200, 20000);
-    const int h = clampInt(m_settings.height, 150, 20000);
-    int left = clampInt(m_settings.left, -20000, 20000);
-    int top = clampInt(m_settings.top, -20000, 20000);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableVirtualGeometry();
-        if (!avail.intersects(QRect(left, top, w, h))) {
-            left = avail.left() + 10;
-            top = avail.top() + 10;
-        }
-    }
-    setGeometry(left, top, w, h);
 }

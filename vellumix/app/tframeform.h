@@ -169,7 +169,6 @@ private:
     void editorRemoved(TEditForm *editor);
     void onActiveEditorChanged(TEditForm *editor);
     void updateTitle();
-    void applyWindowBounds();
     void onSpeedButton(const SpeedButton &button);
 
     QString m_programDir;

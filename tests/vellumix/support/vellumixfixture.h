@@ -65,7 +65,6 @@ public:
     EditorOptions options;
     QString main;
     ScriptedPrompter prompts;
-    QList<TEditForm *> openEditors;  // editors() and, its last one, activeEditor()
     QStringList recent;
     QStringList opened;
     QStringList desktopOpened;
@@ -76,8 +75,9 @@ public:
     EditorOptions editorOptions() const override { return options; }
     QString mainFile() const override { return main; }
     Prompter &prompter() override { return prompts; }
-    TEditForm *activeEditor() const override { return openEditors.isEmpty() ? nullptr : openEditors.last(); }
-    QList<TEditForm *> editors() const override { return openEditors; }
+    // Editors without a frame are nobody's: no active editor, no list.
+    TEditForm *activeEditor() const override { return nullptr; }
+    QList<TEditForm *> editors() const override { return {}; }
     void addRecentFile(const QString &path) override;
     void replaceFirstRecentFile(const QString &path) override;
     void openFile(const QString &path, OpenFormat, int) override { opened << path; }
