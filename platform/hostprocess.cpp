@@ -132,20 +132,25 @@ bool groupIsAlive(pid_t group)
     return false;
 }
 
-// Ends a whole process group: SIGTERM, time to tidy up, then SIGKILL. The window
-// keeps repainting meanwhile.
-void endGroup(pid_t group, const std::function<void()> &pump)
+// Ends a whole process group: SIGTERM, time to tidy up, then SIGKILL; returns
+// when nothing of the group runs any more (or after a last second).
+void endGroup(pid_t group)
 {
+    auto waitUntilGone = [group](int limitMs) {
+        QElapsedTimer t;
+        t.start();
+        while (groupIsAlive(group)) {
+            if (t.elapsed() >= limitMs)
+                return false;
+            QThread::msleep(10);
+        }
+        return true;
+    };
     ::kill(-group, SIGTERM);
-    QElapsedTimer t;
-    t.start();
-    while (groupIsAlive(group) && t.elapsed() < CancelGraceMs) {
-        QThread::msleep(20);
-        if (pump)
-            pump();
-    }
-    if (groupIsAlive(group))
+    if (!waitUntilGone(CancelGraceMs)) {
         ::kill(-group, SIGKILL);
+        waitUntilGone(1000);
+    }
 }
 } // namespace
 
@@ -192,7 +197,7 @@ Result runAndWait(const QString &program, const QStringList &args, const QString
         if (pump)
             pump();
         if (g_cancelRequested) {
-            endGroup(pid_t(p.processId()), pump);
+            endGroup(pid_t(p.processId()));
             p.waitForFinished(5000);
             g_cancelRequested = false;
             r.error = QStringLiteral("cancelled");
