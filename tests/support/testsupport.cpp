@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <unistd.h>
 
 void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 void PrintTo(const QByteArray &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
@@ -30,6 +31,16 @@ void writeFile(const QString &path, const QByteArray &bytes)
 }
 
 bool haveProgram(const QString &name) { return !QStandardPaths::findExecutable(name).isEmpty(); }
+
+QStringList asOtherUser(const QString &program, const QStringList &arguments)
+{
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (::getuid() != 0 || setpriv.isEmpty())
+        return {};
+    return QStringList{setpriv, QStringLiteral("--reuid=%1").arg(OtherUserId), QStringLiteral("--regid=%1").arg(OtherUserId),
+                       QStringLiteral("--clear-groups"), program}
+         + arguments;
+}
 
 void TempDirTest::SetUp()
 {
