@@ -2,8 +2,6 @@
 #include "platform/savefile.h"
 #include "testsupport.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QSignalSpy>
 
@@ -23,13 +21,6 @@ protected:
     {
         ASSERT_EQ(QProcess::execute("sh", {"-c", "cd \"$0\" && " + script, path()}), 0) << script.toStdString();
     }
-    void processEventsFor(int ms)
-    {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
     DiskWatch m_watch;
     QSignalSpy m_changed{&m_watch, &DiskWatch::changed};
     QSignalSpy m_deleted{&m_watch, &DiskWatch::deleted};
@@ -40,7 +31,7 @@ TEST_F(DiskWatchTest, ReportsEachChangeByAnotherProgramOnceAndNeverOurOwnSaves)
     // Our own atomic save, stamped at once, as the program does after saving.
     ASSERT_TRUE(SaveFile::write(doc(), "saved by us\n"));
     m_watch.track(doc());
-    processEventsFor(400);
+    testsupport::processEventsFor(400);
     EXPECT_EQ(m_changed.count(), 0);
     EXPECT_FALSE(m_watch.changedSinceTracked(doc()));
 
@@ -48,7 +39,7 @@ TEST_F(DiskWatchTest, ReportsEachChangeByAnotherProgramOnceAndNeverOurOwnSaves)
     ASSERT_TRUE(m_changed.wait(5000));
     EXPECT_EQ(m_changed.takeFirst().at(0).toString(), doc());
     EXPECT_TRUE(m_watch.changedSinceTracked(doc()));
-    processEventsFor(300);
+    testsupport::processEventsFor(300);
     EXPECT_EQ(m_changed.count(), 0); // once per change
 
     // Another program's atomic save replaces the inode, and the watch must follow it.

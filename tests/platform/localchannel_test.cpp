@@ -40,15 +40,9 @@ bool sendAndWait(LocalChannelServer &server, const QString &service, const QList
 {
     return sendAndWait(server, LocalChannelPlace::fromEnvironment(), service, msgs, got);
 }
-
-void processEventsFor(int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
 } // namespace
+
+using testsupport::processEventsFor;
 
 TEST(LocalChannelTest, DeliversMessagesInOrder)
 {
@@ -113,10 +107,7 @@ TEST(LocalChannelTest, GarbageFromAClientIsDroppedAndTheServerStaysUp)
         s.waitForBytesWritten(1000);
         s.disconnectFromServer();
     }
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < 300)
-        QCoreApplication::processEvents();
+    processEventsFor(300);
     EXPECT_EQ(spy.count(), 0);
     QList<QByteArray> got;
     ASSERT_TRUE(sendAndWait(server, service, {"ok"}, &got));

@@ -3,8 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
@@ -103,15 +101,8 @@ TEST_F(ProfileTest, FailedWriteLeavesOldFileAndReportsError)
     // write fail even for root, the way a full disk would.
     writeFile(ini(), "[A]\r\nx=1\r\n");
     Profile p(ini());
-    struct rlimit old {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool ok = p.writeString("A", "x", QString(1000, 'z'));
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, oldHandler);
+    bool ok = true;
+    testsupport::withFullDisk([&] { ok = p.writeString("A", "x", QString(1000, 'z')); });
     EXPECT_FALSE(ok);
     EXPECT_TRUE(p.lastError().contains("test.ini"));
     EXPECT_EQ(readAll(ini()), QByteArray("[A]\r\nx=1\r\n"));

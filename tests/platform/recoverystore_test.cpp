@@ -205,22 +205,16 @@ TEST(RecoveryTimerTest, WritesAfterAPauseAndWhileTypingGoesOn)
             QThread::msleep(10);
         }
     };
-    auto idleFor = [](int ms) {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < ms)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    };
     typeFor(50);
     EXPECT_EQ(due, 0); // never on every key
     typeFor(1000);
     EXPECT_GE(due, 2); // typing without a pause still gets written
     const int whileTyping = due;
-    idleFor(500);
+    testsupport::processEventsFor(500);
     EXPECT_EQ(due, whileTyping + 1); // and once more after the pause
     timer.textChanged();
     timer.cancel(); // saved
-    idleFor(300);
+    testsupport::processEventsFor(300);
     EXPECT_EQ(due, whileTyping + 1);
     EXPECT_FALSE(timer.isPending());
 }

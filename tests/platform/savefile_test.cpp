@@ -3,8 +3,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -26,20 +24,6 @@ protected:
         return st.st_mode;
     }
     QStringList files() const { return QDir(path()).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot, QDir::Name); }
-
-    // Runs f with writes limited to 64 bytes: a "full disk" even for root.
-    template<typename F> void withFullDisk(F f)
-    {
-        struct rlimit old {};
-        ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-        auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = old;
-        small.rlim_cur = 64;
-        ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-        f();
-        setrlimit(RLIMIT_FSIZE, &old);
-        signal(SIGXFSZ, oldHandler);
-    }
 };
 
 TEST_F(SaveFileTest, RemovesOnlyOurOwnStaleTemporariesOfTheSavedFile)
@@ -104,7 +88,7 @@ TEST_F(SaveFileTest, FailureKeepsTheOldFileAndTellsTheCause)
 {
     writeFile(path("doc.tex"), "old");
     FileError e;
-    withFullDisk([&] { EXPECT_FALSE(SaveFile::write(path("doc.tex"), QByteArray(1000, 'z'), &e)); });
+    testsupport::withFullDisk([&] { EXPECT_FALSE(SaveFile::write(path("doc.tex"), QByteArray(1000, 'z'), &e)); });
     EXPECT_EQ(e.kind, FileError::Kind::WriteFailed);
     EXPECT_EQ(e.cause(), FileError::Cause::NoSpace);
     EXPECT_EQ(e.path, path("doc.tex"));
@@ -128,7 +112,7 @@ TEST_F(SaveFileTest, CopyReplacesTheTargetWholeOrNotAtAll)
     writeFile(path("doc.tex.bak"), "previous backup");
 
     FileError e;
-    withFullDisk([&] { EXPECT_FALSE(SaveFile::copy(path("doc.tex"), path("doc.tex.bak"), &e)); });
+    testsupport::withFullDisk([&] { EXPECT_FALSE(SaveFile::copy(path("doc.tex"), path("doc.tex.bak"), &e)); });
     EXPECT_EQ(e.cause(), FileError::Cause::NoSpace);
     EXPECT_EQ(readAll(path("doc.tex.bak")), "previous backup");
 

@@ -4,6 +4,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 
 void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
@@ -40,6 +44,27 @@ QStringList asOtherUser(const QString &program, const QStringList &arguments)
     return QStringList{setpriv, QStringLiteral("--reuid=%1").arg(OtherUserId), QStringLiteral("--regid=%1").arg(OtherUserId),
                        QStringLiteral("--clear-groups"), program}
          + arguments;
+}
+
+void processEventsFor(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+void withFullDisk(const std::function<void()> &f)
+{
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    f();
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldHandler);
 }
 
 void TempDirTest::SetUp()

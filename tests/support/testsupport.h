@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <functional>
 #include <ostream>
 
 // Readable failures for Qt strings.
@@ -33,6 +34,12 @@ bool haveProgram(const QString &name);
 QStringList asOtherUser(const QString &program, const QStringList &arguments = {});
 // The uid of that user.
 constexpr uint OtherUserId = 65534;
+
+// Runs the event loop for about ms milliseconds (for signals that must not come).
+void processEventsFor(int ms);
+
+// Runs f while files may grow to 64 bytes at most: a full disk, even for root.
+void withFullDisk(const std::function<void()> &f);
 
 // Polls until the condition holds; the limit only ends a broken run.
 template<typename F> bool waitFor(F cond, int limitMs = 60000)
