@@ -2,8 +2,9 @@
 // time for generated 1, 5 and 20 MB .tex files, typing latency in the middle of
 // the 5 MB file, and the peak memory of the process. Prints a table.
 #include "app/cmainframe.h"
-#include "app/cshellsettings.h"
-#include "app/prompter.h"
+#include "app/documentmanager.h"
+#include "common/cshellsettings.h"
+#include "common/prompter.h"
 #include "editor/cshelldoc.h"
 #include "editor/cshellview.h"
 
@@ -26,10 +27,17 @@ public:
     void message(const QString &, Icon, const QString &) override {}
     Answer question(const QString &, bool) override { return Answer::No; }
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &, const QString &) override { return {}; }
+    QStringList openFileNames(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &, const QString &, Overwrite) override
+    {
+        return {};
+    }
+    bool chooseFont(QFont *) override { return false; }
+    bool askProjectName(QString *) override { return false; }
     int chooseLanguage() override { return 0; }
     void showInformation() override {}
     void showAbout() override {}
+    void beep() override {}
 };
 
 QString makeTex(const QString &dir, qint64 bytes)
@@ -75,7 +83,7 @@ int main(int argc, char **argv)
     for (qint64 mb : {1, 5, 20}) {
         const QString path = makeTex(dir.path(), mb * 1024 * 1024);
         t.restart();
-        CShellView *v = frame.openDocument(path);
+        CShellView *v = frame.documents().openDocument(path);
         QApplication::processEvents();
         std::printf("%-40s %9.1f ms\n", qPrintable(QStringLiteral("open to editable, %1 MB").arg(mb)),
                     ms(t.nsecsElapsed()));
@@ -86,7 +94,7 @@ int main(int argc, char **argv)
     }
 
     if (view5) {
-        view5 = frame.openDocument(path5); // activates it
+        view5 = frame.documents().openDocument(path5); // activates it
         QTextCursor c = view5->textCursor();
         c.setPosition(view5->document()->textDocument()->characterCount() / 2);
         view5->setTextCursor(c);

@@ -1,6 +1,8 @@
 // Scriblet's main window: MDI area, menus, toolbars, status bar and the two
-// docking panes. Other areas add their commands with addCommand() and reach the
-// settings, the active view and the panes through the accessors below.
+// docking panes. The features reach it only through the wiring files beside it
+// (editorwiring, toolwiring, projectwiring), which add their commands with
+// addCommand() and implement the features' host interfaces; the documents are
+// handled by its DocumentManager.
 #pragma once
 
 #include <functional>
@@ -11,25 +13,23 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
-#include <QStringList>
-#include <array>
 
+class CChildFrame;
+class CLogBar;
+class CProjectBar;
+class CShellCommandLineInfo;
+class CShellSettings;
+class CShellView;
+class DocumentManager;
+class EditorCommands;
+class Prompter;
 class QAction;
-class QFont;
 class QLabel;
 class QMdiArea;
 class QMenu;
 class QTimer;
 class QToolBar;
-class CChildFrame;
-class CControlBarEx;
-class CShellCommandLineInfo;
-class CShellDoc;
-class CShellSettings;
-class CShellView;
-class Prompter;
-struct MacroTable;
-struct SymbolCommand;
+class ToolCommands;
 
 class CMainFrame : public QMainWindow
 {
@@ -45,71 +45,55 @@ public:
     CShellSettings *settings() const { return m_settings; }
     Prompter *prompter() const { return m_prompter; }
     QMdiArea *mdiArea() const { return m_mdi; }
+    DocumentManager &documents() const { return *m_documents; }
     CShellView *activeView() const;
     CChildFrame *activeChild() const;
     QList<CChildFrame *> children() const;
-    CControlBarEx *logBar() const { return m_logBar; }
-    CControlBarEx *projectBar() const { return m_projectBar; }
     QToolBar *toolBar(int id) const { return m_toolBars.value(id); }
     const QImage &toolImages() const { return m_toolImages; }
     const QImage &macroImages() const { return m_macroImages; }
 
+    // The features' parts, set by the wiring when create() installs them.
+    CLogBar *logBar() const { return m_logBar; }
+    CProjectBar *projectBar() const { return m_projectBar; }
+    EditorCommands *editorCommands() const { return m_editorCommands; }
+    ToolCommands *toolCommands() const { return m_toolCommands; }
+    void setLogBar(CLogBar *bar) { m_logBar = bar; }
+    void setProjectBar(CProjectBar *bar) { m_projectBar = bar; }
+    void setEditorCommands(EditorCommands *c) { m_editorCommands = c; }
+    void setToolCommands(ToolCommands *c) { m_toolCommands = c; }
+
     // --- Commands ------------------------------------------------------------------
     // Top-level menus by objectName: "menuFile", "menuEdit", "menuView", "menuTex",
-    // "menuProject", "menuWindow", "menuHelp"; another name creates a new menu
-    // before "menuWindow" with the given title. Empty menus are hidden.
-    QMenu *menu(const QString &name, const QString &title = QString());
-    // Creates a command (objectName "cmd<id>") in the named menu (none when empty).
-    // documentOnly: shown only while a document is open (the document menu).
-    QAction *addCommand(int id, const QString &menuName, const QString &text,
+    // "menuSettings", "menuProject", "menuWindow", "menuHelp"; another name creates
+    // a new menu before "menuWindow" with the title of titleId. Empty menus are hidden.
+    QMenu *menu(const QString &name, int titleId = 0);
+    // Creates a command (objectName "cmd<id>") in the named menu (none when empty),
+    // its texts from the string table (see ActionText). documentOnly: shown only
+    // while a document is open (the document menu).
+    QAction *addCommand(int id, const QString &menuName, int captionId, int promptId = 0,
                         const QKeySequence &shortcut = QKeySequence(), bool documentOnly = false);
+    // Puts an action that a feature made into the named menu and under its id.
+    void addFeatureCommand(int id, QAction *action, const QString &menuName, bool documentOnly = false);
     QAction *action(int id) const { return m_actions.value(id); }
-
-    // --- Documents ------------------------------------------------------------------
-    // Opens (or activates when already open) a file; line > 0 puts the caret at
-    // the start of that line. Null (after a message) when it cannot be read.
-    CShellView *openDocument(const QString &path, int line = 0);
-    CShellView *newDocument();
-    // Saves one document as the Save command does (untitled or read-only: Save As).
-    bool saveDocument(CShellDoc *doc);
-    bool saveDocumentAs(CShellDoc *doc);
-    // Saves every modified document; false when one stayed modified.
-    bool saveAll();
-    QStringList recentFiles() const { return m_recent; }
 
     // --- Main document, flags, status --------------------------------------------
     // Makes a full path the main document ("TeX Settings" written at once).
     void setMainDocument(const QString &fullPath);
     void updateMainDocPane();
-    void setStatusMessage(const QString &text, int timeoutMs = 0);
     bool needsTexRun() const { return m_needsTexRun; }
     void setNeedsTexRun(bool on) { m_needsTexRun = on; }
 
-    // Project named on the command line or by a later start; the project pane
-    // opens it (see projectRequested).
-    QString pendingProject() const { return m_pendingProject; }
+    // Project named on the command line, by a later start or in the open dialog;
+    // the project pane opens it (see projectRequested).
     void requestProject(const QString &path);
 
     // One idle pass: the line pane follows the caret, the active view colours
     // its next chunk. Runs whenever the event queue is empty and work is left.
     void onIdle();
+    void scheduleIdle();
     QString linePaneText() const;
     QString mainDocPaneText() const;
-
-    // Applies the word-wrap mode to every open document's view.
-    void applyWrapToAll();
-    // Stores a new editor font in "Font" and gives it to every open view; false
-    // (nothing changed) when the settings file cannot be written.
-    bool applyEditorFont(const QFont &font);
-
-    // Takes the seven umlaut replacements (order ä Ä ö Ö ü Ü ß) and writes "Umlaute".
-    bool applyUmlauts(const std::array<QString, 7> &values);
-    // Inserts the text of a symbol command at the caret of the active view.
-    bool insertSymbol(int id);
-    // Inserts macro index (0..9) at the caret of the active view; false without one.
-    bool insertMacro(int index);
-    // Takes a new macro table: captions, settings object and the macros file.
-    bool applyMacros(const MacroTable &table);
 
     // A check that runs when the main window is about to close, after the documents
     // are saved; returning false keeps the window open (its data could not be saved).
@@ -130,61 +114,39 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    std::vector<std::function<bool()>> m_closeGuards;
     void createMenus();
     bool createToolBars();
     void createStatusBar();
     void restorePlacement();
     void savePlacement();
     void updateDocumentMenus();
-    void addRecent(const QString &path);
-    void loadRecent();
-    void rebuildRecentMenu();
-    void scheduleIdle();
+    void onDocumentAdded(CChildFrame *child);
+    void onActiveChanged();
     // "<document> - Scriblet" while a document window is active, else "Scriblet".
     void updateTitle();
     // Window menu: one entry "&n  title" per document window, the active one checked.
     void rebuildWindowList();
-    void updateMacroCaptions();
-    QAction *createSymbolCommand(const SymbolCommand &c);
-    void onMacros();
-    CChildFrame *childForPath(const QString &path) const;
-    CChildFrame *addChild(CShellDoc *doc);
-    bool askSaveBeforeClose(CChildFrame *child);
-
-    void onFileOpen();
-    void onFileClose();
-    void onFileSave();
-    void onFileSaveAs();
-    void onWordWrap();
-    void onFont();
-    void onFind(bool replace);
-    void onFindNext();
 
     CShellSettings *m_settings;
     Prompter *m_prompter;
     QMdiArea *m_mdi = nullptr;
+    DocumentManager *m_documents = nullptr;
+    CLogBar *m_logBar = nullptr;
+    CProjectBar *m_projectBar = nullptr;
+    EditorCommands *m_editorCommands = nullptr;
+    ToolCommands *m_toolCommands = nullptr;
     QHash<int, QAction *> m_actions;
     QList<QAction *> m_documentOnly;
     QHash<int, QToolBar *> m_toolBars;
     QLabel *m_linePane = nullptr;
     QLabel *m_mainDocPane = nullptr;
-    CControlBarEx *m_logBar = nullptr;
-    CControlBarEx *m_projectBar = nullptr;
     QImage m_toolImages;
     QImage m_macroImages;
-    QStringList m_recent;
-    QMenu *m_recentMenu = nullptr;
-    QAction *m_recentSeparator = nullptr;
     QTimer *m_idleTimer = nullptr;
     QList<QAction *> m_windowEntries;
     QPointer<CShellView> m_lastActive;
-    QString m_pendingProject;
-    QString m_findText;
-    QString m_replaceText;
-    bool m_findCase = false;
+    std::vector<std::function<bool()>> m_closeGuards;
     bool m_needsTexRun = false;
     bool m_closing = false;
     bool m_menusQueued = false;
-    int m_untitledCount = 0;
 };

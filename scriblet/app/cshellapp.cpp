@@ -1,8 +1,9 @@
 #include "app/cshellapp.h"
 
 #include "app/cmainframe.h"
-#include "app/cshellsettings.h"
-#include "app/prompter.h"
+#include "app/documentmanager.h"
+#include "common/cshellsettings.h"
+#include "common/prompter.h"
 #include "platform/localchannel.h"
 #include "platform/paths.h"
 #include "resources/strings.h"
@@ -21,15 +22,9 @@ CShellApp::CShellApp(CShellSettings *settings, Prompter *prompter, const QString
     , m_serviceName(serviceName)
     , m_settingsDirOverride(settingsDir)
 {
-    m_settings->commandLineInfo = &m_cmdInfo;
 }
 
-CShellApp::~CShellApp()
-{
-    if (m_settings->commandLineInfo == &m_cmdInfo)
-        m_settings->commandLineInfo = nullptr;
-    delete m_frame.data();
-}
+CShellApp::~CShellApp() { delete m_frame.data(); }
 
 namespace {
 
@@ -85,19 +80,19 @@ CShellApp::StartResult CShellApp::start(const QStringList &args, bool showSplash
             f.setPointSize(28);
             f.setBold(true);
             p.setFont(f);
-            p.drawText(pix.rect(), Qt::AlignCenter, Str::AppName);
+            p.drawText(pix.rect(), Qt::AlignCenter, Str::text(Str::AppName));
             p.drawRect(pix.rect().adjusted(0, 0, -1, -1));
         }
         m_splash = std::make_unique<QSplashScreen>(pix);
         m_splash->setObjectName(QStringLiteral("dialog851"));
-        m_splash->setAccessibleName(Str::AppName);
+        m_splash->setAccessibleName(Str::text(Str::AppName));
         m_splash->show();
         m_splash->repaint();
         QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 
     m_settings->setSettingsDir(m_settingsDirOverride.isEmpty() ? Paths::scribletSettingsDir() : m_settingsDirOverride);
-    m_settings->readPageSetup();
+    m_settings->readPageSetup(Str::text(Str::PageHeaderDefault), Str::text(Str::PageFooterDefault));
 
     // Language: asked once, on the very first start.
     if (m_settings->readLanguage() == 99) {
@@ -126,7 +121,7 @@ CShellApp::StartResult CShellApp::start(const QStringList &args, bool showSplash
         if (probe.open(QIODevice::ReadOnly)) {
             probe.close();
             closeSplash();
-            m_frame->openDocument(m_cmdInfo.filePath, m_cmdInfo.lineNumber);
+            m_frame->documents().openDocument(m_cmdInfo.filePath, m_cmdInfo.lineNumber);
         } else {
             closeSplash();
             m_prompter->message(Str::format(Str::NotFound, {shown(m_cmdInfo.filePath), m_settings->mainPath()}));
@@ -185,7 +180,7 @@ void CShellApp::onExecute(const QByteArray &message)
         QFile probe(info.filePath);
         if (probe.open(QIODevice::ReadOnly)) {
             probe.close();
-            m_frame->openDocument(info.filePath);
+            m_frame->documents().openDocument(info.filePath);
         } else {
             m_settings->goToLine = 0;
             m_prompter->message(Str::format(Str::NotFound, {shown(info.filePath), m_settings->mainPath()}));

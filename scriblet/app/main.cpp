@@ -1,8 +1,8 @@
 // Scriblet entry point.
 #include "app/cmainframe.h"
 #include "app/cshellapp.h"
-#include "app/cshellsettings.h"
 #include "app/widgetprompter.h"
+#include "common/cshellsettings.h"
 
 #include <QApplication>
 
@@ -10,7 +10,6 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     CShellSettings settings;
-    CShellSettings::setGlobal(&settings);
     WidgetPrompter prompter;
     CShellApp shell(&settings, &prompter);
     prompter.beforeModal = [&shell] { shell.closeSplash(); };

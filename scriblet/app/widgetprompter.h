@@ -1,10 +1,9 @@
-// Prompter that shows real dialogs, parented to a window.
+// The program's Prompter: real message boxes and dialogs, parented to a window.
 #pragma once
 
-#include "app/prompter.h"
+#include "common/prompter.h"
 
 #include <QPointer>
-#include <QStringList>
 #include <QWidget>
 #include <functional>
 
@@ -18,17 +17,18 @@ public:
     void message(const QString &text, Icon icon, const QString &title) override;
     Answer question(const QString &text, bool withCancel) override;
     QString openFileName(const QString &title, const QString &filter, const QString &dir) override;
+    QStringList openFileNames(const QString &title, const QString &filter, const QString &dir) override;
     QString saveFileName(const QString &title, const QString &filter, const QString &suggested,
-                         const QString &defaultSuffix) override;
+                         const QString &defaultSuffix, Overwrite overwrite) override;
+    bool chooseFont(QFont *font) override;
+    bool askProjectName(QString *name) override;
     int chooseLanguage() override;
     void showInformation() override;
     void showAbout() override;
     void beep() override;
 
-    // "Text|*.a;*.b|Text2|*.c|" -> Qt filter list "Text (*.a *.b)".
-    static QStringList qtFilters(const QString &filter);
-
 private:
     void prepare();
+    QStringList openFiles(const QString &title, const QString &filter, const QString &dir, bool several);
     QPointer<QWidget> m_parent;
 };

@@ -1,5 +1,8 @@
 #include "bars/ccontrolbarex.h"
 
+#include "common/commandids.h"
+#include "resources/strings.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QResizeEvent>
@@ -33,21 +36,21 @@ public:
             l->addWidget(b);
             return b;
         };
-        QObject::connect(button(1048, QStringLiteral("Minimize Docked Window"), QStyle::SP_TitleBarMinButton),
+        QObject::connect(button(Cmd::PaneMinimizeButton, Str::text(Str::PaneMinimize), QStyle::SP_TitleBarMinButton),
                          &QToolButton::clicked, bar, [bar] { bar->setCollapsed(!bar->isCollapsed()); });
-        QObject::connect(button(1047, QStringLiteral("Hide Docked Window"), QStyle::SP_TitleBarCloseButton),
+        QObject::connect(button(Cmd::PaneHideButton, Str::text(Str::PaneHide), QStyle::SP_TitleBarCloseButton),
                          &QToolButton::clicked, bar, &QWidget::hide);
     }
 };
 
 } // namespace
 
-CControlBarEx::CControlBarEx(int id, const QString &name, QWidget *parent)
-    : QDockWidget(name, parent)
+CControlBarEx::CControlBarEx(int id, const QString &name, int titleId, QWidget *parent)
+    : QDockWidget(Str::text(titleId), parent)
     , m_id(id)
 {
     setObjectName(name);
-    setAccessibleName(name);
+    setAccessibleName(windowTitle());
     setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
     setAllowedAreas(Qt::AllDockWidgetAreas);
     setTitleBarWidget(new PaneCaption(this));

@@ -12,8 +12,9 @@ class CControlBarEx : public QDockWidget
     Q_OBJECT
 public:
     // id: the pane's command id (also the id of its show/hide command);
-    // name: the pane's title and objectName ("LogBar", "ProjectBar").
-    CControlBarEx(int id, const QString &name, QWidget *parent = nullptr);
+    // name: its objectName ("LogBar", "ProjectBar"); titleId: its caption's number
+    // in the string table.
+    CControlBarEx(int id, const QString &name, int titleId, QWidget *parent = nullptr);
 
     int paneId() const { return m_id; }
     // Initial size before the user sizes the pane.

@@ -1,5 +1,7 @@
 #include "editor/cmacrodialog.h"
 
+#include "resources/strings.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -12,26 +14,26 @@ CMacroDialog::CMacroDialog(const MacroTable &table, QWidget *parent)
     , m_table(table)
 {
     setObjectName(QStringLiteral("CMacroDialog"));
-    setWindowTitle(QStringLiteral("Makros"));
+    setWindowTitle(Str::text(Str::MacrosBar));
     auto *form = new QFormLayout(this);
     m_key = new QComboBox(this);
     m_key->setObjectName(QStringLiteral("KeyCombo"));
-    m_key->setAccessibleName(QStringLiteral("Shift +"));
+    m_key->setAccessibleName(Str::text(Str::MacroKey));
     for (int i = 1; i <= 12; ++i)
         m_key->addItem(QStringLiteral("F%1").arg(i, 2, 10, QLatin1Char('0')));
-    form->addRow(QStringLiteral("Shift +"), m_key);
+    form->addRow(Str::text(Str::MacroKey), m_key);
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("NameEdit"));
-    m_name->setAccessibleName(QStringLiteral("Name:"));
-    form->addRow(QStringLiteral("Name:"), m_name);
+    m_name->setAccessibleName(Str::text(Str::MacroName));
+    form->addRow(Str::text(Str::MacroName), m_name);
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("TextEdit"));
-    m_text->setAccessibleName(QStringLiteral("Text"));
+    m_text->setAccessibleName(Str::text(Str::MacroText));
     form->addRow(m_text);
     auto *box = new QDialogButtonBox(this);
-    QPushButton *ok = box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton *ok = box->addButton(Str::text(Str::Ok), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKBtn"));
-    QPushButton *cancel = box->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    QPushButton *cancel = box->addButton(Str::text(Str::Cancel), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     connect(box, &QDialogButtonBox::accepted, this, &CMacroDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,6 +1,6 @@
 #include "editor/cshelldoc.h"
 
-#include "platform/savefile.h"
+#include "resources/strings.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,6 +27,27 @@ QString CShellDoc::fileNamePart(const QString &path)
     return path.mid(cut + 1);
 }
 
+QString CShellDoc::errorText(const TextFile::Error &error)
+{
+    using Kind = TextFile::Error::Kind;
+    switch (error.kind) {
+    case Kind::None:
+    case Kind::Cancelled:
+        return QString();
+    case Kind::NotFound:
+        return Str::text(Str::FileNotFound);
+    case Kind::NotRegularFile:
+        return Str::text(Str::FileNotRegular);
+    case Kind::TooLarge:
+        return Str::format(Str::FileTooLarge, {QString::number(error.size / (1024 * 1024)),
+                                               QString::number(error.maxSize / (1024 * 1024))});
+    case Kind::ReadFailed:
+    case Kind::WriteFailed:
+        return error.reason.isEmpty() ? Str::text(Str::FileAccessFailed) : error.reason;
+    }
+    return QString();
+}
+
 void CShellDoc::newDocument(const QString &untitledName)
 {
     m_loading = true;
@@ -35,87 +56,67 @@ void CShellDoc::newDocument(const QString &untitledName)
     m_loading = false;
     m_path.clear();
     m_fileTitle = untitledName;
-    m_encoding = TextCodec::Encoding::Utf8;
-    m_lineBreak = LineBreak::Lf;
-    m_loadedBytes.clear();
-    m_loadedText.clear();
-    m_hasLoadedBytes = false;
+    m_file.reset();
+    m_readsOwnWay = false;
+    m_fileReading.clear();
+    m_docReading.clear();
     setTitleText(untitledName);
 }
 
 bool CShellDoc::load(const QString &path, QString *error)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
+    TextFile file;
+    TextFile::Error failure;
+    TextFile::LoadOptions options;
+    options.maxSize = maxFileSize;
+    if (!file.load(path, &failure, options)) {
         if (error)
-            *error = f.errorString();
+            *error = errorText(failure);
         return false;
     }
-    if (f.size() > maxFileSize) {
-        if (error)
-            *error = tr("Die Datei ist zu groß (%1 MB); höchstens %2 MB können bearbeitet werden.")
-                         .arg(f.size() / (1024 * 1024))
-                         .arg(maxFileSize / (1024 * 1024));
-        return false;
-    }
-    const QByteArray bytes = f.readAll();
-    if (f.error() != QFile::NoError) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    TextCodec::Encoding enc;
-    QString text = TextCodec::decodeDetected(bytes, &enc);
-    const bool crlf = bytes.contains("\r\n");
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    text.replace(u'\r', u'\n');
+    const QString text = file.takeText();
 
     m_loading = true;
     m_doc->setPlainText(text);
     m_doc->setModified(false);
     m_loading = false;
 
+    m_file = std::move(file);
+    const QString reading = m_doc->toPlainText();
+    m_readsOwnWay = reading != text;
+    m_fileReading = m_readsOwnWay ? text : QString();
+    m_docReading = m_readsOwnWay ? reading : QString();
     m_path = QFileInfo(path).absoluteFilePath();
     m_fileTitle = fileNamePart(path);
-    m_encoding = enc;
-    m_lineBreak = crlf ? LineBreak::CrLf : LineBreak::Lf;
-    m_loadedBytes = bytes;
-    // The document's own reading of the text (it replaces a few control characters).
-    m_loadedText = m_doc->toPlainText();
-    m_hasLoadedBytes = true;
     setTitleText(m_fileTitle);
     return true;
 }
 
-QByteArray CShellDoc::fileBytes(bool *lossless) const
+QString CShellDoc::fileText() const
 {
-    if (lossless)
-        *lossless = true;
-    QString text = m_doc->toPlainText();
-    // An unchanged text goes back to disk exactly as it came.
-    if (m_hasLoadedBytes && text == m_loadedText)
-        return m_loadedBytes;
-    if (m_lineBreak == LineBreak::CrLf)
-        text.replace(u'\n', QLatin1String("\r\n"));
-    return TextCodec::encode(text, m_encoding, lossless);
+    const QString text = m_doc->toPlainText();
+    return m_readsOwnWay && text == m_docReading ? m_fileReading : text;
 }
+
+QByteArray CShellDoc::fileBytes(bool *lossless) const { return m_file.encode(fileText(), lossless); }
 
 CShellDoc::SaveResult CShellDoc::save(const QString &path, QString *error)
 {
-    bool lossless = true;
-    const QByteArray bytes = fileBytes(&lossless);
-    if (!lossless) {
+    TextFile::Error failure;
+    switch (m_file.save(path, fileText(), &failure)) {
+    case TextFile::SaveResult::Unencodable:
         if (error)
-            *error = tr("Die Datei enthält Zeichen, die in ihrer Kodierung nicht gespeichert werden können.");
+            *error = Str::text(Str::FileUnencodable);
         return SaveResult::Unencodable;
-    }
-    if (!SaveFile::write(path, bytes, error))
+    case TextFile::SaveResult::Failed:
+        if (error)
+            *error = errorText(failure);
         return SaveResult::Failed;
+    case TextFile::SaveResult::Saved:
+        break;
+    }
     m_path = QFileInfo(path).absoluteFilePath();
     m_fileTitle = fileNamePart(path);
-    m_loadedBytes = bytes;
-    m_loadedText = m_doc->toPlainText();
-    m_hasLoadedBytes = true;
     setTitleText(m_fileTitle);
     m_doc->setModified(false);
     setModifiedFlag(false);

@@ -2,14 +2,15 @@
 // state, load and save. Views display and edit its QTextDocument and never touch
 // the disk themselves.
 //
-// Files are plain text. Valid UTF-8 is read as UTF-8, anything else as
-// Windows-1252; the document saves in the encoding it was loaded with (new
-// documents: UTF-8) and with the line breaks it was loaded with (CR LF when the
-// file held any, else LF). Saving a document whose text was not changed since the
-// load writes back exactly the loaded bytes. Saves are atomic.
+// Files follow the shared document-file rule (TextFile): only regular files are
+// read; valid UTF-8 is UTF-8, anything else Windows-1252; the document saves in
+// the encoding and line-break style it was loaded with (new documents: UTF-8, LF);
+// saving a document whose text was not changed since the load writes back exactly
+// the loaded bytes; a character the encoding cannot hold is reported, never
+// dropped; saves are atomic. Error texts are the program's own (German).
 #pragma once
 
-#include "platform/textcodec.h"
+#include "platform/textfile.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -21,7 +22,7 @@ class CShellDoc : public QObject
 {
     Q_OBJECT
 public:
-    enum class LineBreak { CrLf, Lf };
+    using LineBreak = TextFile::LineBreak;
     // Result of save().
     enum class SaveResult { Saved, Failed, Unencodable };
 
@@ -33,7 +34,7 @@ public:
     // New, untitled document named "<base><n>" (e.g. "Tex File 1").
     void newDocument(const QString &untitledName);
     // Files larger than this are refused with a message instead of exhausting memory.
-    static inline qint64 maxFileSize = qint64(256) * 1024 * 1024;
+    static inline qint64 maxFileSize = TextFile::DefaultMaxSize;
 
     // Loads a file. On failure the document is unchanged and *error says why.
     bool load(const QString &path, QString *error = nullptr);
@@ -50,9 +51,9 @@ public:
     // File name part of the path (or the untitled name).
     const QString &fileTitle() const { return m_fileTitle; }
 
-    TextCodec::Encoding encoding() const { return m_encoding; }
-    void setEncoding(TextCodec::Encoding enc) { m_encoding = enc; }
-    LineBreak lineBreak() const { return m_lineBreak; }
+    TextCodec::Encoding encoding() const { return m_file.encoding(); }
+    void setEncoding(TextCodec::Encoding enc) { m_file.setEncoding(enc); }
+    LineBreak lineBreak() const { return m_file.lineBreak(); }
 
     bool isModified() const;
     // Keeps " *" on the title exactly while modified, then sets the text
@@ -64,6 +65,9 @@ public:
 
     // Splits "a/b/c.tex" or "a\\b\\c.tex" into the file name part.
     static QString fileNamePart(const QString &path);
+    // Why a load or save failed, in the program's words (the system's reason
+    // where it gives one).
+    static QString errorText(const TextFile::Error &error);
 
 signals:
     void titleChanged(const QString &title);
@@ -76,10 +80,14 @@ private:
     QString m_path;
     QString m_fileTitle;
     QString m_title;
-    TextCodec::Encoding m_encoding = TextCodec::Encoding::Utf8;
-    LineBreak m_lineBreak = LineBreak::Lf;
-    QByteArray m_loadedBytes; // the file as last loaded or saved
-    QString m_loadedText;     // its text as the document holds it
-    bool m_hasLoadedBytes = false;
+    // The text as the file rule knows it. The text document reads a few
+    // characters its own way; while its text is the one it read from the file,
+    // saves hand the file's text back, so that its bytes come back unchanged.
+    QString fileText() const;
+
+    TextFile m_file;
+    bool m_readsOwnWay = false;
+    QString m_fileReading; // the file's text, while m_readsOwnWay
+    QString m_docReading;  // the document's reading of it, while m_readsOwnWay
     bool m_loading = false;
 };

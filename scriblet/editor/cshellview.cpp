@@ -1,6 +1,6 @@
 #include "editor/cshellview.h"
 
-#include "app/cshellsettings.h"
+#include "common/cshellsettings.h"
 #include "editor/cshelldoc.h"
 #include "editor/editorfont.h"
 
@@ -30,11 +30,7 @@ CShellView::CShellView(CShellDoc *doc, CShellSettings *settings, QWidget *parent
     applyWrap();
 }
 
-CShellView::~CShellView()
-{
-    if (m_settings && m_settings->activeView == this)
-        m_settings->activeView = nullptr;
-}
+CShellView::~CShellView() = default;
 
 void CShellView::applyEditorSetup()
 {
@@ -208,8 +204,6 @@ void CShellView::insertText(const QString &text)
 void CShellView::focusInEvent(QFocusEvent *e)
 {
     QPlainTextEdit::focusInEvent(e);
-    if (m_settings)
-        m_settings->activeView = this;
     emit activated(this);
 }
 

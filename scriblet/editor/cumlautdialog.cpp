@@ -1,5 +1,7 @@
 #include "editor/cumlautdialog.h"
 
+#include "resources/strings.h"
+
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -11,16 +13,16 @@ CUmlautDialog::CUmlautDialog(const std::array<QString, UmlautCount> &values, QWi
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("CUmlautDialog"));
-    setWindowTitle(QStringLiteral("Umlaute"));
+    setWindowTitle(Str::text(Str::UmlautTitle));
     auto *outer = new QVBoxLayout(this);
     auto *grid = new QGridLayout;
     // Edit ids of the dialog, in UmlautIndex order.
     const int ids[UmlautCount] = {32986, 32985, 32988, 32987, 32990, 32989, 32991};
-    const char *labels[UmlautCount] = {"ä :", "Ä :", "ö :", "Ö :", "ü :", "Ü :", "ß :"};
+
     for (int i = 0; i < UmlautCount; ++i) {
         auto *edit = new QLineEdit(values[i], this);
         edit->setObjectName(QStringLiteral("edit%1").arg(ids[i]));
-        const QString label = QString::fromUtf8(labels[i]);
+        const QString label = Str::text(Str::UmlautLabelAe + i);
         edit->setAccessibleName(label);
         auto *l = new QLabel(label, this);
         l->setBuddy(edit);
@@ -33,8 +35,8 @@ CUmlautDialog::CUmlautDialog(const std::array<QString, UmlautCount> &values, QWi
     }
     outer->addLayout(grid);
     auto *box = new QDialogButtonBox(this);
-    box->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("OKBtn"));
-    box->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("CancelBtn"));
+    box->addButton(Str::text(Str::Ok), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("OKBtn"));
+    box->addButton(Str::text(Str::Cancel), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("CancelBtn"));
     connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     outer->addWidget(box);

@@ -2,7 +2,7 @@
 // them back; "Abbrechen" drops the edits.
 #pragma once
 
-#include "app/cshellsettings.h"
+#include "common/cshellsettings.h"
 
 #include <QDialog>
 #include <array>

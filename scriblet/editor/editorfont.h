@@ -1,7 +1,7 @@
 // Conversions between the stored editor font / colour values and Qt's.
 #pragma once
 
-#include "app/cshellsettings.h"
+#include "common/cshellsettings.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,5 +1,8 @@
 // The six symbol bars: each command inserts its LaTeX text at the caret. The
-// vocabulary is data; a separator before an entry is marked with `group`.
+// vocabulary is data: the text to insert is the part of the command's string
+// table entry after its line feed (the whole entry when it has none), the part
+// before it is the status-bar prompt; this table only says which bar holds which
+// command and what its button shows.
 #pragma once
 
 #include <QList>
@@ -7,17 +10,12 @@
 
 struct SymbolCommand {
     int id;
-    QString text;   // inserted, also the tooltip
-    QString prompt; // status-bar help
-    QString glyph;  // what the button shows
-    bool group;     // a separator stands before this entry
+    const char *glyph;  // what the button shows (UTF-8)
+    bool group = false; // a separator stands before this entry
 };
 
 struct SymbolBar {
-    int barId;       // toolbar id (845 arrows, 847 binary operators, 848 accents, 849 relations, 854 Greek, 855 other)
-    int toggleId;    // command that shows and hides it
-    QString toggleText;
-    QString togglePrompt;
+    int barId; // toolbar id (845 arrows, 847 binary operators, ...)
     QList<SymbolCommand> commands;
 };
 
@@ -27,4 +25,7 @@ const QList<SymbolBar> &bars();
 // Every symbol command, also the two that sit on no bar (32981, 32982).
 const SymbolCommand *find(int id);
 QList<int> allIds();
+// The text a command inserts, and its status-bar prompt.
+QString text(int id);
+QString prompt(int id);
 } // namespace Symbols

@@ -2,7 +2,7 @@
 
 #include "platform/savefile.h"
 #include "platform/textcodec.h"
-#include "project/projectmessages.h"
+#include "resources/strings.h"
 #include "project/projectpaths.h"
 
 #include <QDir>
@@ -91,7 +91,7 @@ bool CProject::AddFile(const QString &path)
     m_modified = true;
     m_active = true;
     if (m_count >= MaxEntries) {
-        message(QString::fromUtf8(ProjectText::TooManyFiles));
+        message(Str::text(Str::TooManyFiles));
         return false;
     }
     for (int i = 0; i < m_count; ++i) {
@@ -177,7 +177,7 @@ bool CProject::Load(const QString &projectFile, QString *error)
             m_count = 1;
             while (i < lines.size() && isEntryLine(lines.at(i))) {
                 if (m_count >= MaxEntries) {
-                    message(QString::fromUtf8(ProjectText::TooManyFiles));
+                    message(Str::text(Str::TooManyFiles));
                     break;
                 }
                 ensureSlot(m_count);

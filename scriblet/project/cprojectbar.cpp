@@ -1,9 +1,11 @@
 #include "project/cprojectbar.h"
 
+#include "common/commandids.h"
+#include "common/prompter.h"
 #include "project/cprojecttree.h"
 #include "project/projecthost.h"
-#include "project/projectmessages.h"
-#include "project/widgetprojecthost.h"
+#include "resources/actiontext.h"
+#include "resources/strings.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,11 +14,7 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
-using namespace ProjectText;
-
 namespace {
-
-QString tr8(const char *text) { return QString::fromUtf8(text); }
 
 // Wait cursor for the length of a command.
 class WaitCursor
@@ -30,45 +28,35 @@ public:
 
 } // namespace
 
-CProjectBar::CProjectBar(QWidget *parent, ProjectHost *host)
-    : CControlBarEx(IdViewProjectBar, QStringLiteral("ProjectBar"), parent)
+CProjectBar::CProjectBar(ProjectHost &host, Prompter &prompter, QWidget *parent)
+    : CControlBarEx(Cmd::ViewProjectBar, QStringLiteral("ProjectBar"), Str::ProjectBarTitle, parent)
+    , m_host(host)
+    , m_prompter(prompter)
 {
-    if (!host) {
-        m_ownHost = std::make_unique<WidgetProjectHost>(parent);
-        host = m_ownHost.get();
-    }
-    m_host = host;
-    m_project.setMessageSink([this](const QString &m) { m_host->showMessage(m); });
+    m_project.setMessageSink([this](const QString &m) { m_prompter.message(m); });
 
     m_client = new QWidget(this);
     auto *layout = new QVBoxLayout(m_client);
-    m_tree = new CProjectTree(m_project, *m_host, m_client);
+    m_tree = new CProjectTree(m_project, m_host, m_prompter, m_client);
     layout->addWidget(m_tree);
     setWidget(m_client);
     onLayoutChanged(false, Qt::NoDockWidgetArea, size());
 
-    makeAction(IdProjectNew, MenuProjectNew, "cmd33073", Prompt33073);
-    makeAction(IdProjectOpen, MenuProjectOpen, "cmd33086", Prompt33086);
-    makeAction(IdProjectClose, MenuProjectClose, "cmd33087", Prompt33087);
-    makeAction(IdProjectSave, MenuProjectSave, "cmd33088", Prompt33088);
-    makeAction(IdProjectSaveAs, MenuProjectSaveAs, "cmd33089", Prompt33089);
-    makeAction(IdMainDocument, MenuMainDocument, "cmd33074", Prompt33074);
-    makeAction(IdAddTexDocuments, MenuTexDocument, "cmd33075", Prompt33075);
-    connect(action(IdProjectNew), &QAction::triggered, this, &CProjectBar::onProjectNew);
-    connect(action(IdProjectOpen), &QAction::triggered, this, &CProjectBar::onProjectOpen);
-    connect(action(IdProjectClose), &QAction::triggered, this, &CProjectBar::onProjectClose);
-    connect(action(IdProjectSave), &QAction::triggered, this, &CProjectBar::onProjectSave);
-    connect(action(IdProjectSaveAs), &QAction::triggered, this, &CProjectBar::onProjectSaveAs);
-    connect(action(IdMainDocument), &QAction::triggered, this, &CProjectBar::onMainDocument);
-    connect(action(IdAddTexDocuments), &QAction::triggered, this, &CProjectBar::onAddTexDocuments);
+    connect(makeAction(Cmd::ProjectNew, Str::CapProjectNew), &QAction::triggered, this, &CProjectBar::onProjectNew);
+    connect(makeAction(Cmd::ProjectOpen, Str::CapProjectOpen), &QAction::triggered, this, &CProjectBar::onProjectOpen);
+    connect(makeAction(Cmd::ProjectClose, Str::CapProjectClose), &QAction::triggered, this,
+            &CProjectBar::onProjectClose);
+    connect(makeAction(Cmd::ProjectSave, Str::CapProjectSave), &QAction::triggered, this, &CProjectBar::onProjectSave);
+    connect(makeAction(Cmd::ProjectSaveAs, Str::CapProjectSaveAs), &QAction::triggered, this,
+            &CProjectBar::onProjectSaveAs);
+    connect(makeAction(Cmd::ProjectMainDocument, Str::CapMainDocument), &QAction::triggered, this,
+            &CProjectBar::onMainDocument);
+    connect(makeAction(Cmd::ProjectAddTexDocuments, Str::CapTexDocument), &QAction::triggered, this,
+            &CProjectBar::onAddTexDocuments);
 
     QAction *view = toggleViewAction();
-    view->setText(tr8(MenuViewProjectBar));
-    view->setObjectName(QStringLiteral("cmd33071"));
-    const QStringList viewPrompt = tr8(Prompt33071).split(QLatin1Char('\n'));
-    view->setStatusTip(viewPrompt.value(0));
-    view->setToolTip(viewPrompt.value(1));
-    m_actions.insert(IdViewProjectBar, view);
+    ActionText::set(view, Str::CapViewProjectBar, Cmd::ViewProjectBar);
+    m_actions.insert(Cmd::ViewProjectBar, view);
 
     updateActions();
 }
@@ -95,20 +83,18 @@ void CProjectBar::onLayoutChanged(bool floating, Qt::DockWidgetArea area, QSize)
         layout->setContentsMargins(margins);
 }
 
-QAction *CProjectBar::makeAction(int id, const char *caption, const char *objectName, const char *prompt)
+QAction *CProjectBar::makeAction(int id, int captionId)
 {
-    auto *a = new QAction(tr8(caption), this);
-    a->setObjectName(QString::fromLatin1(objectName));
-    const QStringList parts = tr8(prompt).split(QLatin1Char('\n'));
-    a->setStatusTip(parts.value(0));
-    a->setToolTip(parts.value(1));
+    auto *a = new QAction(this);
+    a->setObjectName(QStringLiteral("cmd%1").arg(id));
+    ActionText::set(a, captionId, id);
     m_actions.insert(id, a);
     return a;
 }
 
 QMenu *CProjectBar::projectMenu(QWidget *parent)
 {
-    auto *menu = new QMenu(tr8(MenuProject), parent);
+    auto *menu = new QMenu(Str::text(Str::MenuProject), parent);
     menu->setObjectName(QStringLiteral("ProjectMenu"));
     fillProjectMenu(menu);
     return menu;
@@ -116,24 +102,26 @@ QMenu *CProjectBar::projectMenu(QWidget *parent)
 
 void CProjectBar::fillProjectMenu(QMenu *menu)
 {
-    menu->addAction(action(IdProjectNew));
-    menu->addAction(action(IdProjectOpen));
-    menu->addAction(action(IdProjectClose));
+    menu->addAction(action(Cmd::ProjectNew));
+    menu->addAction(action(Cmd::ProjectOpen));
+    menu->addAction(action(Cmd::ProjectClose));
     menu->addSeparator();
-    menu->addAction(action(IdProjectSave));
-    menu->addAction(action(IdProjectSaveAs));
+    menu->addAction(action(Cmd::ProjectSave));
+    menu->addAction(action(Cmd::ProjectSaveAs));
     menu->addSeparator();
-    QMenu *add = menu->addMenu(tr8(MenuAddFrom));
+    QMenu *add = menu->addMenu(QString());
+    ActionText::set(add->menuAction(), Str::MenuAddFrom);
     add->setObjectName(QStringLiteral("ProjectMenuAdd"));
-    add->addAction(action(IdMainDocument));
-    add->addAction(action(IdAddTexDocuments));
+    add->addAction(action(Cmd::ProjectMainDocument));
+    add->addAction(action(Cmd::ProjectAddTexDocuments));
     connect(menu, &QMenu::aboutToShow, this, &CProjectBar::updateActions);
 }
 
 void CProjectBar::updateActions()
 {
     const bool active = m_project.isActive();
-    for (int id : {IdProjectClose, IdProjectSave, IdProjectSaveAs, IdMainDocument, IdAddTexDocuments})
+    for (int id : {Cmd::ProjectClose, Cmd::ProjectSave, Cmd::ProjectSaveAs, Cmd::ProjectMainDocument,
+                   Cmd::ProjectAddTexDocuments})
         action(id)->setEnabled(active);
 }
 
@@ -156,7 +144,7 @@ void CProjectBar::refreshToc()
 
 bool CProjectBar::reportLoadFailure(const QString &file, const QString &reason)
 {
-    m_host->showMessage(tr8(CannotOpenProject).arg(QDir::toNativeSeparators(file), reason));
+    m_prompter.message(Str::format(Str::CannotOpenProject, {QDir::toNativeSeparators(file), reason}));
     return false;
 }
 
@@ -164,7 +152,7 @@ bool CProjectBar::openProject(const QString &projectFile, QString *error)
 {
     // A project that arrives from outside (command line, a later start, the File
     // menu) would otherwise replace unsaved changes without a word.
-    if (m_project.isActive() && m_project.isModified() && m_host->askYesNo(tr8(Str33094SaveCurrent)))
+    if (m_project.isActive() && m_project.isModified() && m_prompter.question(Str::text(Str::ProjectSaveCurrent)) == Prompter::Answer::Yes)
         saveProject();
     const QString full = QFileInfo(projectFile).absoluteFilePath();
     QString reason;
@@ -181,14 +169,15 @@ bool CProjectBar::openProject(const QString &projectFile, QString *error)
 CProjectBar::SaveResult CProjectBar::saveProject()
 {
     if (m_project.projectFile().isEmpty()) {
-        const QString chosen = m_host->getSaveFileName(tr8(Str33093SaveProject), tr8(Str33090ProjectFilter),
-                                                       QStringLiteral("sbp"), m_project.projectName());
+        const QString chosen = m_prompter.saveFileName(Str::text(Str::ProjectSaveTitle), Str::text(Str::ProjectFilter),
+                                                       m_project.projectName(), QStringLiteral("sbp"),
+                                                       Prompter::Overwrite::DontAsk);
         if (chosen.isEmpty())
             return SaveResult::Cancelled;
         WaitCursor wait;
         QString error;
         if (!m_project.Save(chosen, &error)) {
-            m_host->showMessage(error);
+            m_prompter.message(error);
             return SaveResult::Failed;
         }
         // Read back what was written, so that the record is exactly the file.
@@ -198,7 +187,7 @@ CProjectBar::SaveResult CProjectBar::saveProject()
     }
     QString error;
     if (!m_project.Save(m_project.projectFile(), &error)) {
-        m_host->showMessage(error);
+        m_prompter.message(error);
         return SaveResult::Failed;
     }
     return SaveResult::Saved;
@@ -213,20 +202,20 @@ CProjectBar::SaveResult CProjectBar::saveOnClose()
 
 void CProjectBar::onProjectNew()
 {
-    if (m_project.isModified() && m_host->askYesNo(tr8(Str33094SaveCurrent)))
+    if (m_project.isModified() && m_prompter.question(Str::text(Str::ProjectSaveCurrent)) == Prompter::Answer::Yes)
         saveProject();
     if (m_tree->newProject())
         show();
-    m_host->raiseNeedsTexRun();
+    m_host.raiseNeedsTexRun();
     updateActions();
     emit projectChanged();
 }
 
 void CProjectBar::onProjectOpen()
 {
-    if (m_project.isModified() && m_host->askYesNo(tr8(Str33094SaveCurrent)))
+    if (m_project.isModified() && m_prompter.question(Str::text(Str::ProjectSaveCurrent)) == Prompter::Answer::Yes)
         saveProject();
-    const QString chosen = m_host->getOpenFileName(tr8(Str33091OpenProject), tr8(Str33090ProjectFilter));
+    const QString chosen = m_prompter.openFileName(Str::text(Str::ProjectOpenTitle), Str::text(Str::ProjectFilter));
     if (chosen.isEmpty() || QFileInfo(chosen).suffix().toLower() != QLatin1String("sbp"))
         return;
     WaitCursor wait;
@@ -238,7 +227,7 @@ void CProjectBar::onProjectOpen()
         return;
     }
     rebuild();
-    m_host->raiseNeedsTexRun();
+    m_host.raiseNeedsTexRun();
     emit projectChanged();
 }
 
@@ -255,14 +244,15 @@ void CProjectBar::onProjectSaveAs()
 {
     if (!m_project.isActive())
         return;
-    const QString chosen = m_host->getSaveFileName(tr8(Str33093SaveProject), tr8(Str33090ProjectFilter),
-                                                   QStringLiteral("sbp"), m_project.projectName());
+    const QString chosen = m_prompter.saveFileName(Str::text(Str::ProjectSaveTitle), Str::text(Str::ProjectFilter),
+                                                   m_project.projectName(), QStringLiteral("sbp"),
+                                                   Prompter::Overwrite::DontAsk);
     if (chosen.isEmpty())
         return;
     WaitCursor wait;
     QString error;
     if (!m_project.Save(chosen, &error)) {
-        m_host->showMessage(error);
+        m_prompter.message(error);
         return;
     }
     if (!m_project.Load(chosen, &error)) {

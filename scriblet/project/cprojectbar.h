@@ -12,28 +12,25 @@
 #include "project/cproject.h"
 
 #include <QHash>
-#include <memory>
 
 class CProjectTree;
 class ProjectHost;
+class Prompter;
 class QAction;
 class QMenu;
-class WidgetProjectHost;
 
 class CProjectBar : public CControlBarEx
 {
     Q_OBJECT
 public:
-    // With host null the bar uses its own WidgetProjectHost (see widgetHost()).
-    explicit CProjectBar(QWidget *parent = nullptr, ProjectHost *host = nullptr);
+    // host and prompter must outlive the bar.
+    CProjectBar(ProjectHost &host, Prompter &prompter, QWidget *parent = nullptr);
     ~CProjectBar() override;
 
     CProject &project() { return m_project; }
     const CProject &project() const { return m_project; }
     CProjectTree *tree() const { return m_tree; }
-    ProjectHost &host() const { return *m_host; }
-    // The bar's own host when it made one, else null.
-    WidgetProjectHost *widgetHost() const { return m_ownHost.get(); }
+    ProjectHost &host() const { return m_host; }
 
     // Pane operations.
     void rebuild();
@@ -67,7 +64,7 @@ public:
     // The action of a command id (33073, 33074, 33075, 33086 to 33089, 33071).
     QAction *action(int id) const { return m_actions.value(id); }
     // The View menu's toggle "&Projektbereich" (33071).
-    QAction *viewAction() const { return action(33071); }
+    QAction *viewAction() const { return m_actions.value(33071); }
     // A new "&Projekt" menu holding the actions; owned by parent.
     QMenu *projectMenu(QWidget *parent);
     // Adds the project commands to an existing "&Projekt" menu.
@@ -84,12 +81,12 @@ protected:
     void onLayoutChanged(bool floating, Qt::DockWidgetArea area, QSize clientSize) override;
 
 private:
-    QAction *makeAction(int id, const char *caption, const char *objectName, const char *prompt);
+    QAction *makeAction(int id, int captionId);
     bool reportLoadFailure(const QString &file, const QString &reason);
 
     CProject m_project;
-    std::unique_ptr<WidgetProjectHost> m_ownHost;
-    ProjectHost *m_host;
+    ProjectHost &m_host;
+    Prompter &m_prompter;
     CProjectTree *m_tree;
     QWidget *m_client = nullptr;
     QHash<int, QAction *> m_actions;

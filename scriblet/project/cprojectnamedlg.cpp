@@ -1,6 +1,6 @@
 #include "project/cprojectnamedlg.h"
 
-#include "project/projectmessages.h"
+#include "resources/strings.h"
 
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -10,14 +10,14 @@
 CProjectNameDlg::CProjectNameDlg(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("CProjectNameDlg"));
-    setWindowTitle(QString::fromUtf8(ProjectText::NameDialogTitle));
+    setWindowTitle(Str::text(Str::ProjectNameTitle));
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("ProjectNameEdit"));
-    m_edit->setAccessibleName(QString::fromUtf8(ProjectText::NameDialogTitle));
-    auto *ok = new QPushButton(QString::fromUtf8(ProjectText::ButtonOk), this);
+    m_edit->setAccessibleName(Str::text(Str::ProjectNameTitle));
+    auto *ok = new QPushButton(Str::text(Str::Ok), this);
     ok->setObjectName(QStringLiteral("OKBtn"));
     ok->setDefault(true);
-    auto *cancel = new QPushButton(QString::fromUtf8(ProjectText::ButtonCancel), this);
+    auto *cancel = new QPushButton(Str::text(Str::Cancel), this);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,10 +1,13 @@
 #include "project/cprojecttree.h"
 
+#include "common/commandids.h"
+#include "common/prompter.h"
 #include "project/cproject.h"
 #include "project/findheading.h"
 #include "project/projecthost.h"
-#include "project/projectmessages.h"
 #include "project/projectpaths.h"
+#include "resources/actiontext.h"
+#include "resources/strings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,29 +15,23 @@
 #include <QMenu>
 #include <QMouseEvent>
 
-using namespace ProjectText;
-
 namespace {
 
-QString tr8(const char *text) { return QString::fromUtf8(text); }
-
-QAction *addCommand(QMenu *menu, const char *caption, const char *objectName, const char *prompt)
+QAction *addCommand(QMenu *menu, int id, int captionId, int promptId = 0)
 {
-    QAction *a = menu->addAction(tr8(caption));
-    a->setObjectName(QString::fromLatin1(objectName));
-    const QStringList parts = tr8(prompt).split(QLatin1Char('\n'));
-    a->setStatusTip(parts.value(0));
-    a->setToolTip(parts.value(1));
+    QAction *a = menu->addAction(QString());
+    a->setObjectName(QStringLiteral("cmd%1").arg(id));
+    ActionText::set(a, captionId, promptId);
     return a;
 }
 
 } // namespace
 
-CProjectTree::CProjectTree(CProject &project, ProjectHost &host, QWidget *parent)
-    : QTreeWidget(parent), m_project(project), m_host(host)
+CProjectTree::CProjectTree(CProject &project, ProjectHost &host, Prompter &prompter, QWidget *parent)
+    : QTreeWidget(parent), m_project(project), m_host(host), m_prompter(prompter)
 {
     setObjectName(QStringLiteral("ProjectTree"));
-    setAccessibleName(QStringLiteral("Projekt"));
+    setAccessibleName(Str::text(Str::ProjectTreeName));
     setHeaderHidden(true);
     setColumnCount(1);
     setRootIsDecorated(true);
@@ -69,7 +66,7 @@ QTreeWidgetItem *CProjectTree::insertRoot()
 
 QTreeWidgetItem *CProjectTree::insertFilesBranch()
 {
-    m_filesBranch = new QTreeWidgetItem(m_rootItem, QStringList{tr8(Str33078Files)});
+    m_filesBranch = new QTreeWidgetItem(m_rootItem, QStringList{Str::text(Str::ProjectFiles)});
     m_filesBranch->setData(0, CodeRole, int(CodeFiles));
     m_filesBranch->setExpanded(true);
     return m_filesBranch;
@@ -98,8 +95,9 @@ QTreeWidgetItem *CProjectTree::insertSorted(const QString &text, int code)
 
 void CProjectTree::setMainStatus(const QString &maintex)
 {
-    m_host.setMainDocumentStatus(maintex.isEmpty() ? tr8(Str33107MainDocumentColon) + tr8(Str33106Current)
-                                                   : tr8(Str33081MainDocument) + tr8(MainDocumentSeparator) + maintex);
+    // "Haupt-TeX-Dokument :  " and the name, or "aktuelles" without one.
+    m_host.setMainDocumentStatus(Str::text(Str::MainDocPane)
+                                 + (maintex.isEmpty() ? Str::text(Str::MainDocCurrent) : maintex));
 }
 
 void CProjectTree::rebuild()
@@ -120,7 +118,7 @@ void CProjectTree::rebuild()
         for (int slot = 1; slot < m_project.entryCount(); ++slot)
             insertSorted(m_project.name(slot), CodeFile + slot);
     } else {
-        insertSorted(tr8(NoProjectFiles), CodeRoot);
+        insertSorted(Str::text(Str::NoProjectFiles), CodeRoot);
     }
     refreshToc();
 
@@ -145,7 +143,7 @@ void CProjectTree::refreshToc()
 {
     m_toc.tocFile = m_project.tocPath();
     m_toc.ReadToc();
-    m_toc.ParseToc([this](const QString &m) { m_host.showMessage(m); });
+    m_toc.ParseToc([this](const QString &m) { m_prompter.message(m); });
     buildTocBranch();
 }
 
@@ -160,10 +158,10 @@ void CProjectTree::buildTocBranch()
     deleteTocBranch();
     if (!m_rootItem)
         return; // no project shown
-    m_tocBranch = new QTreeWidgetItem(m_rootItem, QStringList{tr8(Str33079Toc)});
+    m_tocBranch = new QTreeWidgetItem(m_rootItem, QStringList{Str::text(Str::ProjectToc)});
     m_tocBranch->setData(0, CodeRole, int(CodeToc));
     m_tocBranch->setExpanded(true);
-    if (m_toc.tocText == tr8(NoTocFile)) {
+    if (m_toc.tocText == Str::text(Str::NoTocFile)) {
         auto *item = new QTreeWidgetItem(m_tocBranch, QStringList{m_toc.tocText});
         item->setData(0, CodeRole, int(CodeToc));
         return;
@@ -191,15 +189,15 @@ void CProjectTree::buildTocBranch()
 bool CProjectTree::newProject()
 {
     QString name;
-    if (!m_host.askProjectName(&name))
+    if (!m_prompter.askProjectName(&name))
         return false;
-    m_project.Create(name.isEmpty() ? tr8(Str33123NewProject) : name);
+    m_project.Create(name.isEmpty() ? Str::text(Str::ProjectNewName) : name);
     clearAll();
     insertRoot();
     insertFilesBranch();
     // Code 100, so that its context menu offers the add commands.
-    insertSorted(tr8(NoProjectFiles), CodeFile);
-    m_toc.tocText = tr8(NoTocFile);
+    insertSorted(Str::text(Str::NoProjectFiles), CodeFile);
+    m_toc.tocText = Str::text(Str::NoTocFile);
     m_toc.headings.clear();
     buildTocBranch();
     return true;
@@ -207,7 +205,7 @@ bool CProjectTree::newProject()
 
 void CProjectTree::onMainDocument()
 {
-    const QString chosen = m_host.getOpenFileName(tr8(Str33081MainDocument), tr8(Str33080TexFilter));
+    const QString chosen = m_prompter.openFileName(Str::text(Str::MainDocumentTitle), Str::text(Str::TexFilter));
     if (chosen.isEmpty())
         return;
     const QString full = QFileInfo(chosen).absoluteFilePath();
@@ -236,7 +234,7 @@ void CProjectTree::onMainDocument()
 
 void CProjectTree::onAddTexDocuments()
 {
-    const QStringList chosen = m_host.getOpenFileNames(tr8(Str33083OpenFiles), tr8(Str33080TexFilter));
+    const QStringList chosen = m_prompter.openFileNames(Str::text(Str::OpenTitle), Str::text(Str::TexFilter));
     if (chosen.isEmpty())
         return;
     if (m_project.entryCount() == 0 || !m_rootItem) {
@@ -257,7 +255,7 @@ void CProjectTree::onRemove()
 {
     QTreeWidgetItem *item = m_contextItem;
     m_contextItem = nullptr;
-    if (!item || item->text(0) == tr8(NoProjectFiles))
+    if (!item || item->text(0) == Str::text(Str::NoProjectFiles))
         return;
     const int code = itemCode(item);
     if (code == CodeFile) {
@@ -294,7 +292,7 @@ void CProjectTree::activateItem(QTreeWidgetItem *item)
         return;
     const int code = itemCode(item);
     if (code == CodeHeading) {
-        FindHeading(m_toc, m_project, item->text(0), m_host);
+        FindHeading(m_toc, m_project, item->text(0), m_host, m_prompter);
     } else if (code >= CodeFile) {
         const int slot = code - CodeFile;
         if (m_project.path(slot).isEmpty())
@@ -329,20 +327,20 @@ QMenu *CProjectTree::contextMenuFor(QTreeWidgetItem *item)
     const int code = itemCode(item);
     if (code >= CodeFile) {
         auto *menu = new QMenu(this);
-        connect(addCommand(menu, MenuRemove, "cmd33072", ""), &QAction::triggered, this,
+        connect(addCommand(menu, Cmd::ProjectRemoveFile, Str::CapRemove), &QAction::triggered, this,
                 &CProjectTree::onRemove);
         menu->addSeparator();
-        QMenu *add = menu->addMenu(tr8(MenuContextAddFrom));
+        QMenu *add = menu->addMenu(Str::text(Str::MenuContextAddFrom));
         add->setObjectName(QStringLiteral("ProjectAddMenu"));
-        connect(addCommand(add, MenuMainDocument, "cmd33074", Prompt33074), &QAction::triggered, this,
-                &CProjectTree::onMainDocument);
-        connect(addCommand(add, MenuTexDocument, "cmd33075", Prompt33075), &QAction::triggered, this,
-                &CProjectTree::onAddTexDocuments);
+        connect(addCommand(add, Cmd::ProjectMainDocument, Str::CapMainDocument, Cmd::ProjectMainDocument),
+                &QAction::triggered, this, &CProjectTree::onMainDocument);
+        connect(addCommand(add, Cmd::ProjectAddTexDocuments, Str::CapTexDocument, Cmd::ProjectAddTexDocuments),
+                &QAction::triggered, this, &CProjectTree::onAddTexDocuments);
         return menu;
     }
     if (code == CodeToc || code == CodeHeading) {
         auto *menu = new QMenu(this);
-        connect(addCommand(menu, MenuReloadToc, "cmd33076", ""), &QAction::triggered, this,
+        connect(addCommand(menu, Cmd::ProjectReloadToc, Str::CapReloadToc), &QAction::triggered, this,
                 &CProjectTree::onReloadToc);
         return menu;
     }

@@ -14,6 +14,7 @@
 
 class CProject;
 class ProjectHost;
+class Prompter;
 class QMenu;
 
 class CProjectTree : public QTreeWidget
@@ -23,7 +24,7 @@ public:
     enum ItemCode { CodeRoot = 0, CodeToc = 1, CodeFiles = 2, CodeHeading = 10, CodeFile = 100 };
     static constexpr int CodeRole = Qt::UserRole + 1;
 
-    CProjectTree(CProject &project, ProjectHost &host, QWidget *parent = nullptr);
+    CProjectTree(CProject &project, ProjectHost &host, Prompter &prompter, QWidget *parent = nullptr);
 
     static int itemCode(const QTreeWidgetItem *item);
 
@@ -78,6 +79,7 @@ private:
 
     CProject &m_project;
     ProjectHost &m_host;
+    Prompter &m_prompter;
     TocTable m_toc;
     QTreeWidgetItem *m_filesBranch = nullptr;
     QTreeWidgetItem *m_tocBranch = nullptr;

@@ -1,10 +1,11 @@
 #include "project/findheading.h"
 
+#include "common/prompter.h"
 #include "platform/textcodec.h"
 #include "project/cproject.h"
 #include "project/projecthost.h"
-#include "project/projectmessages.h"
 #include "project/toctable.h"
+#include "resources/strings.h"
 
 #include <QFile>
 
@@ -57,7 +58,7 @@ std::optional<HeadingLocation> locateHeading(const TocTable &table, const CProje
             QFile file(path);
             if (!file.open(QIODevice::ReadOnly)) {
                 if (message)
-                    message(QString::fromUtf8(ProjectText::ErrorReadingFile));
+                    message(Str::text(Str::ErrorReadingFile));
                 continue;
             }
             const QString content = TextCodec::decodeDetected(file.readAll());
@@ -83,12 +84,13 @@ std::optional<HeadingLocation> locateHeading(const TocTable &table, const CProje
     return std::nullopt;
 }
 
-bool FindHeading(const TocTable &table, const CProject &project, const QString &text, ProjectHost &host)
+bool FindHeading(const TocTable &table, const CProject &project, const QString &text, ProjectHost &host,
+                 Prompter &prompter)
 {
     const auto location = locateHeading(table, project, text, host.umlautReplacements(),
-                                        [&host](const QString &m) { host.showMessage(m); });
+                                        [&prompter](const QString &m) { prompter.message(m); });
     if (!location) {
-        host.showMessage(QString::fromUtf8(ProjectText::Str33124NotFound));
+        prompter.message(Str::text(Str::HeadingNotFound));
         return false;
     }
     host.openDocument(location->path, location->line, location->searchText, location->command);

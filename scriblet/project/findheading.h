@@ -8,6 +8,7 @@
 
 class CProject;
 class ProjectHost;
+class Prompter;
 class TocTable;
 
 struct HeadingLocation {
@@ -32,4 +33,5 @@ std::optional<HeadingLocation> locateHeading(const TocTable &table, const CProje
 
 // locateHeading, then opens the file with the heading's line at the top; shows
 // "Eintrag konnte nicht gefunden werden !!" when nothing was found.
-bool FindHeading(const TocTable &table, const CProject &project, const QString &text, ProjectHost &host);
+bool FindHeading(const TocTable &table, const CProject &project, const QString &text, ProjectHost &host,
+                 Prompter &prompter);

@@ -1,6 +1,7 @@
-// What the project logic needs from the program around it: message boxes, file
-// dialogs, the name dialog, opening documents and the main-document settings.
-// The window implements it; tests answer it.
+// What the project pane needs from the main window: opening documents, the
+// main-document settings, the status bar and needsTexRun, and the user's umlaut
+// spellings. Questions to the user go through the Prompter. The main window's
+// wiring implements it; tests answer it.
 #pragma once
 
 #include <QString>
@@ -10,20 +11,6 @@ class ProjectHost
 {
 public:
     virtual ~ProjectHost() = default;
-
-    // Message box with an exclamation icon and an OK button.
-    virtual void showMessage(const QString &text) = 0;
-    // Question with Yes and No; true for Yes.
-    virtual bool askYesNo(const QString &text) = 0;
-
-    // File dialogs. Filters are in the program's own "Text|pattern|" form
-    // (see ProjectPaths::dialogFilters). Cancel gives an empty result.
-    virtual QString getOpenFileName(const QString &title, const QString &filter) = 0;
-    virtual QStringList getOpenFileNames(const QString &title, const QString &filter) = 0;
-    virtual QString getSaveFileName(const QString &title, const QString &filter,
-                                    const QString &defaultSuffix, const QString &proposedName) = 0;
-    // The dialog "Projektnamen eingeben"; false when cancelled.
-    virtual bool askProjectName(QString *name) = 0;
 
     // Opens the document (an open one is only activated). With line > 0 the
     // view puts that line (counted from 1) at the top, guided by the two search

@@ -1,6 +1,5 @@
 #include "project/projectpaths.h"
 
-#include <QRegularExpression>
 
 namespace ProjectPaths {
 
@@ -67,27 +66,6 @@ QString tocPathFor(const QString &mainPath)
     if (mainPath.size() < 3)
         return QStringLiteral("toc");
     return mainPath.left(mainPath.size() - 3) + QStringLiteral("toc");
-}
-
-QStringList dialogFilters(const QString &filter)
-{
-    QStringList result;
-    const QStringList parts = filter.split(QLatin1Char('|'));
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        QString text = parts.at(i).trimmed();
-        if (text.isEmpty())
-            continue;
-        QStringList patterns = parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        for (QString &p : patterns) {
-            p = p.trimmed();
-            if (p == QLatin1String("*.*"))
-                p = QStringLiteral("*"); // "*.*" would miss names without a dot here
-        }
-        static const QRegularExpression trailingGroup(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
-        text.remove(trailingGroup);
-        result << text + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
-    }
-    return result;
 }
 
 } // namespace ProjectPaths

@@ -30,7 +30,4 @@ QString relativeEntry(const QString &mainDirectory, const QString &path);
 // The main path without its last three characters, followed by "toc".
 QString tocPathFor(const QString &mainPath);
 
-// Qt dialog filters from the program's "Text|pattern|Text|pattern|" form.
-QStringList dialogFilters(const QString &filter);
-
 } // namespace ProjectPaths

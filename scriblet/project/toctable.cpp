@@ -1,7 +1,7 @@
 #include "project/toctable.h"
 
 #include "platform/textcodec.h"
-#include "project/projectmessages.h"
+#include "resources/strings.h"
 
 #include <QFile>
 
@@ -15,7 +15,7 @@ void TocTable::ReadToc()
     tocText.clear();
     QFile file(tocFile);
     if (tocFile.isEmpty() || !file.open(QIODevice::ReadOnly)) {
-        tocText = QString::fromUtf8(ProjectText::NoTocFile);
+        tocText = Str::text(Str::NoTocFile);
         return;
     }
     QByteArray bytes;
@@ -23,7 +23,7 @@ void TocTable::ReadToc()
         char buffer[256] = {};
         const qint64 got = file.read(buffer, 255);
         if (got < 0) {
-            tocText = QString::fromUtf8(ProjectText::NoTocFile);
+            tocText = Str::text(Str::NoTocFile);
             return;
         }
         bytes.append(buffer, qstrnlen(buffer, 255)); // a zero byte ends the piece
@@ -133,7 +133,7 @@ void TocTable::ParseToc(const MessageSink &message)
             continue;
         if (headings.size() >= MaxHeadings) {
             if (message)
-                message(QString::fromUtf8(ProjectText::TooManyTocEntries));
+                message(Str::text(Str::TooManyTocEntries));
             return;
         }
         headings.append(entry);

@@ -1,87 +1,252 @@
-// Scriblet's string table: the German texts under their resource numbers.
-// Texts are the program's own, spelled exactly as shown to the user.
+// Scriblet's string table: every text the user sees, each under one number.
+//
+// Texts that the program's own documentation numbers keep that number (a
+// command's entry is its status-bar prompt, a line feed and its tooltip; a symbol
+// command's entry is its prompt, a line feed and the text it inserts). Texts
+// without such a number have one of our own, from OwnFirst on, below every fixed
+// number. The German texts are built in.
+//
+// Every text is looked up by number at the moment it is shown (text()), so that a
+// language file can replace the table at run time: nobody keeps a looked-up text
+// in a static object, and menus remember numbers, not texts (see ActionText).
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 namespace Str {
 
-inline QString s(const char *utf8) { return QString::fromUtf8(utf8); }
+enum Id : int {
+    // --- Numbers fixed by the program's documentation -------------------------
+    ToolNoCmdLine = 32993,
+    ToolNoExe = 32994,
+    ToolNoMainDocument = 32995,
+    ToolStartFailed = 32996,
+    ProgramCallsCaption = 32997,
+    LogNotLoaded = 32999,
+    ToolNoCurrentDocument = 33004,
+    ProjectFiles = 33078,
+    ProjectToc = 33079,
+    TexFilter = 33080,
+    MainDocumentTitle = 33081,
+    OpenFilter = 33082,
+    OpenTitle = 33083,
+    ProjectFilter = 33090,
+    ProjectOpenTitle = 33091,
+    ProjectSaveTitle = 33093,
+    ProjectSaveCurrent = 33094,
+    NotFound = 33095,
+    LinePane = 33096,
+    SaveAsFilter = 33097,
+    SaveAsTitle = 33098,
+    MainBar = 33099,
+    ArrowsBar = 33100,
+    BinaryOpsBar = 33101,
+    GreekBar = 33102,
+    OtherSymbolsBar = 33103,
+    MacrosBar = 33104,
+    RelationsBar = 33105,
+    MainDocCurrent = 33106,
+    MainDocPane = 33107,
+    ToolRunning = 33109,
+    ExeFilter = 33110,
+    UserExeTitle = 33111,
+    LatexExeTitle = 33112,
+    BibtexExeTitle = 33113,
+    DvipsExeTitle = 33114,
+    DviWinExeTitle = 33115,
+    GhostViewExeTitle = 33116,
+    PageFooterDefault = 33117,
+    PageHeaderDefault = 33119,
+    ProjectNewName = 33123,
+    HeadingNotFound = 33124,
+    Licence = 33125,
+    AccentsBar = 33126,
+    InfoText = 33127,
+    LinePaneSize = 32945,    // sizes the line pane
+    MainDocPaneSize = 32943, // sizes the main-document pane
+    Ready = 57345,
+    DocTemplate = 839, // document template: fields separated by line feeds
+    AboutTitle = 57664,
 
-// Settings defaults
-inline const QString PageHeaderDefault = s("Datei: &f");   // 33119
-inline const QString PageFooterDefault = s("Seite: &p");   // 33117
+    // --- Numbers of our own -----------------------------------------------------
+    OwnFirst = 20000,
+    AppName = OwnFirst,
+    Ok,
+    Cancel,
+    // Menus
+    MenuFile,
+    MenuEdit,
+    MenuView,
+    MenuTex,
+    MenuSettings,
+    MenuProject,
+    MenuWindow,
+    MenuHelp,
+    MenuRun,
+    MenuAddFrom,
+    MenuContextAddFrom,
+    // Menu items
+    CapFileNew,
+    CapFileOpen,
+    CapFileClose,
+    CapFileSave,
+    CapFileSaveAs,
+    CapSaveAll,
+    CapExit,
+    CapUndo,
+    CapRedo,
+    CapCut,
+    CapCopy,
+    CapPaste,
+    CapSelectAll,
+    CapFind,
+    CapFindNext,
+    CapReplace,
+    CapWordWrap,
+    CapEditorFont,
+    CapMacroSettings,
+    CapUmlautSettings,
+    CapWindowCascade,
+    CapWindowTile,
+    CapWindowArrange,
+    CapAbout,
+    CapViewToolbar,
+    CapViewStatusBar,
+    CapViewArrows,
+    CapViewBinaryOps,
+    CapViewAccents,
+    CapViewRelations,
+    CapViewGreek,
+    CapViewOtherSymbols,
+    CapViewMacros,
+    CapViewLogBar,
+    CapViewProjectBar,
+    CapRunLatex,
+    CapRunBibtex,
+    CapRunDviViewer,
+    CapRunDvips,
+    CapRunPsViewer,
+    CapMainDocument,
+    CapProgramCalls,
+    CapProjectNew,
+    CapProjectOpen,
+    CapProjectClose,
+    CapProjectSave,
+    CapProjectSaveAs,
+    CapTexDocument,
+    CapRemove,
+    CapReloadToc,
+    // Main window, documents, start-up
+    DocumentsArea,
+    Closing,
+    SaveChanges,
+    SaveToUtf8,
+    SaveFailed,
+    OpenFailed,
+    FileNotFound,
+    FileNotRegular,
+    FileTooLarge,
+    FileAccessFailed,
+    FileUnencodable,
+    CantFind,
+    ChooseLanguage,
+    LanguageGerman,
+    LanguageEnglish,
+    LanguageFrench,
+    AboutHeading,
+    LicenceName,
+    HyperlinkFailed,
+    // Editor
+    SearchFinished,
+    FindTitle,
+    ReplaceTitle,
+    FindWhat,
+    FindWhatName,
+    ReplaceWith,
+    ReplaceWithName,
+    MatchCase,
+    FindNextButton,
+    ReplaceButton,
+    ReplaceAllButton,
+    FontTitle,
+    MacroPrompt,
+    MacroButtonName,
+    MacroKey,
+    MacroName,
+    MacroText,
+    UmlautTitle,
+    UmlautLabelAe, // "ä :" .. "ß :" in the order ä Ä ö Ö ü Ü ß
+    UmlautLabelAeCap,
+    UmlautLabelOe,
+    UmlautLabelOeCap,
+    UmlautLabelUe,
+    UmlautLabelUeCap,
+    UmlautLabelSz,
+    // Panes
+    PaneHide,
+    PaneMinimize,
+    LogBarTitle,
+    LogName,
+    ProjectBarTitle,
+    // Tools
+    MainTexHint,
+    Browse,
+    BrowseName,
+    Clear,
+    ExeFile,
+    CmdLine,
+    RunTexFirst,
+    RunDvipsFirst,
+    HintTex,
+    HintBibtex,
+    HintDvi,
+    HintPs,
+    UserToolsGroup,
+    UserToolsList,
+    ToolName,
+    UserRunTex,
+    UserRunDvips,
+    KeysName,
+    KeysLabel,
+    WithExtension,
+    Parameters,
+    UserToolKeys,
+    TabLatex,
+    TabBibtex,
+    TabDviWin,
+    TabDvips,
+    TabGhostView,
+    TabUserTools,
+    // Projects
+    ProjectTreeName,
+    ProjectNameTitle,
+    TooManyFiles,
+    TooManyTocEntries,
+    ErrorReadingFile,
+    NoProjectFiles,
+    NoTocFile,
+    CannotOpenProject,
+    OwnEnd
+};
 
-// Start-up and hand-over
-inline const QString NotFound = s("%s nicht in\n%s gefunden !!"); // 33095
-inline const QString InfoText = s(                                   // 33127
-    "Scriblet ist kostenlos.\n\n"
-    "Wenn Ihnen das Programm gefällt, unterstützen Sie seine Weiterentwicklung, "
-    "indem Sie Fehler melden und Verbesserungen vorschlagen.");
+// The text under a number; empty for a number the table does not hold.
+QString text(int id);
+bool contains(int id);
+// Every number the table holds, in ascending order.
+QList<int> ids();
+// The rows of the table (equal to ids().size() while each number stands once).
+qsizetype rowCount();
 
-// Status bar
-inline const QString LinePane = s(" Ze : %u");                       // 33096
-inline const QString LinePaneSize = s(" Ze : 1234 ");
-inline const QString MainDocPane = s("Haupt-TeX-Dokument :  ");      // 33107
-inline const QString MainDocCurrent = s("aktuelles");                // 33106
-inline const QString MainDocPaneSize = s("Haupt-TeX-Dokument :  diesisteinfilename");
-inline const QString Ready = s("Bereit...");                          // 57345
+// The parts of a command's entry: the status-bar prompt before the first line feed
+// and the tooltip after it (empty when there is none).
+QString prompt(int id);
+QString toolTip(int id);
 
-// Toolbar captions
-inline const QString MainBar = s("Hauptleiste");          // 33099
-inline const QString ArrowsBar = s("Pfeile");             // 33100
-inline const QString AccentsBar = s("Akzente");           // 33126
-inline const QString BinaryOpsBar = s("Binäre Operatoren"); // 33101
-inline const QString GreekBar = s("Gr. Buchstaben");      // 33102
-inline const QString OtherSymbolsBar = s("Sonstige Symbole"); // 33103
-inline const QString RelationsBar = s("Relationen");      // 33105
-inline const QString MacrosBar = s("Makros");             // 33104
-
-// File dialogs
-inline const QString OpenTitle = s("Scriblet Dateien öffnen"); // 33083
-inline const QString OpenFilter = s(                             // 33082
-    "Scriblet-Dateien |*.sbp;*.tex;*.bib;*.log|Projekt-Dateien (*.sbp)|*sbp|TeX-Dateien (*.tex)|*.tex|"
-    "Bib-Dateien (*.bib)|*.bib|Log-Dateien (*.log)|*.log|Alle Dateien (*.*)|*.*|");
-inline const QString SaveAsTitle = s("Datei speichern unter...");  // 33098
-inline const QString SaveAsFilter = s(                              // 33097
-    "Scriblet-Dateien |*.tex;*.bib;*.log|TeX-Dateien (*.tex)|*.tex|Bib-Dateien (*.bib)|*.bib|"
-    "Log-Dateien (*.log)|*.log|Alle Dateien (*.*)|*.*|");
-
-// Editor
-inline const QString SearchFinished = s("Suche beendet...");
-inline const QString ToolError = s("Ein oder mehr Fehler traten auf!\nBitte die Einstellungen überprüfen!"); // 32996
-
-// Document template: window title base and new-file name base, both with a trailing blank.
-inline const QString DocTitleBase = s("TeX File ");
-inline const QString DocNewNameBase = s("Tex File ");
-
-// Fills "%s" / "%u" / "%i" / "%d" placeholders in order (the printf subset the table uses).
+// Fills "%s" / "%u" / "%i" / "%d" placeholders in order (the printf subset the
+// table uses); "%%" is a percent sign.
 QString format(const QString &pattern, const QStringList &args);
+QString format(int id, const QStringList &args);
 
-} // namespace Str
-
-namespace Str {
-inline const QString Licence = s( // 33125
-    "Scriblet wird ohne jede Gewährleistung zur Verfügung gestellt. "
-    "Die Benutzung erfolgt auf eigene Gefahr. Der Autor haftet nicht für Schäden, "
-    "die durch die Benutzung des Programms entstehen.");
-inline const QString AppName = s("Scriblet");
-inline const QString ChooseLanguage = s("Choose Language");
-inline const QString HyperlinkFailed = s("Unable to open hyperlink:\n\n");
-inline const QString Closing = s("Scriblet wird beendet...");
-inline const QString SaveChanges = s("Änderungen in %s speichern?");
-inline const QString SaveToUtf8 = s(
-    "%s enthält Zeichen, die in der Kodierung der Datei nicht gespeichert werden können.\n"
-    "Soll die Datei in UTF-8 gespeichert werden?");
-inline const QString SaveFailed = s("%s konnte nicht gespeichert werden:\n%s");
-inline const QString OpenFailed = s("%s konnte nicht geöffnet werden:\n%s");
-inline const QString FindTitle = s("Suchen");
-inline const QString ReplaceTitle = s("Ersetzen");
-inline const QString CantFind = s("Can't find:\n '%s' file \nor\n '%s' file");
-} // namespace Str
-
-namespace Str {
-inline const QString MacroPrompt = s("Makro %s wird in den Text eingefügt...");
-inline const QString MacroBarPrompt = s("Blendet die 'Makros'-Leiste ein oder aus.");
 } // namespace Str

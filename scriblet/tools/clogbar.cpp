@@ -1,6 +1,8 @@
 #include "tools/clogbar.h"
 
-#include "tools/toolcommandids.h"
+#include "common/commandids.h"
+#include "resources/actiontext.h"
+#include "resources/strings.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -9,15 +11,15 @@
 #include <QVBoxLayout>
 
 CLogBar::CLogBar(QWidget *parent)
-    : CControlBarEx(ToolCommandIds::ToggleLogBar, QStringLiteral("LogBar"), parent)
+    : CControlBarEx(Cmd::ViewLogBar, QStringLiteral("LogBar"), Str::LogBarTitle, parent)
 {
     setInitialSize(QSize(200, 100));
 
     auto *content = new QWidget(this);
     auto *layout = new QVBoxLayout(content);
     m_edit = new QTextEdit(content);
-    m_edit->setObjectName(QStringLiteral("LogEdit%1").arg(ToolCommandIds::LogBarControl));
-    m_edit->setAccessibleName(QStringLiteral("Log"));
+    m_edit->setObjectName(QStringLiteral("LogEdit%1").arg(Cmd::LogBarControl));
+    m_edit->setAccessibleName(Str::text(Str::LogName));
     m_edit->setReadOnly(true);
     m_edit->setAcceptRichText(true);
     m_edit->setLineWrapMode(QTextEdit::NoWrap);
@@ -33,10 +35,8 @@ CLogBar::CLogBar(QWidget *parent)
     setWidget(content);
 
     m_toggle = toggleViewAction();
-    m_toggle->setText(QStringLiteral("&Logbereich"));
-    m_toggle->setStatusTip(QStringLiteral("Blendet die Logbereich ein oder aus."));
-    m_toggle->setToolTip(QStringLiteral("Logbereich ein-/ausschalten"));
-    m_toggle->setProperty("commandId", ToolCommandIds::ToggleLogBar);
+    ActionText::set(m_toggle, Str::CapViewLogBar, Cmd::ViewLogBar);
+    m_toggle->setProperty("commandId", Cmd::ViewLogBar);
 
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this,
@@ -64,7 +64,7 @@ QString CLogBar::text() const
 void CLogBar::showContextMenu(const QPoint &globalPos)
 {
     QMenu menu(this);
-    menu.setObjectName(QStringLiteral("Menu%1").arg(ToolCommandIds::LogBarContextMenu));
+    menu.setObjectName(QStringLiteral("Menu%1").arg(Cmd::LogBarContextMenu));
     if (QAction *project = m_projectToggle ? m_projectToggle() : nullptr)
         menu.addAction(project);
     menu.addAction(m_toggle);

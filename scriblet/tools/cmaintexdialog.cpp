@@ -1,9 +1,8 @@
 #include "tools/cmaintexdialog.h"
 
-#include "platform/paths.h"
-#include "tools/filechooser.h"
-#include "tools/toolcommandids.h"
-#include "tools/toolstrings.h"
+#include "common/commandids.h"
+#include "common/prompter.h"
+#include "resources/strings.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -13,35 +12,35 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-CMainTexDialog::CMainTexDialog(const QString &maintex, FileChooser &chooser, QWidget *parent)
+CMainTexDialog::CMainTexDialog(const QString &maintex, Prompter &prompter, QWidget *parent)
     : QDialog(parent)
-    , m_chooser(chooser)
+    , m_prompter(prompter)
 {
-    setObjectName(QStringLiteral("MainTexDialog%1").arg(ToolCommandIds::MainDocumentDialog));
-    setWindowTitle(QStringLiteral("Haupt-TeX-Dokument"));
+    setObjectName(QStringLiteral("MainTexDialog%1").arg(Cmd::MainDocumentDialog));
+    setWindowTitle(Str::text(Str::MainDocumentTitle));
 
     m_edit = new QLineEdit(maintex, this);
     m_edit->setObjectName(QStringLiteral("MainTexEdit"));
-    m_edit->setAccessibleName(QStringLiteral("Haupt-TeX-Dokument"));
-    auto *hint = new QLabel(QString::fromUtf8("Für das aktuelle Dokument: die Zeile frei lassen !"), this);
+    m_edit->setAccessibleName(Str::text(Str::MainDocumentTitle));
+    auto *hint = new QLabel(Str::text(Str::MainTexHint), this);
     hint->setObjectName(QStringLiteral("HintLabel"));
     hint->setBuddy(m_edit);
 
-    auto *browseBtn = new QPushButton(QStringLiteral("&Durchsuchen..."), this);
+    auto *browseBtn = new QPushButton(Str::text(Str::Browse), this);
     browseBtn->setObjectName(QStringLiteral("BrowseBtn"));
-    browseBtn->setAccessibleName(QStringLiteral("Durchsuchen..."));
-    auto *clearBtn = new QPushButton(QString::fromUtf8("Löschen"), this);
+    browseBtn->setAccessibleName(Str::text(Str::BrowseName));
+    auto *clearBtn = new QPushButton(Str::text(Str::Clear), this);
     clearBtn->setObjectName(QStringLiteral("ClearBtn"));
-    clearBtn->setAccessibleName(QString::fromUtf8("Löschen"));
+    clearBtn->setAccessibleName(Str::text(Str::Clear));
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton *ok = buttons->addButton(Str::text(Str::Ok), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setAccessibleName(QStringLiteral("OK"));
+    ok->setAccessibleName(Str::text(Str::Ok));
     ok->setDefault(true);
-    QPushButton *cancel = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    QPushButton *cancel = buttons->addButton(Str::text(Str::Cancel), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAccessibleName(QStringLiteral("Abbrechen"));
+    cancel->setAccessibleName(Str::text(Str::Cancel));
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_edit, 0, 0);
@@ -58,8 +57,7 @@ CMainTexDialog::CMainTexDialog(const QString &maintex, FileChooser &chooser, QWi
 
 void CMainTexDialog::browse()
 {
-    const QString file = m_chooser.openFile(this, ToolStrings::MainDocumentTitle.str(),
-                                            ToolStrings::MainDocumentFilter.str());
+    const QString file = m_prompter.openFileName(Str::text(Str::MainDocumentTitle), Str::text(Str::TexFilter));
     if (file.isEmpty() || !QFileInfo(file).isFile())
         return;
     const QFileInfo info(file);

@@ -4,15 +4,15 @@
 
 #include <QDialog>
 
-class FileChooser;
+class Prompter;
 class QLineEdit;
 
 class CMainTexDialog : public QDialog
 {
     Q_OBJECT
 public:
-    // chooser answers the browse dialog; it must outlive the dialog.
-    CMainTexDialog(const QString &maintex, FileChooser &chooser, QWidget *parent = nullptr);
+    // prompter answers the browse dialog; it must outlive the dialog.
+    CMainTexDialog(const QString &maintex, Prompter &prompter, QWidget *parent = nullptr);
 
     // The file name (without directory) in the edit line.
     QString mainTex() const;
@@ -22,7 +22,7 @@ public:
     void browse();
 
 private:
-    FileChooser &m_chooser;
+    Prompter &m_prompter;
     QLineEdit *m_edit = nullptr;
     QString m_browsedDir;
 };

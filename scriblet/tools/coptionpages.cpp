@@ -1,7 +1,7 @@
 #include "tools/coptionpages.h"
 
-#include "tools/filechooser.h"
-#include "tools/toolstrings.h"
+#include "common/prompter.h"
+#include "resources/strings.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -32,9 +32,9 @@ QCheckBox *checkBox(QWidget *parent, const QString &text, int id, const char *pr
 
 QPushButton *browseButton(QWidget *parent, int id)
 {
-    auto *b = new QPushButton(QStringLiteral("&Durchsuchen..."), parent);
+    auto *b = new QPushButton(Str::text(Str::Browse), parent);
     b->setObjectName(QStringLiteral("Browse%1").arg(id));
-    b->setAccessibleName(QStringLiteral("Durchsuchen..."));
+    b->setAccessibleName(Str::text(Str::BrowseName));
     return b;
 }
 
@@ -47,37 +47,34 @@ QLabel *label(QWidget *parent, const QString &text, QWidget *buddy = nullptr)
     return l;
 }
 
-const QString RunTexText = QString::fromUtf8("führe zunächst LaTex aus");
-const QString RunDvipsText = QString::fromUtf8("führe zunächst DVIPS aus");
-
 } // namespace
 
-COptionToolPage::COptionToolPage(const ToolSettings &tool, const Layout &layout, FileChooser &chooser,
+COptionToolPage::COptionToolPage(const ToolSettings &tool, const Layout &layout, Prompter &prompter,
                                  QWidget *parent)
     : QWidget(parent)
     , m_tool(tool)
-    , m_browseTitle(layout.browseTitle)
-    , m_chooser(chooser)
+    , m_browseTitleId(layout.browseTitleId)
+    , m_prompter(prompter)
 {
-    m_exe = lineEdit(this, QStringLiteral("Exe1003"), QStringLiteral("exe - Datei"), tool.exe);
-    m_cmd = lineEdit(this, QStringLiteral("Cmd1004"), QStringLiteral("cmd - Zeile"), tool.cmd);
+    m_exe = lineEdit(this, QStringLiteral("Exe1003"), Str::text(Str::ExeFile), tool.exe);
+    m_cmd = lineEdit(this, QStringLiteral("Cmd1004"), Str::text(Str::CmdLine), tool.cmd);
     QPushButton *browseBtn = browseButton(this, 1005);
 
     auto *grid = new QGridLayout(this);
-    grid->addWidget(label(this, QStringLiteral("exe - Datei"), m_exe), 0, 0);
+    grid->addWidget(label(this, Str::text(Str::ExeFile), m_exe), 0, 0);
     grid->addWidget(m_exe, 1, 0);
     grid->addWidget(browseBtn, 1, 1);
-    grid->addWidget(label(this, QStringLiteral("cmd - Zeile"), m_cmd), 2, 0);
+    grid->addWidget(label(this, Str::text(Str::CmdLine), m_cmd), 2, 0);
     grid->addWidget(m_cmd, 3, 0);
-    grid->addWidget(label(this, layout.hint), 4, 0);
+    grid->addWidget(label(this, Str::text(layout.hintId)), 4, 0);
     int row = 5;
     if (layout.runDvips) {
-        m_runDvips = checkBox(this, RunDvipsText, 1006, "RunDvips");
+        m_runDvips = checkBox(this, Str::text(Str::RunDvipsFirst), 1006, "RunDvips");
         m_runDvips->setChecked(tool.rundvips != 0);
         grid->addWidget(m_runDvips, row++, 0);
     }
     if (layout.runTexId) {
-        m_runTex = checkBox(this, RunTexText, layout.runTexId, "RunTex");
+        m_runTex = checkBox(this, Str::text(Str::RunTexFirst), layout.runTexId, "RunTex");
         m_runTex->setChecked(tool.runtex != 0);
         grid->addWidget(m_runTex, row++, 0);
     }
@@ -99,89 +96,84 @@ ToolSettings COptionToolPage::value() const
 
 void COptionToolPage::browse()
 {
-    const QString file = m_chooser.openFile(this, m_browseTitle, ToolStrings::ExeFilter.str());
+    const QString file = m_prompter.openFileName(Str::text(m_browseTitleId), Str::text(Str::ExeFilter));
     if (!file.isEmpty())
         m_exe->setText(file);
 }
 
-COptionTex::COptionTex(const ToolSettings &tool, FileChooser &chooser, QWidget *parent)
-    : COptionToolPage(tool, {QStringLiteral("%s : Haupt-TeX-Dokument"), ToolStrings::LatexExeTitle.str(), 0, false},
-                      chooser, parent)
+COptionTex::COptionTex(const ToolSettings &tool, Prompter &prompter, QWidget *parent)
+    : COptionToolPage(tool, {Str::HintTex, Str::LatexExeTitle, 0, false}, prompter, parent)
 {
     setObjectName(QStringLiteral("COptionTex"));
 }
 
-COptionBibtex::COptionBibtex(const ToolSettings &tool, FileChooser &chooser, QWidget *parent)
-    : COptionToolPage(tool, {QStringLiteral("%s : Bib-TeX-Dokument"), ToolStrings::BibtexExeTitle.str(), 1011, false},
-                      chooser, parent)
+COptionBibtex::COptionBibtex(const ToolSettings &tool, Prompter &prompter, QWidget *parent)
+    : COptionToolPage(tool, {Str::HintBibtex, Str::BibtexExeTitle, 1011, false}, prompter, parent)
 {
     setObjectName(QStringLiteral("COptionBibtex"));
 }
 
-COptionDVIWin::COptionDVIWin(const ToolSettings &tool, FileChooser &chooser, QWidget *parent)
-    : COptionToolPage(tool, {QStringLiteral("%s : DVI-Dokument"), ToolStrings::DviWinExeTitle.str(), 1010, false},
-                      chooser, parent)
+COptionDVIWin::COptionDVIWin(const ToolSettings &tool, Prompter &prompter, QWidget *parent)
+    : COptionToolPage(tool, {Str::HintDvi, Str::DviWinExeTitle, 1010, false}, prompter, parent)
 {
     setObjectName(QStringLiteral("COptionDVIWin"));
 }
 
-COptionDVIPS::COptionDVIPS(const ToolSettings &tool, FileChooser &chooser, QWidget *parent)
-    : COptionToolPage(tool, {QStringLiteral("%s : DVI-Dokument"), ToolStrings::DvipsExeTitle.str(), 1012, false},
-                      chooser, parent)
+COptionDVIPS::COptionDVIPS(const ToolSettings &tool, Prompter &prompter, QWidget *parent)
+    : COptionToolPage(tool, {Str::HintDvi, Str::DvipsExeTitle, 1012, false}, prompter, parent)
 {
     setObjectName(QStringLiteral("COptionDVIPS"));
 }
 
-COptionGhostView::COptionGhostView(const ToolSettings &tool, FileChooser &chooser, QWidget *parent)
-    : COptionToolPage(tool, {QStringLiteral("%s : PS-Dokument"), ToolStrings::GhostViewExeTitle.str(), 1008, true},
-                      chooser, parent)
+COptionGhostView::COptionGhostView(const ToolSettings &tool, Prompter &prompter, QWidget *parent)
+    : COptionToolPage(tool, {Str::HintPs, Str::GhostViewExeTitle, 1008, true}, prompter, parent)
 {
     setObjectName(QStringLiteral("COptionGhostView"));
 }
 
-COptionUserTools::COptionUserTools(CShellSettings &settings, FileChooser &chooser, QWidget *parent)
+COptionUserTools::COptionUserTools(CShellSettings &settings, Prompter &prompter, QWidget *parent)
     : QWidget(parent)
     , m_settings(settings)
-    , m_chooser(chooser)
+    , m_prompter(prompter)
 {
     setObjectName(QStringLiteral("COptionUserTools"));
 
-    auto *group = new QGroupBox(QStringLiteral("Benutzerprogramme:"), this);
+    auto *group = new QGroupBox(Str::text(Str::UserToolsGroup), this);
     group->setObjectName(QStringLiteral("ToolGroup"));
     m_list = new QListWidget(group);
     m_list->setObjectName(QStringLiteral("ToolList908"));
-    m_list->setAccessibleName(QStringLiteral("Benutzerprogramme"));
+    m_list->setAccessibleName(Str::text(Str::UserToolsList));
     for (const UserToolSettings &t : settings.userTools)
         m_list->addItem(t.name);
     auto *groupLayout = new QVBoxLayout(group);
     groupLayout->addWidget(m_list);
 
-    m_name = lineEdit(this, QStringLiteral("Name925"), QStringLiteral("Name"));
-    m_exe = lineEdit(this, QStringLiteral("Exe920"), QStringLiteral("exe - Datei"));
-    m_cmd = lineEdit(this, QStringLiteral("Cmd921"), QStringLiteral("cmd - Zeile"));
+    m_name = lineEdit(this, QStringLiteral("Name925"), Str::text(Str::ToolName));
+    m_exe = lineEdit(this, QStringLiteral("Exe920"), Str::text(Str::ExeFile));
+    m_cmd = lineEdit(this, QStringLiteral("Cmd921"), Str::text(Str::CmdLine));
     QPushButton *browseBtn = browseButton(this, 922);
-    m_runTex = checkBox(this, QString::fromUtf8("zunächst LaTeX"), 924, "RunTex");
-    m_runDvips = checkBox(this, QString::fromUtf8("zunächst DVIPS"), 923, "RunDvips");
+    m_runTex = checkBox(this, Str::text(Str::UserRunTex), 924, "RunTex");
+    m_runDvips = checkBox(this, Str::text(Str::UserRunDvips), 923, "RunDvips");
     m_keys = label(this, QString());
     m_keys->setObjectName(QStringLiteral("Keys1018"));
-    m_keys->setAccessibleName(QStringLiteral("Tasten"));
+    m_keys->setAccessibleName(Str::text(Str::KeysName));
 
     auto *fields = new QGridLayout;
-    fields->addWidget(label(this, QStringLiteral("Name"), m_name), 0, 0);
+    fields->addWidget(label(this, Str::text(Str::ToolName), m_name), 0, 0);
     fields->addWidget(m_name, 1, 0, 1, 2);
-    fields->addWidget(label(this, QStringLiteral("exe - Datei"), m_exe), 2, 0);
+    fields->addWidget(label(this, Str::text(Str::ExeFile), m_exe), 2, 0);
     fields->addWidget(m_exe, 3, 0);
     fields->addWidget(browseBtn, 3, 1);
-    fields->addWidget(label(this, QStringLiteral(">> Endung mit eingeben! <<")), 4, 0, 1, 2);
-    fields->addWidget(label(this, QStringLiteral("cmd - Zeile"), m_cmd), 5, 0);
+    fields->addWidget(label(this, Str::text(Str::WithExtension)), 4, 0, 1, 2);
+    fields->addWidget(label(this, Str::text(Str::CmdLine), m_cmd), 5, 0);
     fields->addWidget(m_cmd, 6, 0, 1, 2);
     fields->addWidget(m_runTex, 7, 0);
     fields->addWidget(m_runDvips, 8, 0);
     auto *keysRow = new QHBoxLayout;
-    keysRow->addWidget(label(this, QStringLiteral("Tasten:"), m_keys));
+    keysRow->addWidget(label(this, Str::text(Str::KeysLabel), m_keys));
     keysRow->addWidget(m_keys, 1);
     fields->addLayout(keysRow, 9, 0, 1, 2);
-    fields->addWidget(label(this, QStringLiteral("Parameter:\n%<p>s, %<p>c, %<p>m")), 10, 0, 1, 2);
+    fields->addWidget(label(this, Str::text(Str::Parameters)), 10, 0, 1, 2);
     fields->setRowStretch(11, 1);
 
     auto *layout = new QHBoxLayout(this);
@@ -200,7 +192,7 @@ COptionUserTools::COptionUserTools(CShellSettings &settings, FileChooser &choose
 
 QString COptionUserTools::shortcutText(int n)
 {
-    return QStringLiteral("Ctrl + F%1").arg(n + 1);
+    return Str::format(Str::UserToolKeys, {QString::number(n + 1)});
 }
 
 void COptionUserTools::selectTool(int n)
@@ -236,7 +228,7 @@ void COptionUserTools::storeShown()
 void COptionUserTools::browse()
 {
     storeShown();
-    const QString file = m_chooser.openFile(this, ToolStrings::UserExeTitle.str(), ToolStrings::ExeFilter.str());
+    const QString file = m_prompter.openFileName(Str::text(Str::UserExeTitle), Str::text(Str::ExeFilter));
     if (!file.isEmpty())
         m_exe->setText(file);
 }

@@ -2,11 +2,11 @@
 // settings; the user-tools page edits the settings object directly.
 #pragma once
 
-#include "app/cshellsettings.h"
+#include "common/cshellsettings.h"
 
 #include <QWidget>
 
-class FileChooser;
+class Prompter;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -22,17 +22,17 @@ public:
 
 protected:
     struct Layout {
-        QString hint;        // what "%s" stands for
-        QString browseTitle; // title of the browse dialog
+        int hintId;          // what "%s" stands for
+        int browseTitleId;   // title of the browse dialog
         int runTexId = 0;    // control id of "run LaTeX first", 0: none
         bool runDvips = false;
     };
-    COptionToolPage(const ToolSettings &tool, const Layout &layout, FileChooser &chooser, QWidget *parent);
+    COptionToolPage(const ToolSettings &tool, const Layout &layout, Prompter &prompter, QWidget *parent);
 
 private:
     ToolSettings m_tool;
-    QString m_browseTitle;
-    FileChooser &m_chooser;
+    int m_browseTitleId;
+    Prompter &m_prompter;
     QLineEdit *m_exe = nullptr;
     QLineEdit *m_cmd = nullptr;
     QCheckBox *m_runTex = nullptr;
@@ -43,35 +43,35 @@ class COptionTex : public COptionToolPage
 {
     Q_OBJECT
 public:
-    COptionTex(const ToolSettings &tool, FileChooser &chooser, QWidget *parent = nullptr);
+    COptionTex(const ToolSettings &tool, Prompter &prompter, QWidget *parent = nullptr);
 };
 
 class COptionBibtex : public COptionToolPage
 {
     Q_OBJECT
 public:
-    COptionBibtex(const ToolSettings &tool, FileChooser &chooser, QWidget *parent = nullptr);
+    COptionBibtex(const ToolSettings &tool, Prompter &prompter, QWidget *parent = nullptr);
 };
 
 class COptionDVIWin : public COptionToolPage
 {
     Q_OBJECT
 public:
-    COptionDVIWin(const ToolSettings &tool, FileChooser &chooser, QWidget *parent = nullptr);
+    COptionDVIWin(const ToolSettings &tool, Prompter &prompter, QWidget *parent = nullptr);
 };
 
 class COptionDVIPS : public COptionToolPage
 {
     Q_OBJECT
 public:
-    COptionDVIPS(const ToolSettings &tool, FileChooser &chooser, QWidget *parent = nullptr);
+    COptionDVIPS(const ToolSettings &tool, Prompter &prompter, QWidget *parent = nullptr);
 };
 
 class COptionGhostView : public COptionToolPage
 {
     Q_OBJECT
 public:
-    COptionGhostView(const ToolSettings &tool, FileChooser &chooser, QWidget *parent = nullptr);
+    COptionGhostView(const ToolSettings &tool, Prompter &prompter, QWidget *parent = nullptr);
 };
 
 // The ten user tools. Shown values are stored into the selected tool of the
@@ -81,7 +81,7 @@ class COptionUserTools : public QWidget
 {
     Q_OBJECT
 public:
-    COptionUserTools(CShellSettings &settings, FileChooser &chooser, QWidget *parent = nullptr);
+    COptionUserTools(CShellSettings &settings, Prompter &prompter, QWidget *parent = nullptr);
 
     int selectedTool() const { return m_selected; }
     void selectTool(int n);
@@ -95,7 +95,7 @@ private:
     void show(int n);
 
     CShellSettings &m_settings;
-    FileChooser &m_chooser;
+    Prompter &m_prompter;
     int m_selected = -1;
     int m_previous = -1;
     QListWidget *m_list = nullptr;

@@ -1,46 +1,47 @@
 #include "tools/cprogramcallssheet.h"
 
-#include "app/cshellsettings.h"
+#include "common/cshellsettings.h"
+#include "common/prompter.h"
+#include "resources/strings.h"
 #include "tools/coptionpages.h"
-#include "tools/toolstrings.h"
 
 #include <QDialogButtonBox>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-CProgramCallsSheet::CProgramCallsSheet(CShellSettings &settings, FileChooser &chooser, QWidget *parent)
+CProgramCallsSheet::CProgramCallsSheet(CShellSettings &settings, Prompter &prompter, QWidget *parent)
     : QDialog(parent)
     , m_settings(settings)
+    , m_prompter(prompter)
 {
     setObjectName(QStringLiteral("ProgramCallsSheet"));
-    setWindowTitle(ToolStrings::ProgramCallsCaption.str());
+    setWindowTitle(Str::text(Str::ProgramCallsCaption));
 
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("ProgramCallsTabs"));
-    m_tabs->setAccessibleName(ToolStrings::ProgramCallsCaption.str());
-    m_tex = new COptionTex(settings.tex, chooser);
-    m_bibtex = new COptionBibtex(settings.bibtex, chooser);
-    m_dviwin = new COptionDVIWin(settings.dviViewer, chooser);
-    m_dvips = new COptionDVIPS(settings.dvips, chooser);
-    m_ghostview = new COptionGhostView(settings.psViewer, chooser);
-    m_userTools = new COptionUserTools(settings, chooser);
-    m_tabs->addTab(m_tex, QStringLiteral("LaTeX"));
-    m_tabs->addTab(m_bibtex, QStringLiteral("BibTeX"));
-    m_tabs->addTab(m_dviwin, QStringLiteral("DVIWin"));
-    m_tabs->addTab(m_dvips, QStringLiteral("DVI PS"));
-    m_tabs->addTab(m_ghostview, QStringLiteral("Ghost View"));
-    m_tabs->addTab(m_userTools, QStringLiteral("Benutzerdefiniert"));
+    m_tabs->setAccessibleName(Str::text(Str::ProgramCallsCaption));
+    m_tex = new COptionTex(settings.tex, prompter);
+    m_bibtex = new COptionBibtex(settings.bibtex, prompter);
+    m_dviwin = new COptionDVIWin(settings.dviViewer, prompter);
+    m_dvips = new COptionDVIPS(settings.dvips, prompter);
+    m_ghostview = new COptionGhostView(settings.psViewer, prompter);
+    m_userTools = new COptionUserTools(settings, prompter);
+    m_tabs->addTab(m_tex, Str::text(Str::TabLatex));
+    m_tabs->addTab(m_bibtex, Str::text(Str::TabBibtex));
+    m_tabs->addTab(m_dviwin, Str::text(Str::TabDviWin));
+    m_tabs->addTab(m_dvips, Str::text(Str::TabDvips));
+    m_tabs->addTab(m_ghostview, Str::text(Str::TabGhostView));
+    m_tabs->addTab(m_userTools, Str::text(Str::TabUserTools));
 
     auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    QPushButton *ok = buttons->addButton(Str::text(Str::Ok), QDialogButtonBox::AcceptRole);
     ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setAccessibleName(QStringLiteral("OK"));
+    ok->setAccessibleName(Str::text(Str::Ok));
     ok->setDefault(true);
-    QPushButton *cancel = buttons->addButton(QStringLiteral("Abbrechen"), QDialogButtonBox::RejectRole);
+    QPushButton *cancel = buttons->addButton(Str::text(Str::Cancel), QDialogButtonBox::RejectRole);
     cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAccessibleName(QStringLiteral("Abbrechen"));
+    cancel->setAccessibleName(Str::text(Str::Cancel));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -65,7 +66,7 @@ void CProgramCallsSheet::done(int result)
         // viewer, then the ten user tools.
         const bool written = m_settings.writeToolSettings();
         if (!(m_settings.writeUserTools() && written))
-            QMessageBox::warning(this, QStringLiteral("Scriblet"), m_settings.lastError());
+            m_prompter.message(m_settings.lastError());
     }
     QDialog::done(result);
 }

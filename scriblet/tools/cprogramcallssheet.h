@@ -14,15 +14,15 @@ class COptionBibtex;
 class COptionTex;
 class COptionUserTools;
 class CShellSettings;
-class FileChooser;
+class Prompter;
 class QTabWidget;
 
 class CProgramCallsSheet : public QDialog
 {
     Q_OBJECT
 public:
-    // settings and chooser must outlive the dialog.
-    CProgramCallsSheet(CShellSettings &settings, FileChooser &chooser, QWidget *parent = nullptr);
+    // settings and prompter must outlive the dialog.
+    CProgramCallsSheet(CShellSettings &settings, Prompter &prompter, QWidget *parent = nullptr);
 
     QTabWidget *tabs() const { return m_tabs; }
     COptionUserTools *userTools() const { return m_userTools; }
@@ -31,6 +31,7 @@ public:
 
 private:
     CShellSettings &m_settings;
+    Prompter &m_prompter;
     QTabWidget *m_tabs = nullptr;
     COptionTex *m_tex = nullptr;
     COptionBibtex *m_bibtex = nullptr;

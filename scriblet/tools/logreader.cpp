@@ -1,7 +1,7 @@
 #include "tools/logreader.h"
 
 #include "platform/textcodec.h"
-#include "tools/toolstrings.h"
+#include "resources/strings.h"
 
 #include <QFile>
 
@@ -41,7 +41,7 @@ QString readText(const QString &path)
 {
     const std::optional<QByteArray> bytes = readBytes(path, MaxShownBytes);
     if (!bytes)
-        return ToolStrings::LogNotLoaded.str();
+        return Str::text(Str::LogNotLoaded);
     return TextCodec::decodeDetected(*bytes);
 }
 

@@ -1,6 +1,7 @@
-// What the tool runner needs from the window around it: the open documents,
-// message boxes, the log pane, the status bar and the wait state. The main frame
-// implements it; tests implement it without a window.
+// What the tools need from the main window: the open documents, needsTexRun, the
+// project pane and the main-document status pane. The main window's wiring
+// implements it; tests implement it without a window. Questions to the user go
+// through the Prompter.
 #pragma once
 
 #include "platform/hostprocess.h"
@@ -29,11 +30,7 @@ public:
     // Brings the main window forward so that a child becomes active again.
     virtual void activateMainWindow() = 0;
 
-    // A message box with the exclamation icon and an OK button.
-    virtual void showMessage(const QString &text) = 0;
-    // Replaces the log pane's text.
-    virtual void setLogText(const QString &text) = 0;
-    // The status pane of the main document changed.
+    // The status pane of the main document shows this text.
     virtual void setMainDocumentStatus(const QString &text) = 0;
 
     // The sources or the main document changed since LaTeX last ran (a flag of the
@@ -44,12 +41,6 @@ public:
     virtual bool isProjectLoaded() const = 0;
     // Has the project pane re-read the table of contents.
     virtual void refreshTableOfContents() = 0;
-
-    // A waited tool starts / ended: wait cursor, no input, the status text names it.
-    virtual void beginWaitedRun(const QString &statusText) = 0;
-    virtual void endWaitedRun() = 0;
-    // Called repeatedly while a waited tool runs, to keep the window painted.
-    virtual void keepAlive() = 0;
 };
 
 // Starts the tools' programs; the host implementation uses HostProcess, tests may

@@ -1,10 +1,12 @@
 #include "tools/toolrunner.h"
 
-#include "app/cshellsettings.h"
+#include "common/commandids.h"
+#include "common/cshellsettings.h"
+#include "common/prompter.h"
 #include "platform/paths.h"
+#include "resources/strings.h"
 #include "tools/commandtemplate.h"
 #include "tools/logreader.h"
-#include "tools/toolstrings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,9 +29,12 @@ HostProcess::Result HostToolLauncher::run(const QString &exe, const QStringList 
     return HostProcess::startDetached(program, args, workingDir);
 }
 
-ToolRunner::ToolRunner(CShellSettings &settings, ToolHost &host, std::unique_ptr<ToolLauncher> launcher)
+ToolRunner::ToolRunner(CShellSettings &settings, ToolHost &host, Display &display, Prompter &prompter,
+                       std::unique_ptr<ToolLauncher> launcher)
     : m_settings(settings)
     , m_host(host)
+    , m_display(display)
+    , m_prompter(prompter)
     , m_launcher(launcher ? std::move(launcher) : std::make_unique<HostToolLauncher>())
 {
 }
@@ -40,7 +45,8 @@ void ToolRunner::setMainDocument(const QString &maintex, const QString &mainpath
 {
     // Stores and writes both and makes mainpath the current directory.
     m_settings.setMainDocument(mainpath, maintex);
-    m_host.setMainDocumentStatus(ToolStrings::mainDocumentStatus(maintex));
+    m_host.setMainDocumentStatus(Str::text(Str::MainDocPane)
+                                 + (maintex.isEmpty() ? Str::text(Str::MainDocCurrent) : maintex));
     m_host.setNeedsTexRun(true);
 }
 
@@ -56,7 +62,7 @@ bool ToolRunner::takeTarget(Target *target)
     case TargetResult::Silent:
         return false;
     case TargetResult::NoDocument:
-        m_host.showMessage(ToolStrings::NoCurrentDocument.str());
+        m_prompter.message(Str::text(Str::ToolNoCurrentDocument));
         return false;
     case TargetResult::Ok:
         break;
@@ -93,28 +99,28 @@ bool ToolRunner::start(const QString &exe, const QStringList &args, const QStrin
 {
     HostProcess::Result result;
     if (wait) {
-        m_host.beginWaitedRun(ToolStrings::toolRunning(toolName));
-        result = m_launcher->run(exe, args, dir, true, [this] { m_host.keepAlive(); });
-        m_host.endWaitedRun();
+        m_display.beginWaitedRun(Str::format(Str::ToolRunning, {toolName}));
+        result = m_launcher->run(exe, args, dir, true, [this] { m_display.keepAlive(); });
+        m_display.endWaitedRun();
     } else {
         result = m_launcher->run(exe, args, dir, false, {});
     }
     if (!result.started)
-        m_host.showMessage(ToolStrings::StartFailed.str());
+        m_prompter.message(Str::text(Str::ToolStartFailed));
     return result.started;
 }
 
 void ToolRunner::loadLog(const Target &target)
 {
     const QString base = target.name.size() >= 4 ? target.name.chopped(4) : QString();
-    m_host.setLogText(LogReader::readText(target.directory + base + QStringLiteral(".log")));
+    m_display.setLogText(LogReader::readText(target.directory + base + QStringLiteral(".log")));
 }
 
 bool ToolRunner::runLatex()
 {
     m_host.saveModifiedDocuments();
     if (noDocument()) {
-        m_host.showMessage(ToolStrings::NoCurrentDocument.str());
+        m_prompter.message(Str::text(Str::ToolNoCurrentDocument));
         return false;
     }
     Target target;
@@ -122,15 +128,15 @@ bool ToolRunner::runLatex()
         return false;
     const ToolSettings &tex = m_settings.tex;
     if (tex.exe.isEmpty()) {
-        m_host.showMessage(ToolStrings::NoExeFile.str());
+        m_prompter.message(Str::text(Str::ToolNoExe));
         return false;
     }
     if (tex.cmd.isEmpty()) {
-        m_host.showMessage(ToolStrings::NoCmdLine.str());
+        m_prompter.message(Str::text(Str::ToolNoCmdLine));
         return false;
     }
     const QStringList args = CommandTemplate::builtinArguments(tex.cmd, target.name);
-    if (!start(tex.exe, args, target.directory, true, QStringLiteral("LaTeX")))
+    if (!start(tex.exe, args, target.directory, true, Str::toolTip(Cmd::RunLatex)))
         return false;
     m_settings.dviChanged = 1;
     m_host.setNeedsTexRun(false);
@@ -161,39 +167,39 @@ bool ToolRunner::runDependent(Tool tool)
         return runLatex();
     case Tool::Bibtex:
         settings = &m_settings.bibtex;
-        toolName = QStringLiteral("BibTeX");
+        toolName = Str::toolTip(Cmd::RunBibtex);
         wait = true;
         break;
     case Tool::DviViewer:
         settings = &m_settings.dviViewer;
-        toolName = QStringLiteral("DVIWin");
+        toolName = Str::toolTip(Cmd::RunDviViewer);
         suffix = QStringLiteral(".dvi");
         break;
     case Tool::Dvips:
         settings = &m_settings.dvips;
-        toolName = QStringLiteral("DVIPS");
+        toolName = Str::toolTip(Cmd::RunDvips);
         suffix = QStringLiteral(".dvi");
         wait = true;
         break;
     case Tool::PsViewer:
         settings = &m_settings.psViewer;
-        toolName = QStringLiteral("GhostView");
+        toolName = Str::toolTip(Cmd::RunPsViewer);
         suffix = QStringLiteral(".ps");
         break;
     }
     // A copy: the prerequisite runs below may not change what this tool starts.
     const ToolSettings t = *settings;
     if (t.exe.isEmpty()) {
-        m_host.showMessage(ToolStrings::NoExeFile.str());
+        m_prompter.message(Str::text(Str::ToolNoExe));
         return false;
     }
     if (t.cmd.isEmpty()) {
-        m_host.showMessage(ToolStrings::NoCmdLine.str());
+        m_prompter.message(Str::text(Str::ToolNoCmdLine));
         return false;
     }
     const bool saved = m_host.saveModifiedDocuments();
     if (noDocument()) {
-        m_host.showMessage(ToolStrings::NoCurrentDocument.str());
+        m_prompter.message(Str::text(Str::ToolNoCurrentDocument));
         return false;
     }
     if (saved || m_host.needsTexRun()) {
@@ -240,15 +246,15 @@ bool ToolRunner::runUserTool(int n)
     }
 
     if (t.exe.isEmpty()) {
-        m_host.showMessage(ToolStrings::NoExeFile.str());
+        m_prompter.message(Str::text(Str::ToolNoExe));
         return false;
     }
     if (e.needsMain && ctx.mainBase().isEmpty()) {
-        m_host.showMessage(ToolStrings::NoMainDocument.str());
+        m_prompter.message(Str::text(Str::ToolNoMainDocument));
         return false;
     }
     if (e.needsActive && ctx.currentName().isEmpty()) {
-        m_host.showMessage(ToolStrings::NoCurrentDocument.str());
+        m_prompter.message(Str::text(Str::ToolNoCurrentDocument));
         return false;
     }
     m_host.saveModifiedDocuments();

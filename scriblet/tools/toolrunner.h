@@ -12,6 +12,7 @@
 #include <memory>
 
 class CShellSettings;
+class Prompter;
 struct ToolSettings;
 
 class ToolRunner
@@ -21,8 +22,23 @@ public:
 
     static constexpr int UserToolCount = 10;
 
-    // settings and host must outlive the runner; launcher defaults to HostToolLauncher.
-    ToolRunner(CShellSettings &settings, ToolHost &host, std::unique_ptr<ToolLauncher> launcher = nullptr);
+    // What a run shows: the wait state while a waited tool runs, and LaTeX's log.
+    class Display
+    {
+    public:
+        virtual ~Display() = default;
+        // A waited tool starts / ended: wait cursor, no input, the status text names it.
+        virtual void beginWaitedRun(const QString &statusText) = 0;
+        virtual void endWaitedRun() = 0;
+        // Called repeatedly while a waited tool runs, to keep the window painted.
+        virtual void keepAlive() = 0;
+        // Replaces the log pane's text.
+        virtual void setLogText(const QString &text) = 0;
+    };
+
+    // Everything given must outlive the runner; launcher defaults to HostToolLauncher.
+    ToolRunner(CShellSettings &settings, ToolHost &host, Display &display, Prompter &prompter,
+               std::unique_ptr<ToolLauncher> launcher = nullptr);
     ~ToolRunner();
 
     // Sources or the main document changed since LaTeX last ran. Set by opening or
@@ -57,11 +73,12 @@ private:
     bool takeTarget(Target *target);
     bool noDocument() const;
     bool runDependent(Tool tool);
-    bool start(const QString &exe, const QStringList &args, const QString &dir, bool wait,
-               const QString &toolName);
+    bool start(const QString &exe, const QStringList &args, const QString &dir, bool wait, const QString &toolName);
     void loadLog(const Target &target);
 
     CShellSettings &m_settings;
     ToolHost &m_host;
+    Display &m_display;
+    Prompter &m_prompter;
     std::unique_ptr<ToolLauncher> m_launcher;
 };

@@ -12,6 +12,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include "isolatedenvironment.h"
 #include "testsupport.h"
 
 namespace {
@@ -25,13 +26,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(m_dir.isValid());
-        m_env = QProcessEnvironment::systemEnvironment();
-        m_env.insert(QStringLiteral("HOME"), m_dir.path());
-        m_env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_dir.path() + QStringLiteral("/.config"));
-        // The single-instance socket lies in the temporary directory: keep it private.
-        QDir().mkpath(m_dir.path() + QStringLiteral("/tmp"));
-        m_env.insert(QStringLiteral("TMPDIR"), m_dir.path() + QStringLiteral("/tmp"));
-        m_env.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_dir.path() + QStringLiteral("/tmp"));
+        // Every per-user directory, the single-instance socket's included, is the
+        // test's own: a running copy of Scriblet never captures the hand-overs.
+        m_env = testsupport::isolatedEnvironment(m_dir.path());
         if (qEnvironmentVariableIsEmpty("DISPLAY"))
             m_env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         else
@@ -113,6 +110,33 @@ TEST_F(ScribletProgram, SecondStartHandsOverAndEnds)
     ASSERT_TRUE(third->waitForFinished(20000));
     EXPECT_EQ(third->exitCode(), 0);
     EXPECT_EQ(readAll(ini()), before);
+    EXPECT_EQ(first->state(), QProcess::Running);
+}
+
+// A copy of Scriblet that runs for the user (here: one in another environment)
+// never takes a test's start, and the test's instance never takes the user's.
+TEST_F(ScribletProgram, EachEnvironmentHasItsOwnInstance)
+{
+    QProcess *first = start({});
+    ASSERT_TRUE(waitReady());
+
+    QTemporaryDir otherDir;
+    ASSERT_TRUE(otherDir.isValid());
+    auto *other = new QProcess;
+    m_procs.append(other);
+    QProcessEnvironment env = testsupport::isolatedEnvironment(otherDir.path());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), m_env.value(QStringLiteral("QT_QPA_PLATFORM")));
+    other->setProcessEnvironment(env);
+    other->setWorkingDirectory(otherDir.path());
+    writeFile(otherDir.path() + QStringLiteral("/.config/Scriblet/Scriblet.ini"),
+              "[General]\r\nLanguage=0\r\nVersion=2.0r\r\n");
+    other->start(QStringLiteral(SCRIBLET_PATH), {});
+    ASSERT_TRUE(other->waitForStarted(10000));
+    // It becomes an instance of its own: it writes its own toolbar images and runs on.
+    EXPECT_TRUE(waitFor([&] {
+        return QFile::exists(otherDir.path() + QStringLiteral("/.config/Scriblet/ScribletMacros.bmp"));
+    }));
+    EXPECT_EQ(other->state(), QProcess::Running);
     EXPECT_EQ(first->state(), QProcess::Running);
 }
 

@@ -13,6 +13,7 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include "isolatedenvironment.h"
 #include "testsupport.h"
 
 namespace {
@@ -30,12 +31,9 @@ protected:
         if (QStandardPaths::findExecutable("latex").isEmpty() || QStandardPaths::findExecutable("dvips").isEmpty())
             GTEST_SKIP() << "TeX Live is not installed";
         ASSERT_TRUE(m_dir.isValid());
-        m_env = QProcessEnvironment::systemEnvironment();
-        m_env.insert("HOME", m_dir.path());
-        m_env.insert("XDG_CONFIG_HOME", m_dir.path() + "/.config");
-        QDir().mkpath(m_dir.path() + "/tmp");
-        m_env.insert("TMPDIR", m_dir.path() + "/tmp");
-        m_env.insert("XDG_RUNTIME_DIR", m_dir.path() + "/tmp");
+        // Every per-user directory, the single-instance socket's included, is the
+        // test's own: a running copy of Scriblet never captures the hand-overs.
+        m_env = testsupport::isolatedEnvironment(m_dir.path());
         m_env.insert("QT_QPA_PLATFORM", "xcb");
     }
     void TearDown() override

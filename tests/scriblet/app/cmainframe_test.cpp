@@ -1,70 +1,31 @@
-// The main frame and the editor inside it, driven as a user would.
+// The main frame: bars, panes, menus, status panes, idle work, closing.
 #include "app/cmainframe.h"
 
-#include "app/commandids.h"
-#include "app/cshellsettings.h"
 #include "bars/ccontrolbarex.h"
+#include "common/commandids.h"
 #include "editor/cchildframe.h"
 #include "editor/cshelldoc.h"
 #include "editor/cshellview.h"
-#include "fakeprompter.h"
-#include "testsupport.h"
+#include "framefixture.h"
+#include "project/cprojectbar.h"
+#include "resources/strings.h"
+#include "tools/clogbar.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QLabel>
+#include <QDropEvent>
 #include <QMdiArea>
 #include <QMenu>
+#include <QMimeData>
 #include <QTest>
 #include <QTextBlock>
 #include <QToolBar>
 #include <QToolButton>
-#include <QMimeData>
-#include <QDropEvent>
 #include <QUrl>
-#include <QKeyEvent>
 
 namespace {
 
-class MainFrameTest : public testsupport::TempDirTest {
-protected:
-    void SetUp() override
-    {
-        TempDirTest::SetUp();
-        m_oldCwd = QDir::currentPath();
-        m_settings = std::make_unique<CShellSettings>(path(QStringLiteral("cfg")));
-        m_settings->dviViewerLookup = [] { return QStringLiteral("xdvi"); };
-        m_settings->psViewerLookup = [] { return QStringLiteral("gv"); };
-    }
-    void TearDown() override
-    {
-        m_frame.reset();
-        QDir::setCurrent(m_oldCwd);
-        TempDirTest::TearDown();
-    }
-    CMainFrame *makeFrame()
-    {
-        m_frame = std::make_unique<CMainFrame>(m_settings.get(), &m_prompter);
-        EXPECT_TRUE(m_frame->create());
-        return m_frame.get();
-    }
-    QString pane(int id) const
-    {
-        auto *l = m_frame->findChild<QLabel *>(QStringLiteral("pane%1").arg(id));
-        return l ? l->text() : QStringLiteral("<no pane>");
-    }
-    QAction *cmd(int id) const { return m_frame->findChild<QAction *>(QStringLiteral("cmd%1").arg(id)); }
-    QString file(const QString &name, const QByteArray &bytes)
-    {
-        testsupport::writeFile(path(name), bytes);
-        return path(name);
-    }
-
-    FakePrompter m_prompter;
-    std::unique_ptr<CShellSettings> m_settings;
-    std::unique_ptr<CMainFrame> m_frame;
-    QString m_oldCwd;
+class MainFrameTest : public FrameTest
+{
 };
 
 TEST_F(MainFrameTest, CreationBuildsBarsPanesAndStatus)
@@ -109,103 +70,18 @@ TEST_F(MainFrameTest, OtherAreasAddCommandsToNamedMenus)
     int hits = 0;
     // An id no area uses: the tool commands already own the LaTeX command.
     const int freeId = 39000;
-    QAction *a = f->addCommand(freeId, QStringLiteral("menuTex"), QStringLiteral("&Extra"));
+    QAction *a = f->addCommand(freeId, QStringLiteral("menuTex"), Str::CapAbout, Cmd::RunLatex);
+    EXPECT_EQ(a->text(), QStringLiteral("&Info"));
+    EXPECT_EQ(a->statusTip(), QStringLiteral("Ausführen von LaTeX."));
+    EXPECT_EQ(a->toolTip(), QStringLiteral("LaTeX"));
     QObject::connect(a, &QAction::triggered, [&] { ++hits; });
     EXPECT_EQ(cmd(freeId), a);
     EXPECT_TRUE(f->menu(QStringLiteral("menuTex"))->actions().contains(a));
     a->trigger();
     EXPECT_EQ(hits, 1);
-    QMenu *own = f->menu(QStringLiteral("menuExtra"), QStringLiteral("E&xtra"));
-    EXPECT_EQ(own->title(), QStringLiteral("E&xtra"));
+    QMenu *own = f->menu(QStringLiteral("menuExtra"), Str::MenuRun);
+    EXPECT_EQ(own->title(), QStringLiteral("&Run"));
     EXPECT_EQ(f->menu(QStringLiteral("menuExtra")), own);
-}
-
-TEST_F(MainFrameTest, TypingMarksTitleAndSavingClearsIt)
-{
-    CMainFrame *f = makeFrame();
-    const QString p = file(QStringLiteral("doc/chap1.tex"), "Hallo\r\nWelt\r\n");
-    CShellView *v = f->openDocument(p);
-    ASSERT_NE(v, nullptr);
-    auto *child = f->activeChild();
-    EXPECT_EQ(child->windowTitle(), QStringLiteral("chap1.tex"));
-    EXPECT_TRUE(cmd(Cmd::SaveAll)->isVisible());
-    EXPECT_EQ(f->windowTitle(), QStringLiteral("chap1.tex - Scriblet"));
-    QTest::keyClick(v, Qt::Key_X);
-    EXPECT_EQ(child->windowTitle(), QStringLiteral("chap1.tex *"));
-    EXPECT_EQ(f->windowTitle(), QStringLiteral("chap1.tex * - Scriblet"));
-    cmd(Cmd::FileSave)->trigger();
-    EXPECT_EQ(child->windowTitle(), QStringLiteral("chap1.tex"));
-    EXPECT_EQ(testsupport::readAll(p), QByteArray("xHallo\r\nWelt\r\n"));
-    EXPECT_EQ(f->recentFiles().value(0), QFileInfo(p).absoluteFilePath());
-    EXPECT_EQ(m_settings->profile().getString(QStringLiteral("Recent File List"), QStringLiteral("File1")),
-              QFileInfo(p).absoluteFilePath());
-}
-
-TEST_F(MainFrameTest, OpeningTwiceActivatesTheOpenDocument)
-{
-    CMainFrame *f = makeFrame();
-    const QString a = file(QStringLiteral("a.tex"), "a\n");
-    const QString b = file(QStringLiteral("b.tex"), "b\n");
-    CShellView *va = f->openDocument(a);
-    f->openDocument(b);
-    EXPECT_EQ(f->openDocument(a), va);
-    EXPECT_EQ(f->children().size(), 2);
-    EXPECT_EQ(f->activeView(), va);
-}
-
-TEST_F(MainFrameTest, MissingFileIsReportedAndNothingOpens)
-{
-    CMainFrame *f = makeFrame();
-    EXPECT_EQ(f->openDocument(path(QStringLiteral("nope.tex"))), nullptr);
-    EXPECT_EQ(m_prompter.messages.size(), 1);
-    EXPECT_TRUE(f->children().isEmpty());
-}
-
-TEST_F(MainFrameTest, SaveAllAsksForUntitledNameAndCancelKeepsItModified)
-{
-    CMainFrame *f = makeFrame();
-    const QString p = file(QStringLiteral("a.tex"), "a\n");
-    CShellView *named = f->openDocument(p);
-    QTest::keyClick(named, Qt::Key_Y);
-    CShellView *untitled = f->newDocument();
-    QTest::keyClick(untitled, Qt::Key_Z);
-    EXPECT_EQ(untitled->document()->title(), QStringLiteral("Tex File 1 *"));
-
-    cmd(Cmd::SaveAll)->trigger(); // the save dialog is cancelled
-    EXPECT_EQ(m_prompter.saveDialogs, 1);
-    EXPECT_FALSE(named->document()->isModified());
-    EXPECT_TRUE(untitled->document()->isModified());
-    EXPECT_EQ(testsupport::readAll(p), QByteArray("ya\n"));
-
-    m_prompter.saveAnswers << path(QStringLiteral("new.tex"));
-    EXPECT_TRUE(f->saveAll());
-    EXPECT_FALSE(untitled->document()->isModified());
-    EXPECT_EQ(untitled->document()->title(), QStringLiteral("new.tex"));
-    EXPECT_EQ(testsupport::readAll(path(QStringLiteral("new.tex"))), QByteArray("z"));
-}
-
-TEST_F(MainFrameTest, WordWrapReachesEveryOpenDocumentAndIsStored)
-{
-    CMainFrame *f = makeFrame();
-    CShellView *a = f->openDocument(file(QStringLiteral("a.tex"), "a"));
-    CShellView *b = f->openDocument(file(QStringLiteral("b.tex"), "b"));
-    EXPECT_EQ(a->lineWrapMode(), QPlainTextEdit::NoWrap);
-    EXPECT_FALSE(cmd(Cmd::WordWrap)->isChecked());
-    cmd(Cmd::WordWrap)->trigger();
-    EXPECT_TRUE(cmd(Cmd::WordWrap)->isChecked());
-    EXPECT_EQ(a->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    EXPECT_EQ(b->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    EXPECT_EQ(m_settings->profile().getInt(ShellIni::General, QStringLiteral("WrapMode"), 9), 1);
-    cmd(Cmd::WordWrap)->trigger();
-    EXPECT_EQ(a->lineWrapMode(), QPlainTextEdit::NoWrap);
-    EXPECT_EQ(m_settings->profile().getInt(ShellIni::General, QStringLiteral("WrapMode"), 9), 0);
-}
-
-TEST_F(MainFrameTest, StoredWrapModeAppliesToNewViews)
-{
-    testsupport::writeFile(path(QStringLiteral("cfg/Scriblet.ini")), "[General]\r\nWrapMode=1\r\n");
-    CMainFrame *f = makeFrame();
-    EXPECT_EQ(f->newDocument()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
 }
 
 TEST_F(MainFrameTest, GoToLineAndLinePaneFollowTheCaret)
@@ -214,7 +90,7 @@ TEST_F(MainFrameTest, GoToLineAndLinePaneFollowTheCaret)
     QByteArray text;
     for (int i = 1; i <= 200; ++i)
         text += "line " + QByteArray::number(i) + "\n";
-    CShellView *v = f->openDocument(file(QStringLiteral("long.tex"), text), 120);
+    CShellView *v = docs().openDocument(file(QStringLiteral("long.tex"), text), 120);
     ASSERT_NE(v, nullptr);
     EXPECT_EQ(v->caretLine(), 120);
     EXPECT_EQ(v->textCursor().positionInBlock(), 0);
@@ -248,7 +124,7 @@ TEST_F(MainFrameTest, BackgroundColouringWalksTheTextInChunks)
     QByteArray text;
     for (int i = 0; i < 60; ++i)
         text += "0123456789012345678\n"; // 1200 characters
-    CShellView *v = f->openDocument(file(QStringLiteral("c.tex"), text));
+    CShellView *v = docs().openDocument(file(QStringLiteral("c.tex"), text));
     ASSERT_NE(v, nullptr);
     ASSERT_FALSE(coloured.isEmpty());
     EXPECT_EQ(coloured.first(), (std::pair<int, int>{0, 519})); // whole lines around 0..500
@@ -269,19 +145,6 @@ TEST_F(MainFrameTest, BackgroundColouringWalksTheTextInChunks)
     CShellView::colourRange = nullptr;
 }
 
-TEST_F(MainFrameTest, FindReportsTheEndWithMessageAndBeep)
-{
-    CMainFrame *f = makeFrame();
-    CShellView *v = f->openDocument(file(QStringLiteral("f.tex"), "abc abc"));
-    EXPECT_TRUE(v->findNext(QStringLiteral("abc"), false));
-    EXPECT_TRUE(v->findNext(QStringLiteral("abc"), false));
-    EXPECT_FALSE(v->findNext(QStringLiteral("abc"), false));
-    EXPECT_EQ(m_prompter.messages, QStringList{QStringLiteral("Suche beendet...")});
-    EXPECT_EQ(m_prompter.beeps, 1);
-    EXPECT_EQ(v->replaceAll(QStringLiteral("abc"), QStringLiteral("x"), true), 2);
-    EXPECT_EQ(v->toPlainText(), QStringLiteral("x x"));
-}
-
 TEST_F(MainFrameTest, MainDocumentIsWrittenAndShown)
 {
     CMainFrame *f = makeFrame();
@@ -297,7 +160,7 @@ TEST_F(MainFrameTest, ClosingSavesDocumentsAndWritesWindowPos)
     CMainFrame *f = makeFrame();
     f->setGeometry(30, 40, 700, 500);
     const QString p = file(QStringLiteral("a.tex"), "a");
-    QTest::keyClick(f->openDocument(p), Qt::Key_B);
+    QTest::keyClick(docs().openDocument(p), Qt::Key_B);
     bool closingSeen = false;
     QObject::connect(f, &CMainFrame::closing, [&] { closingSeen = true; });
     EXPECT_TRUE(f->close());
@@ -319,30 +182,11 @@ TEST_F(MainFrameTest, ClosingSavesDocumentsAndWritesWindowPos)
 TEST_F(MainFrameTest, ClosingWithUnnamedDocumentAsksAndCancelKeepsWindow)
 {
     CMainFrame *f = makeFrame();
-    QTest::keyClick(f->newDocument(), Qt::Key_A);
+    QTest::keyClick(docs().newDocument(), Qt::Key_A);
     m_prompter.questionAnswer = Prompter::Answer::Cancel;
     EXPECT_FALSE(f->close());
     EXPECT_EQ(f->children().size(), 1);
     EXPECT_FALSE(m_settings->readWindowPlacement().has_value());
-}
-
-} // namespace
-
-namespace {
-
-TEST_F(MainFrameTest, FontCommandStoresFontAndReachesOpenViews)
-{
-    CMainFrame *f = makeFrame();
-    CShellView *a = f->openDocument(file(QStringLiteral("a.tex"), "a"));
-    QFont font(QStringLiteral("DejaVu Sans Mono"));
-    font.setPixelSize(20);
-    font.setBold(true);
-    ASSERT_TRUE(f->applyEditorFont(font));
-    EXPECT_EQ(a->font().pixelSize(), 20);
-    EXPECT_TRUE(a->font().bold());
-    EXPECT_EQ(m_settings->profile().getInt(ShellIni::Font, QStringLiteral("Height"), 0), -20);
-    EXPECT_EQ(m_settings->profile().getInt(ShellIni::Font, QStringLiteral("Weight"), 0), 700);
-    EXPECT_EQ(f->newDocument()->font().pixelSize(), 20);
 }
 
 TEST_F(MainFrameTest, DroppedFilesOpen)
@@ -364,8 +208,8 @@ TEST_F(MainFrameTest, DroppedFilesOpen)
 TEST_F(MainFrameTest, WindowMenuListsDocumentsWithTheActiveOneChecked)
 {
     CMainFrame *f = makeFrame();
-    f->openDocument(file(QStringLiteral("w1.tex"), "1"));
-    f->openDocument(file(QStringLiteral("w2.tex"), "2"));
+    docs().openDocument(file(QStringLiteral("w1.tex"), "1"));
+    docs().openDocument(file(QStringLiteral("w2.tex"), "2"));
     QMenu *m = f->menu(QStringLiteral("menuWindow"));
     emit m->aboutToShow();
     auto *e1 = f->findChild<QAction *>(QStringLiteral("window1"));
@@ -401,10 +245,6 @@ TEST_F(MainFrameTest, PaneCaptionButtonsHideAndCollapse)
     EXPECT_TRUE(bar->isVisible());
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(MainFrameTest, BarLayoutIsRestoredFromTheSettingsFile)
 {
     {
@@ -424,188 +264,42 @@ TEST_F(MainFrameTest, BarLayoutIsRestoredFromTheSettingsFile)
     EXPECT_TRUE(g->logBar()->isVisible());
 }
 
-} // namespace
-
-#include "editor/cmacrodialog.h"
-#include "editor/macrofile.h"
-
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-
-namespace {
-
-TEST_F(MainFrameTest, MacroBarCarriesTheMacrosAndShiftF3InsertsMacroThree)
+// Each show/hide command carries the number the "Ansicht" menu gives it, the
+// menu text and the status prompt of its own bar.
+TEST_F(MainFrameTest, EachBarToggleHasItsOwnIdTextAndBar)
 {
     CMainFrame *f = makeFrame();
-    EXPECT_TRUE(QFile::exists(path(QStringLiteral("cfg/Scriblet.macros"))));
-    QToolBar *bar = f->toolBar(864);
-    ASSERT_EQ(bar->actions().size(), 10);
-    EXPECT_EQ(bar->actions().at(2)->text(), QStringLiteral("Makro 3"));
-    EXPECT_FALSE(bar->actions().at(2)->icon().isNull());
-    EXPECT_EQ(cmd(Cmd::Macro1 + 2)->statusTip(), QString::fromUtf8("Makro Makro 3 wird in den Text eingefügt..."));
-
-    CShellView *v = f->openDocument(file(QStringLiteral("m.tex"), "ab"));
-    QTextCursor c = v->textCursor();
-    c.setPosition(1);
-    v->setTextCursor(c);
     f->show();
-    f->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(f));
-    v->setFocus();
-    QTest::keyClick(v, Qt::Key_F3, Qt::ShiftModifier);
-    EXPECT_EQ(v->toPlainText(), QStringLiteral("aMakro 3b"));
-    EXPECT_EQ(v->textCursor().position(), 8);
-    EXPECT_EQ(v->document()->title(), QStringLiteral("m.tex *"));
-    v->undo();
-    EXPECT_EQ(v->toPlainText(), QStringLiteral("ab"));
-}
-
-TEST_F(MainFrameTest, EditedMacrosAreSavedAndShownAtOnce)
-{
-    CMainFrame *f = makeFrame();
-    MacroTable t = MacroTable::defaults();
-    t.names[0] = QStringLiteral("Figur");
-    t.texts[0] = QStringLiteral("\\begin{figure}\n\\end{figure}");
-    ASSERT_TRUE(f->applyMacros(t));
-    EXPECT_EQ(f->toolBar(864)->actions().at(0)->text(), QStringLiteral("Figur"));
-    EXPECT_EQ(MacroFile::load(path(QStringLiteral("cfg"))), t);
-    CShellView *v = f->newDocument();
-    EXPECT_TRUE(f->insertMacro(0));
-    EXPECT_EQ(v->toPlainText(), QStringLiteral("\\begin{figure}\n\\end{figure}"));
-}
-
-TEST(MacroDialogTest, CancelKeepsEveryMacroAndOkTakesTheEdits)
-{
-    const MacroTable before = MacroTable::defaults();
-    CMacroDialog dlg(before);
-    auto *key = dlg.findChild<QComboBox *>(QStringLiteral("KeyCombo"));
-    auto *name = dlg.findChild<QLineEdit *>(QStringLiteral("NameEdit"));
-    auto *text = dlg.findChild<QPlainTextEdit *>(QStringLiteral("TextEdit"));
-    ASSERT_TRUE(key && name && text);
-    EXPECT_EQ(key->count(), 12);
-    EXPECT_EQ(key->currentText(), QStringLiteral("F01"));
-    name->setText(QStringLiteral("Eins"));
-    key->setCurrentIndex(2);
-    EXPECT_EQ(name->text(), QStringLiteral("Makro 3"));
-    text->setPlainText(QStringLiteral("drei\nzeilen"));
-    key->setCurrentIndex(10); // F11: no macro
-    EXPECT_TRUE(name->isReadOnly());
-    name->setText(QStringLiteral("ignored"));
-    key->setCurrentIndex(0);
-    EXPECT_EQ(name->text(), QStringLiteral("Eins"));
-
-    dlg.accept();
-    const MacroTable after = dlg.table();
-    EXPECT_EQ(after.names[0], QStringLiteral("Eins"));
-    EXPECT_EQ(after.texts[2], QStringLiteral("drei\nzeilen"));
-    for (int i = 3; i < 10; ++i)
-        EXPECT_EQ(after.names[i], before.names[i]);
-
-    CMacroDialog cancelled(before);
-    cancelled.findChild<QLineEdit *>(QStringLiteral("NameEdit"))->setText(QStringLiteral("x"));
-    cancelled.reject();
-    EXPECT_EQ(cancelled.result(), QDialog::Rejected);
-}
-
-} // namespace
-
-#include "editor/cumlautdialog.h"
-
-namespace {
-
-// Types text character by character as key events (QTest only knows ASCII keys).
-void typeText(QWidget *w, const QString &text)
-{
-    for (QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(w, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(w, &release);
+    struct Row {
+        int id;
+        const char *text;
+        int bar;
+        const char *prompt;
+    };
+    const Row rows[] = {
+        {32783, "P&feile", 845, "Blendet die Pfeil-Leiste ein oder aus."},
+        {32817, "&Binäre Operatoren", 847, "Blendet die 'binäre Operatoren'-Leiste ein oder aus."},
+        {32837, "&Akzente", 848, "Blendet die Akzente-Leiste ein oder aus."},
+        {32897, "&Relationen", 849, "Blendet die Relationen-Leiste ein oder aus."},
+        {32909, "&gr. Buchstaben", 854, "Blendet die 'griechische Buchstaben'-Leiste ein oder aus."},
+        {32956, "&sonstige Symbole", 855, "Blendet die 'sonstige Symbole'-Leiste ein oder aus."},
+        {33023, "&Makros", 864, "Blendet die 'Makros'-Leiste ein oder aus."},
+        {59392, "&Symbolleiste", 838, nullptr},
+    };
+    for (const Row &r : rows) {
+        QAction *toggle = cmd(r.id);
+        ASSERT_NE(toggle, nullptr) << r.id;
+        EXPECT_EQ(toggle->text(), QString::fromUtf8(r.text)) << r.id;
+        if (r.prompt) {
+            EXPECT_EQ(toggle->statusTip(), QString::fromUtf8(r.prompt)) << r.id;
+        }
+        EXPECT_EQ(toggle, f->toolBar(r.bar)->toggleViewAction()) << r.id;
+        EXPECT_TRUE(f->menu(QStringLiteral("menuView"))->actions().contains(toggle)) << r.id;
+        toggle->trigger();
+        EXPECT_FALSE(f->toolBar(r.bar)->isVisible()) << r.id;
+        toggle->trigger();
+        EXPECT_TRUE(f->toolBar(r.bar)->isVisible()) << r.id;
     }
-}
-
-TEST_F(MainFrameTest, TypedUmlautsBecomeTheirReplacementsWhileGerman)
-{
-    CMainFrame *f = makeFrame();
-    m_settings->language = 0;
-    CShellView *v = f->openDocument(file(QStringLiteral("u.tex"), "Gr\xc3\xbc\xc3\x9f" "e\n"));
-    EXPECT_EQ(v->toPlainText(), QString::fromUtf8("Grüße\n")); // loading converts nothing
-    v->selectAll();
-    typeText(v, QString::fromUtf8("Grüße"));
-    EXPECT_EQ(v->toPlainText(), QStringLiteral("Gr\"u\"se"));
-
-    // A selection is replaced; an empty replacement still marks the document.
-    v->selectAll();
-    typeText(v, QString(QChar(0xc4)));
-    EXPECT_EQ(v->toPlainText(), QStringLiteral("\"A"));
-    ASSERT_EQ(f->saveAll(), true);
-    std::array<QString, 7> values = m_settings->umlauts;
-    values[UmlautSz] = QString();
-    ASSERT_TRUE(f->applyUmlauts(values));
-    EXPECT_EQ(m_settings->profile().getString(ShellIni::Umlaute, QStringLiteral("sz"), QStringLiteral("x")), QString());
-    EXPECT_EQ(m_settings->profile().getString(ShellIni::Umlaute, QStringLiteral("klein a")), QStringLiteral("\"a"));
-    typeText(v, QString(QChar(0xdf)));
-    EXPECT_EQ(v->toPlainText(), QStringLiteral("\"A"));
-    EXPECT_TRUE(v->document()->isModified());
-
-    // Other languages type the characters themselves; the command is greyed.
-    m_settings->language = 1;
-    v->selectAll();
-    typeText(v, QString::fromUtf8("ü"));
-    EXPECT_EQ(v->toPlainText(), QString::fromUtf8("ü"));
-    emit f->menu(QStringLiteral("menuSettings"))->aboutToShow();
-    EXPECT_FALSE(cmd(Cmd::UmlautSettings)->isEnabled());
-    m_settings->language = 0;
-    emit f->menu(QStringLiteral("menuSettings"))->aboutToShow();
-    EXPECT_TRUE(cmd(Cmd::UmlautSettings)->isEnabled());
-}
-
-TEST(UmlautDialogTest, ShowsAndReturnsTheSevenTexts)
-{
-    std::array<QString, 7> in = {"1", "2", "3", "4", "5", "6", "7"};
-    CUmlautDialog dlg(in);
-    auto *sz = dlg.findChild<QLineEdit *>(QStringLiteral("edit32991"));
-    auto *ae = dlg.findChild<QLineEdit *>(QStringLiteral("edit32986"));
-    ASSERT_TRUE(sz && ae);
-    EXPECT_EQ(sz->text(), QStringLiteral("7"));
-    EXPECT_EQ(ae->text(), QStringLiteral("1"));
-    sz->setText(QStringLiteral("\\ss{}"));
-    EXPECT_EQ(dlg.values()[UmlautSz], QStringLiteral("\\ss{}"));
-}
-
-} // namespace
-
-#include "editor/symbols.h"
-
-namespace {
-
-TEST_F(MainFrameTest, SymbolButtonsInsertTheirText)
-{
-    CMainFrame *f = makeFrame();
-    QToolBar *greek = f->toolBar(854);
-    EXPECT_EQ(greek->actions().size(), 40);
-    QAction *alpha = cmd(32899);
-    ASSERT_NE(alpha, nullptr);
-    EXPECT_EQ(alpha->toolTip(), QStringLiteral("\\alpha "));
-    EXPECT_EQ(greek->widgetForAction(alpha)->accessibleName(), QStringLiteral("\\alpha "));
-
-    CShellView *v = f->openDocument(file(QStringLiteral("s.tex"), "x \\alpha y"));
-    QTextCursor c = v->textCursor();
-    c.setPosition(2);
-    c.setPosition(8, QTextCursor::KeepAnchor);
-    v->setTextCursor(c);
-    alpha->trigger();
-    EXPECT_EQ(v->toPlainText(), QStringLiteral("x \\alpha  y"));
-    EXPECT_EQ(v->textCursor().position(), 9);
-    EXPECT_FALSE(v->textCursor().hasSelection());
-    EXPECT_EQ(v->document()->title(), QStringLiteral("s.tex *"));
-
-    cmd(32896)->trigger(); // \not
-    cmd(32874)->trigger(); // \in
-    EXPECT_EQ(v->toPlainText(), QStringLiteral("x \\alpha \\not\\in  y"));
-    EXPECT_EQ(cmd(32824)->statusTip(), QStringLiteral("\\dvi"));
-    EXPECT_NE(cmd(32981), nullptr); // German quotes: no bar, still a command
 }
 
 TEST_F(MainFrameTest, BarTogglesShowAndHideWithCheckMarks)
@@ -622,25 +316,6 @@ TEST_F(MainFrameTest, BarTogglesShowAndHideWithCheckMarks)
     toggle->trigger();
     EXPECT_TRUE(f->toolBar(845)->isVisible());
     EXPECT_EQ(f->toolBarArea(f->toolBar(845)), Qt::TopToolBarArea);
-}
-
-TEST(SymbolTable, TextsFollowTheCommandNamePattern)
-{
-    QList<int> ids = Symbols::allIds();
-    EXPECT_EQ(ids.size(), 31 + 32 + 10 + 37 + 40 + 32 + 2);
-    std::sort(ids.begin(), ids.end());
-    EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()); // no id twice
-    for (int id : ids) {
-        const SymbolCommand *c = Symbols::find(id);
-        ASSERT_NE(c, nullptr);
-        EXPECT_TRUE(c->text.startsWith(u'\\')) << id;
-        const bool exception = id == 32843 || id == 32896;
-        EXPECT_EQ(c->text.endsWith(u' '), !exception) << id;
-        EXPECT_FALSE(c->glyph.isEmpty()) << id;
-    }
-    EXPECT_EQ(Symbols::find(32843)->text, QStringLiteral("\\sqcup"));
-    EXPECT_EQ(Symbols::find(32963)->text, QStringLiteral("\\| "));
-    EXPECT_EQ(Symbols::find(12345), nullptr);
 }
 
 } // namespace

@@ -2,11 +2,12 @@
 #include "app/cshellapp.h"
 
 #include "app/cmainframe.h"
-#include "app/cshellsettings.h"
+#include "project/cprojectbar.h"
+#include "common/cshellsettings.h"
 #include "editor/cchildframe.h"
 #include "editor/cshelldoc.h"
 #include "editor/cshellview.h"
-#include "fakeprompter.h"
+#include "framefixture.h"
 #include "testsupport.h"
 
 #include <QApplication>
@@ -134,7 +135,7 @@ TEST_F(ShellAppTest, UnreadableFileOnCommandLineIsReportedAndStartGoesOn)
     EXPECT_EQ(p.messages, QStringList{QStringLiteral("missing.tex nicht in\n. gefunden !!")});
     EXPECT_TRUE(a->frame()->children().isEmpty());
     // "proj_sbp" ends in "sbp" (taken as the project) but not in ".sbp": not opened.
-    EXPECT_TRUE(a->frame()->pendingProject().isEmpty());
+    EXPECT_FALSE(a->frame()->projectBar()->project().isActive());
     a->exit();
 }
 
@@ -181,7 +182,6 @@ TEST_F(ShellAppTest, SecondStartHandsOverToTheRunningInstance)
     EXPECT_EQ(s1->goToLine, 0);
     EXPECT_EQ(s1->profile().getString(ShellIni::TexSettings, QStringLiteral("maintex")), QStringLiteral("thesis.tex"));
     EXPECT_EQ(requested, path(QStringLiteral("doc/thesis.sbp")));
-    EXPECT_EQ(first->frame()->pendingProject(), path(QStringLiteral("doc/thesis.sbp")));
     EXPECT_TRUE(first->frame()->needsTexRun());
     first->exit();
 }

@@ -1,11 +1,13 @@
 // The real dialogs behind the prompter: language dialog and file filters.
 #include "app/widgetprompter.h"
 
+#include "resources/strings.h"
 #include "testsupport.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QPushButton>
+#include <QFileDialog>
 #include <QRadioButton>
 #include <QTimer>
 
@@ -33,19 +35,40 @@ TEST(WidgetPrompterTest, LanguageDialogOffersThreeLanguagesInOrder)
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Deutsch"), QStringLiteral("English"), QString::fromUtf8("Français")}));
 }
 
-TEST(WidgetPrompterTest, FiltersBecomeQtFilters)
+// File > Open lists files without a dot under "Alle Dateien": "*.*" becomes "*".
+TEST(WidgetPrompterTest, OpenDialogShowsFilesWithoutADotUnderAllFiles)
 {
-    struct Row {
-        const char *in;
-        QStringList out;
-    } rows[] = {
-        {"TeX-Dateien (*.tex)|*.tex|Alle Dateien (*.*)|*.*|", {"TeX-Dateien (*.tex) (*.tex)", "Alle Dateien (*.*) (*.*)"}},
-        {"Scriblet-Dateien |*.sbp;*.tex|", {"Scriblet-Dateien (*.sbp *.tex)"}},
-        {"", {}},
-        {"Odd|", {}},
-    };
-    for (const Row &r : rows)
-        EXPECT_EQ(WidgetPrompter::qtFilters(QString::fromUtf8(r.in)), r.out) << r.in;
+    WidgetPrompter p;
+    QStringList filters;
+    QTimer::singleShot(0, [&] {
+        auto *dlg = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        filters = dlg->nameFilters();
+        dlg->reject();
+    });
+    Prompter &asked = p;
+    EXPECT_TRUE(asked.openFileName(Str::text(Str::OpenTitle), Str::text(Str::OpenFilter)).isEmpty());
+    ASSERT_EQ(filters.size(), 6);
+    EXPECT_EQ(filters.first(), QStringLiteral("Scriblet-Dateien (*.sbp *.tex *.bib *.log)"));
+    EXPECT_EQ(filters.last(), QStringLiteral("Alle Dateien (*)"));
+}
+
+// Saving a project under an existing name asks nothing; saving a document does.
+TEST(WidgetPrompterTest, SaveDialogAsksBeforeOverwritingOnlyWhenTold)
+{
+    WidgetPrompter p;
+    for (const auto overwrite : {Prompter::Overwrite::Ask, Prompter::Overwrite::DontAsk}) {
+        bool asks = false;
+        QTimer::singleShot(0, [&] {
+            auto *dlg = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dlg, nullptr);
+            asks = !dlg->testOption(QFileDialog::DontConfirmOverwrite);
+            dlg->reject();
+        });
+        p.saveFileName(Str::text(Str::ProjectSaveTitle), Str::text(Str::ProjectFilter), QString(),
+                       QStringLiteral("sbp"), overwrite);
+        EXPECT_EQ(asks, overwrite == Prompter::Overwrite::Ask);
+    }
 }
 
 } // namespace

@@ -3,9 +3,11 @@
 
 #include "testsupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <sys/stat.h>
 
 namespace {
 
@@ -104,15 +106,43 @@ TEST_F(ShellDocTest, CharacterOutsideWindows1252IsNotDroppedSilently)
     EXPECT_EQ(testsupport::readAll(path(QStringLiteral("a.tex"))), QByteArray("\xe2\x88\x80\xc3\xa4\n"));
 }
 
-TEST_F(ShellDocTest, MissingFileFailsWithReason)
+// A missing file, a folder and a FIFO are no documents: each is refused with the
+// program's own words, and the document stays as it was (a FIFO is never read,
+// which would block the window).
+TEST_F(ShellDocTest, WhatIsNoDocumentIsRefusedInGermanWords)
 {
+    QDir().mkpath(path(QStringLiteral("folder.tex")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("pipe.tex"))).constData(), 0600), 0);
+    struct Row {
+        const char *name;
+        const char *reason;
+    } rows[] = {
+        {"nope.tex", "Die Datei existiert nicht."},
+        {"folder.tex", "Das ist keine gewöhnliche Datei; sie kann nicht als Dokument geöffnet werden."},
+        {"pipe.tex", "Das ist keine gewöhnliche Datei; sie kann nicht als Dokument geöffnet werden."},
+    };
+    for (const Row &r : rows) {
+        CShellDoc doc;
+        doc.newDocument(QStringLiteral("Tex File 1"));
+        QString error;
+        EXPECT_FALSE(doc.load(path(QString::fromUtf8(r.name)), &error)) << r.name;
+        EXPECT_EQ(error, QString::fromUtf8(r.reason)) << r.name;
+        EXPECT_TRUE(doc.isUntitled()) << r.name;
+        EXPECT_EQ(doc.title(), QStringLiteral("Tex File 1")) << r.name;
+    }
+}
+
+// The line-break style is the one most breaks of the file have; an edit keeps it.
+TEST_F(ShellDocTest, MixedLineBreaksSaveInTheMajorityStyle)
+{
+    testsupport::writeFile(path(QStringLiteral("m.tex")), "a\r\nb\nc\nd\n");
     CShellDoc doc;
-    doc.newDocument(QStringLiteral("Tex File 1"));
-    QString error;
-    EXPECT_FALSE(doc.load(path(QStringLiteral("nope.tex")), &error));
-    EXPECT_FALSE(error.isEmpty());
-    EXPECT_TRUE(doc.isUntitled());
-    EXPECT_EQ(doc.title(), QStringLiteral("Tex File 1"));
+    ASSERT_TRUE(doc.load(path(QStringLiteral("m.tex"))));
+    EXPECT_EQ(doc.lineBreak(), CShellDoc::LineBreak::Lf);
+    QTextCursor c(doc.textDocument());
+    c.insertText(QStringLiteral("x"));
+    ASSERT_EQ(doc.save(doc.path()), CShellDoc::SaveResult::Saved);
+    EXPECT_EQ(testsupport::readAll(path(QStringLiteral("m.tex"))), QByteArray("xa\nb\nc\nd\n"));
 }
 
 TEST_F(ShellDocTest, OversizedFileIsRefusedWithReason)
@@ -124,7 +154,7 @@ TEST_F(ShellDocTest, OversizedFileIsRefusedWithReason)
     QString error;
     EXPECT_FALSE(doc.load(path(QStringLiteral("big.tex")), &error));
     CShellDoc::maxFileSize = old;
-    EXPECT_TRUE(error.contains(QStringLiteral("5 MB")));
+    EXPECT_EQ(error, QString::fromUtf8("Die Datei ist zu groß (5 MB); höchstens 4 MB können bearbeitet werden."));
     EXPECT_TRUE(doc.textDocument()->isEmpty());
 }
 

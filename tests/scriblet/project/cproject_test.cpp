@@ -1,7 +1,7 @@
 // The project record and its ".sbp" file: written forms, read-back, limits and
 // failures, with real files in a temporary directory.
 #include "project/cproject.h"
-#include "project/projectmessages.h"
+#include "resources/strings.h"
 #include "project/projectpaths.h"
 #include "testsupport.h"
 
@@ -201,7 +201,7 @@ TEST_F(ProjectFileTest, TableHoldsOneThousandEntries)
     EXPECT_TRUE(m_messages.isEmpty());
     EXPECT_EQ(m_project.entryCount(), 1000);
     EXPECT_FALSE(m_project.AddFile(path("one-too-many.tex")));
-    EXPECT_EQ(m_messages, QStringList{ProjectText::TooManyFiles});
+    EXPECT_EQ(m_messages, QStringList{Str::text(Str::TooManyFiles)});
     EXPECT_EQ(m_project.entryCount(), 1000);
 
     // Loading a file with 1001 entries keeps the first 1000 and says so once;
@@ -218,7 +218,7 @@ TEST_F(ProjectFileTest, TableHoldsOneThousandEntries)
     EXPECT_EQ(loaded.entryCount(), 1000);
     EXPECT_EQ(loaded.path(999), QStringLiteral("f999.tex"));
     EXPECT_EQ(loaded.path(0), path("last.tex"));
-    EXPECT_EQ(m_messages, QStringList{ProjectText::TooManyFiles});
+    EXPECT_EQ(m_messages, QStringList{Str::text(Str::TooManyFiles)});
 }
 
 TEST_F(ProjectFileTest, DuplicateIsRefusedButMarksTheProjectModified)

@@ -1,10 +1,10 @@
 // The project pane and the project commands, with a host that answers the
 // dialogs and real files in a temporary directory.
-#include "fakeprojecthost.h"
+#include "scribletfixture.h"
 #include "project/cprojectbar.h"
 #include "project/cprojectnamedlg.h"
 #include "project/cprojecttree.h"
-#include "project/projectmessages.h"
+#include "resources/strings.h"
 #include "testsupport.h"
 
 #include <QAction>
@@ -50,31 +50,24 @@ QAction *findAction(QMenu *menu, const char *name)
     return nullptr;
 }
 
-class ProjectBarTest : public testsupport::TempDirTest
+class ProjectBarTest : public ScribletTest
 {
 protected:
     void SetUp() override
     {
-        TempDirTest::SetUp();
-        m_oldCwd = QDir::currentPath();
-        m_bar = std::make_unique<CProjectBar>(nullptr, &m_host);
+        ScribletTest::SetUp();
+        m_bar = std::make_unique<CProjectBar>(m_host, m_prompter);
     }
     void TearDown() override
     {
         m_bar.reset();
-        QDir::setCurrent(m_oldCwd);
-        TempDirTest::TearDown();
+        ScribletTest::TearDown();
     }
     CProjectTree *tree() const { return m_bar->tree(); }
     void newProject(const QString &name)
     {
-        m_host.projectName = name;
+        m_prompter.projectName = name;
         m_bar->onProjectNew();
-    }
-    QString file(const QString &relative, const QByteArray &content = "x\n")
-    {
-        testsupport::writeFile(path(relative), content);
-        return path(relative);
     }
     // Double-clicks an item with the mouse, as the user does.
     void doubleClick(QTreeWidgetItem *item)
@@ -87,7 +80,6 @@ protected:
 
     FakeProjectHost m_host;
     std::unique_ptr<CProjectBar> m_bar;
-    QString m_oldCwd;
 };
 
 TEST_F(ProjectBarTest, FreshProjectShowsBothPlaceholders)
@@ -125,9 +117,9 @@ TEST_F(ProjectBarTest, NameDialogEmptyAndCancel)
 {
     newProject(QString());
     EXPECT_EQ(tree()->rootItem()->text(0), QStringLiteral("Neues Projekt"));
-    m_host.nameAccepted = false;
+    m_prompter.nameAccepted = false;
     m_bar->onProjectNew(); // modified: asks first
-    EXPECT_EQ(m_host.questions, QStringList{"Aktuelles Projekt speichern ?"});
+    EXPECT_EQ(m_prompter.questions, QStringList{"Aktuelles Projekt speichern ?"});
     EXPECT_EQ(tree()->rootItem()->text(0), QStringLiteral("Neues Projekt"));
     EXPECT_EQ(m_host.needsTexRun, 2); // raised after cancel too
 }
@@ -150,12 +142,12 @@ TEST_F(ProjectBarTest, NameDialogHasItsControls)
 TEST_F(ProjectBarTest, ChoosingTheMainDocumentShowsItBold)
 {
     newProject(QStringLiteral("P"));
-    m_host.openFileName = file("doc/main.tex");
+    m_prompter.openAnswer = file("doc/main.tex");
     m_bar->onMainDocument();
     EXPECT_EQ(childTexts(tree()->filesBranch()), QStringList{"main.tex"});
     ASSERT_TRUE(tree()->mainItem());
     EXPECT_TRUE(tree()->mainItem()->font(0).bold());
-    EXPECT_EQ(m_host.dialogTitles.last(), QStringLiteral("Haupt-TeX-Dokument"));
+    EXPECT_EQ(m_prompter.dialogTitles.last(), QStringLiteral("Haupt-TeX-Dokument"));
     EXPECT_EQ(m_host.status, QStringLiteral("Haupt-TeX-Dokument :  main.tex"));
     EXPECT_EQ(m_host.maintex, QStringLiteral("main.tex"));
     EXPECT_EQ(m_host.mainpath, path("doc"));
@@ -165,10 +157,10 @@ TEST_F(ProjectBarTest, ChoosingTheMainDocumentShowsItBold)
 TEST_F(ProjectBarTest, FilesAreSortedAndEachOpensItself)
 {
     newProject(QStringLiteral("P"));
-    m_host.openFileNames = {file("b.tex"), file("a.tex"), file("c.tex")};
+    m_prompter.openNamesAnswer = {file("b.tex"), file("a.tex"), file("c.tex")};
     m_bar->onAddTexDocuments();
     EXPECT_EQ(childTexts(tree()->filesBranch()), (QStringList{"a.tex", "b.tex", "c.tex"}));
-    EXPECT_EQ(m_host.dialogTitles.last(), QStringLiteral("Scriblet Dateien öffnen"));
+    EXPECT_EQ(m_prompter.dialogTitles.last(), QStringLiteral("Scriblet Dateien öffnen"));
     m_bar->show();
     for (const char *name : {"a.tex", "b.tex", "c.tex"}) {
         m_host.opened.clear();
@@ -189,7 +181,7 @@ TEST_F(ProjectBarTest, FilesAreSortedAndEachOpensItself)
     EXPECT_EQ(m_host.opened[0].path, path("a.tex"));
 
     // Remove a.tex (slot 1): the later slots move down, and every item still opens its own file.
-    m_host.openFileNames = {file("d.tex")};
+    m_prompter.openNamesAnswer = {file("d.tex")};
     m_bar->onAddTexDocuments();
     tree()->setContextItem(findChild(tree()->filesBranch(), "a.tex"));
     tree()->onRemove();
@@ -206,7 +198,7 @@ TEST_F(ProjectBarTest, FilesAreSortedAndEachOpensItself)
 TEST_F(ProjectBarTest, RemovingTheMainDocumentFallsBackToTheActiveDocument)
 {
     newProject(QStringLiteral("P"));
-    m_host.openFileName = file("main.tex");
+    m_prompter.openAnswer = file("main.tex");
     m_bar->onMainDocument();
     tree()->setContextItem(tree()->mainItem());
     tree()->onRemove();
@@ -244,11 +236,11 @@ TEST_F(ProjectBarTest, OpeningAProjectRebuildsAndHandsOverTheMainDocument)
     file("t/kap/eins.tex");
     file("t/thesis.tex");
     file("t/thesis.sbp", "[main]\r\n.\\thesis.tex\r\n[files]\r\n.\\kap\\eins.tex\r\n");
-    m_host.openFileName = path("t/thesis.SBP");
+    m_prompter.openAnswer = path("t/thesis.SBP");
     QFile::rename(path("t/thesis.sbp"), path("t/thesis.SBP"));
     m_bar->onProjectOpen();
-    EXPECT_EQ(m_host.dialogTitles.last(), QStringLiteral("Projekt-Datei öffnen"));
-    EXPECT_EQ(m_host.dialogFilters.last(), QStringLiteral("Projekt-Dateien (*.sbp)|*.sbp|"));
+    EXPECT_EQ(m_prompter.dialogTitles.last(), QStringLiteral("Projekt-Datei öffnen"));
+    EXPECT_EQ(m_prompter.dialogFilters.last(), QStringLiteral("Projekt-Dateien (*.sbp)|*.sbp|"));
     EXPECT_EQ(tree()->rootItem()->text(0), QStringLiteral("thesis"));
     EXPECT_EQ(childTexts(tree()->filesBranch()), (QStringList{"eins.tex", "thesis.tex"}));
     EXPECT_TRUE(findChild(tree()->filesBranch(), "thesis.tex")->font(0).bold());
@@ -263,19 +255,19 @@ TEST_F(ProjectBarTest, OpeningAProjectRebuildsAndHandsOverTheMainDocument)
     EXPECT_EQ(m_host.opened[0].path, path("t/kap/eins.tex"));
 
     // Another extension is ignored without a message.
-    m_host.openFileName = file("t/notes.txt");
+    m_prompter.openAnswer = file("t/notes.txt");
     m_bar->onProjectOpen();
     EXPECT_EQ(tree()->rootItem()->text(0), QStringLiteral("thesis"));
-    EXPECT_TRUE(m_host.messages.isEmpty());
+    EXPECT_TRUE(m_prompter.messages.isEmpty());
 }
 
 TEST_F(ProjectBarTest, UnreadableProjectIsReportedAndNothingChanges)
 {
     newProject(QStringLiteral("Bleibt"));
-    m_host.openFileName = path("gone.sbp");
+    m_prompter.openAnswer = path("gone.sbp");
     m_bar->onProjectOpen(); // modified: the question is answered No
-    ASSERT_EQ(m_host.messages.size(), 1);
-    EXPECT_TRUE(m_host.messages[0].contains("gone.sbp"));
+    ASSERT_EQ(m_prompter.messages.size(), 1);
+    EXPECT_TRUE(m_prompter.messages[0].contains("gone.sbp"));
     EXPECT_EQ(m_bar->project().projectName(), QStringLiteral("Bleibt"));
     EXPECT_FALSE(m_bar->isHidden()); // the pane was shown before loading
 }
@@ -298,10 +290,10 @@ TEST_F(ProjectBarTest, MenuCommandsNeedAnActiveProject)
     for (const char *name : needActive)
         EXPECT_TRUE(findAction(menu, name)->isEnabled()) << name;
 
-    m_host.saveFileName.clear(); // close: the save-as dialog is cancelled, the project closes anyway
+    m_prompter.saveAnswer.clear(); // close: the save-as dialog is cancelled, the project closes anyway
     findAction(menu, "cmd33087")->trigger();
-    EXPECT_EQ(m_host.dialogTitles.last(), QStringLiteral("Projekt-Datei speichern"));
-    EXPECT_EQ(m_host.saveSuffix, QStringLiteral("sbp"));
+    EXPECT_EQ(m_prompter.dialogTitles.last(), QStringLiteral("Projekt-Datei speichern"));
+    EXPECT_EQ(m_prompter.saveSuffix, QStringLiteral("sbp"));
     EXPECT_EQ(tree()->topLevelItemCount(), 0);
     EXPECT_FALSE(m_bar->project().isActive());
     for (const char *name : needActive)
@@ -311,11 +303,11 @@ TEST_F(ProjectBarTest, MenuCommandsNeedAnActiveProject)
 TEST_F(ProjectBarTest, SaveAsReadsBackWhatWasWritten)
 {
     newProject(QStringLiteral("Alt"));
-    m_host.openFileNames = {file("w/main.tex"), file("w/kap/k.tex")};
+    m_prompter.openNamesAnswer = {file("w/main.tex"), file("w/kap/k.tex")};
     m_bar->onAddTexDocuments();
-    m_host.saveFileName = path("w/neu.sbp");
+    m_prompter.saveAnswer = path("w/neu.sbp");
     m_bar->onProjectSaveAs();
-    EXPECT_EQ(m_host.proposedNames.last(), QStringLiteral("Alt"));
+    EXPECT_EQ(m_prompter.proposedNames.last(), QStringLiteral("Alt"));
     EXPECT_FALSE(m_bar->project().isModified());
     EXPECT_EQ(m_bar->project().projectName(), QStringLiteral("neu"));
     EXPECT_EQ(m_bar->project().path(1), QStringLiteral("./kap/k.tex"));
@@ -329,9 +321,9 @@ TEST_F(ProjectBarTest, FailedSaveIsReportedAndTheProjectStaysModified)
 {
     newProject(QStringLiteral("P"));
     file("blocker", "not a directory");
-    m_host.saveFileName = path("blocker/p.sbp");
+    m_prompter.saveAnswer = path("blocker/p.sbp");
     m_bar->onProjectSave();
-    EXPECT_EQ(m_host.messages.size(), 1);
+    EXPECT_EQ(m_prompter.messages.size(), 1);
     EXPECT_TRUE(m_bar->project().isModified());
     EXPECT_TRUE(m_bar->project().projectFile().isEmpty());
     // Closing after a failed save keeps the project open: nothing is lost.
@@ -388,10 +380,10 @@ TEST_F(ProjectBarTest, ProjectFromOutsideOffersToSaveUnsavedChanges)
 {
     newProject(QStringLiteral("Ungespeichert"));
     file("o/o.sbp", "[main]\r\n.\\o.tex\r\n[files]\r\n");
-    m_host.answerYes = true;
-    m_host.saveFileName = path("alt.sbp");
+    m_prompter.questionAnswer = Prompter::Answer::Yes;
+    m_prompter.saveAnswer = path("alt.sbp");
     ASSERT_TRUE(m_bar->openProject(path("o/o.sbp")));
-    EXPECT_EQ(m_host.questions, QStringList{"Aktuelles Projekt speichern ?"});
+    EXPECT_EQ(m_prompter.questions, QStringList{"Aktuelles Projekt speichern ?"});
     EXPECT_TRUE(testsupport::readAll(path("alt.sbp")).startsWith("[main]\r\n"));
     EXPECT_EQ(tree()->rootItem()->text(0), QStringLiteral("o"));
 }

@@ -1,8 +1,8 @@
 // The jump from a heading to its line in the project's sources, on real files.
-#include "fakeprojecthost.h"
+#include "scribletfixture.h"
 #include "project/cproject.h"
 #include "project/findheading.h"
-#include "project/projectmessages.h"
+#include "resources/strings.h"
 #include "project/toctable.h"
 #include "testsupport.h"
 
@@ -12,19 +12,17 @@
 
 namespace {
 
-class FindHeadingTest : public testsupport::TempDirTest
+class FindHeadingTest : public ScribletTest
 {
 protected:
     void SetUp() override
     {
-        TempDirTest::SetUp();
-        m_oldCwd = QDir::currentPath();
+        ScribletTest::SetUp();
         m_project.Create(QStringLiteral("t"));
     }
     void TearDown() override
     {
-        QDir::setCurrent(m_oldCwd);
-        TempDirTest::TearDown();
+        ScribletTest::TearDown();
     }
     void addFile(const QString &relative, const QByteArray &content)
     {
@@ -39,7 +37,6 @@ protected:
     CProject m_project;
     TocTable m_table;
     FakeProjectHost m_host;
-    QString m_oldCwd;
 };
 
 TEST_F(FindHeadingTest, FindsTheUsersSpellingWithTheCommand)
@@ -49,13 +46,13 @@ TEST_F(FindHeadingTest, FindsTheUsersSpellingWithTheCommand)
     addRow("1", "Kritik", 0);
     addRow("1.1", "Andere", 1);
     addRow("1.2", "Mängel", 1);
-    ASSERT_TRUE(FindHeading(m_table, m_project, QStringLiteral("1.2 Mängel"), m_host));
+    ASSERT_TRUE(FindHeading(m_table, m_project, QStringLiteral("1.2 Mängel"), m_host, m_prompter));
     ASSERT_EQ(m_host.opened.size(), 1);
     EXPECT_EQ(m_host.opened[0].path, path("kap.tex"));
     EXPECT_EQ(m_host.opened[0].line, 4);
     EXPECT_EQ(m_host.opened[0].searchText, QStringLiteral("M\"angel"));
     EXPECT_EQ(m_host.opened[0].command, QStringLiteral("\\section"));
-    EXPECT_TRUE(m_host.messages.isEmpty());
+    EXPECT_TRUE(m_prompter.messages.isEmpty());
 }
 
 TEST_F(FindHeadingTest, EachLetterIsReplacedOnce)
@@ -71,7 +68,7 @@ TEST_F(FindHeadingTest, SourcesWithTheLettersThemselvesAreFoundToo)
 {
     addFile("main.tex", "\\chapter{Über die Größe}\n");
     addRow("1", "Über die Größe", 0);
-    ASSERT_TRUE(FindHeading(m_table, m_project, QStringLiteral("Größe"), m_host));
+    ASSERT_TRUE(FindHeading(m_table, m_project, QStringLiteral("Größe"), m_host, m_prompter));
     EXPECT_EQ(m_host.opened[0].line, 1);
     EXPECT_EQ(m_host.opened[0].searchText, QStringLiteral("Über die Größe"));
 }
@@ -81,19 +78,19 @@ TEST_F(FindHeadingTest, OnlyFilesEndingInTexAreSearched)
     addFile("main.tex", "nothing here\n");
     addFile("kap.ltx", "\\section{Versteckt}\n");
     addRow("1", "Versteckt", 1);
-    EXPECT_FALSE(FindHeading(m_table, m_project, QStringLiteral("Versteckt"), m_host));
+    EXPECT_FALSE(FindHeading(m_table, m_project, QStringLiteral("Versteckt"), m_host, m_prompter));
     EXPECT_TRUE(m_host.opened.isEmpty());
-    EXPECT_EQ(m_host.messages, QStringList{ProjectText::Str33124NotFound});
+    EXPECT_EQ(m_prompter.messages, QStringList{Str::text(Str::HeadingNotFound)});
 }
 
 TEST_F(FindHeadingTest, TheCommandMustMatchTheLevel)
 {
     addFile("main.tex", "\\chapter{Ziel}\n\\subsection{Ziel}\n");
     addRow("1.1", "Ziel", 1); // a section: neither line is one
-    EXPECT_FALSE(FindHeading(m_table, m_project, QStringLiteral("Ziel"), m_host));
+    EXPECT_FALSE(FindHeading(m_table, m_project, QStringLiteral("Ziel"), m_host, m_prompter));
     m_table.headings[0].level = 2;
-    m_host.messages.clear();
-    ASSERT_TRUE(FindHeading(m_table, m_project, QStringLiteral("Ziel"), m_host));
+    m_prompter.messages.clear();
+    ASSERT_TRUE(FindHeading(m_table, m_project, QStringLiteral("Ziel"), m_host, m_prompter));
     EXPECT_EQ(m_host.opened[0].line, 2);
 }
 
@@ -103,7 +100,7 @@ TEST_F(FindHeadingTest, FirstRowWhoseLineIsFoundWins)
     addRow("1", "Teil X", 1); // contains "Teil" but is nowhere
     addRow("2", "Teil A", 1);
     addRow("3", "Teil B", 1);
-    ASSERT_TRUE(FindHeading(m_table, m_project, QStringLiteral("Teil"), m_host));
+    ASSERT_TRUE(FindHeading(m_table, m_project, QStringLiteral("Teil"), m_host, m_prompter));
     EXPECT_EQ(m_host.opened[0].line, 2);
 }
 
@@ -112,8 +109,8 @@ TEST_F(FindHeadingTest, UnreadableFileIsReportedAndTheSearchGoesOn)
     m_project.AddFile(path("missing.tex"));
     addFile("b.tex", "\\section{Da}\n");
     addRow("1", "Da", 1);
-    ASSERT_TRUE(FindHeading(m_table, m_project, QStringLiteral("Da"), m_host));
-    EXPECT_EQ(m_host.messages, QStringList{ProjectText::ErrorReadingFile});
+    ASSERT_TRUE(FindHeading(m_table, m_project, QStringLiteral("Da"), m_host, m_prompter));
+    EXPECT_EQ(m_prompter.messages, QStringList{Str::text(Str::ErrorReadingFile)});
     EXPECT_EQ(m_host.opened[0].path, path("b.tex"));
 }
 
@@ -126,7 +123,7 @@ TEST_F(FindHeadingTest, RelativeEntriesResolveAgainstTheMainDirectory)
     ASSERT_TRUE(project.Load(path("p/p.sbp")));
     QDir::setCurrent(path()); // the search does not rely on the current directory
     addRow("1", "Eins", 0);
-    ASSERT_TRUE(FindHeading(m_table, project, QStringLiteral("1 Eins"), m_host));
+    ASSERT_TRUE(FindHeading(m_table, project, QStringLiteral("1 Eins"), m_host, m_prompter));
     EXPECT_EQ(m_host.opened[0].path, path("p/kap/eins.tex"));
     EXPECT_EQ(m_host.opened[0].line, 2);
 }
@@ -167,7 +164,7 @@ TEST_F(FindHeadingTest, HeadingsOfTheCompiledSampleAreFound)
     };
     for (const auto &c : cases) {
         m_host.opened.clear();
-        ASSERT_TRUE(FindHeading(table, project, QString::fromUtf8(c.text), m_host)) << c.text;
+        ASSERT_TRUE(FindHeading(table, project, QString::fromUtf8(c.text), m_host, m_prompter)) << c.text;
         EXPECT_EQ(m_host.opened[0].path, dir + '/' + c.file) << c.text;
         EXPECT_EQ(m_host.opened[0].line, c.line) << c.text;
     }

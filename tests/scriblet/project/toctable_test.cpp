@@ -1,5 +1,5 @@
 // Reading and parsing LaTeX's ".toc" file.
-#include "project/projectmessages.h"
+#include "resources/strings.h"
 #include "project/toctable.h"
 #include "testsupport.h"
 
@@ -87,7 +87,7 @@ TEST(TocParseTest, KeepsOneThousandRowsAndSaysSoOnce)
     t.ParseToc([&messages](const QString &m) { messages << m; });
     EXPECT_EQ(t.headingCount(), 1000);
     EXPECT_EQ(t.headings.last().number, QStringLiteral("999"));
-    EXPECT_EQ(messages, QStringList{ProjectText::TooManyTocEntries});
+    EXPECT_EQ(messages, QStringList{Str::text(Str::TooManyTocEntries)});
 
     // Exactly 1000 rows is no reason for a message.
     t.tocText.clear();

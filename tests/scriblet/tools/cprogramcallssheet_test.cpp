@@ -1,9 +1,8 @@
 // The program-calls dialog: which edits reach the settings and the file.
 #include "tools/cprogramcallssheet.h"
 
-#include "fakechooser.h"
 #include "platform/profile.h"
-#include "testsettings.h"
+#include "scribletfixture.h"
 #include "testsupport.h"
 #include "tools/coptionpages.h"
 
@@ -17,12 +16,12 @@
 
 namespace {
 
-class ProgramCallsTest : public testsupport::TempDirTest
+class ProgramCallsTest : public ScribletTest
 {
 protected:
     void SetUp() override
     {
-        TempDirTest::SetUp();
+        ScribletTest::SetUp();
         settings = makeToolSettings(path(), QStringLiteral("xdvi"), QStringLiteral("gv"));
         Profile(path("Scriblet.ini")).writeString("TeX Settings", "cmd", "%s");
     }
@@ -40,12 +39,11 @@ protected:
     }
 
     std::unique_ptr<CShellSettings> settings;
-    FakeChooser chooser;
 };
 
 TEST_F(ProgramCallsTest, PagesInOrderWithCaptions)
 {
-    CProgramCallsSheet sheet(*settings, chooser);
+    CProgramCallsSheet sheet(*settings, m_prompter);
     EXPECT_EQ(sheet.windowTitle(), QStringLiteral("Programmaufrufe"));
     QStringList captions, names;
     for (int i = 0; i < sheet.tabs()->count(); ++i) {
@@ -69,7 +67,7 @@ TEST_F(ProgramCallsTest, PagesInOrderWithCaptions)
 
 TEST_F(ProgramCallsTest, CancelKeepsToolPagesButWritesAllKeys)
 {
-    CProgramCallsSheet sheet(*settings, chooser);
+    CProgramCallsSheet sheet(*settings, m_prompter);
     sheet.show();
     QWidget *tex = sheet.tabs()->widget(0);
     type(child<QLineEdit>(tex, "Cmd1004"), QStringLiteral("-interaction=nonstopmode %s"));
@@ -86,12 +84,12 @@ TEST_F(ProgramCallsTest, CancelKeepsToolPagesButWritesAllKeys)
 
 TEST_F(ProgramCallsTest, OkAppliesToolPages)
 {
-    chooser.answer = path("bin/mylatex");
-    CProgramCallsSheet sheet(*settings, chooser);
+    m_prompter.openAnswer = path("bin/mylatex");
+    CProgramCallsSheet sheet(*settings, m_prompter);
     sheet.show();
     QWidget *tex = sheet.tabs()->widget(0);
     click(tex, "Browse1005");
-    EXPECT_EQ(chooser.titles, QStringList{"LaTeX-Execute-Datei"});
+    EXPECT_EQ(m_prompter.dialogTitles, QStringList{"LaTeX-Execute-Datei"});
     QWidget *gv = sheet.tabs()->widget(4);
     child<QCheckBox>(gv, "RunDvips1006")->setChecked(false);
     click(&sheet, "OKBtn");
@@ -105,7 +103,7 @@ TEST_F(ProgramCallsTest, OkAppliesToolPages)
 
 TEST_F(ProgramCallsTest, UserToolEditsSurviveCancel)
 {
-    CProgramCallsSheet sheet(*settings, chooser);
+    CProgramCallsSheet sheet(*settings, m_prompter);
     sheet.show();
     QWidget *page = sheet.tabs()->widget(5);
     auto *list = child<QListWidget>(page, "ToolList908");
@@ -135,8 +133,8 @@ TEST_F(ProgramCallsTest, UserToolEditsSurviveCancel)
 
 TEST_F(ProgramCallsTest, SelectionChangeStoresPreviousToolAndShortcutTexts)
 {
-    chooser.answer = path("tools/conv");
-    CProgramCallsSheet sheet(*settings, chooser);
+    m_prompter.openAnswer = path("tools/conv");
+    CProgramCallsSheet sheet(*settings, m_prompter);
     QWidget *page = sheet.tabs()->widget(5);
     auto *list = child<QListWidget>(page, "ToolList908");
     list->setCurrentRow(0);
@@ -147,7 +145,7 @@ TEST_F(ProgramCallsTest, SelectionChangeStoresPreviousToolAndShortcutTexts)
     EXPECT_EQ(settings->userTools[0].exe, QStringLiteral("first"));
     type(child<QLineEdit>(page, "Name925"), QStringLiteral("Last"));
     click(page, "Browse922"); // stores the shown values first
-    EXPECT_EQ(chooser.titles, QStringList{"Execute-Datei"});
+    EXPECT_EQ(m_prompter.dialogTitles, QStringList{"Execute-Datei"});
     EXPECT_EQ(settings->userTools[9].name, QStringLiteral("Last"));
     EXPECT_EQ(child<QLineEdit>(page, "Exe920")->text(), path("tools/conv"));
     sheet.reject();

@@ -2,7 +2,7 @@
 #include "tools/logreader.h"
 
 #include "testsupport.h"
-#include "tools/toolstrings.h"
+#include "resources/strings.h"
 
 #include <QDir>
 
@@ -50,7 +50,7 @@ TEST_F(LogReaderTest, MissingOrUnreadableGivesMessage)
     EXPECT_FALSE(LogReader::readBytes(path("none.log")).has_value());
     EXPECT_EQ(LogReader::readText(path("none.log")), QStringLiteral("Log-Datei konnte nicht geladen werden !"));
     QDir().mkpath(path("dir.log"));
-    EXPECT_EQ(LogReader::readText(path("dir.log")), ToolStrings::LogNotLoaded.str());
+    EXPECT_EQ(LogReader::readText(path("dir.log")), Str::text(Str::LogNotLoaded));
 }
 
 TEST_F(LogReaderTest, DecodesUtf8AndLatin)

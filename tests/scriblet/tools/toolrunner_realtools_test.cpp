@@ -2,10 +2,9 @@
 // tools are the test helper, configured through the settings as a user would.
 #include "tools/toolrunner.h"
 
-#include "fakehost.h"
-#include "testsettings.h"
+#include "scribletfixture.h"
 #include "testsupport.h"
-#include "tools/toolstrings.h"
+#include "resources/strings.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -23,26 +22,23 @@ const QByteArray BadDocument =
 const QByteArray Bibliography =
     "@book{knuth, author={Donald Knuth}, title={The TeXbook}, publisher={AW}, year={1984}}\n";
 
-class RealToolsTest : public testsupport::TempDirTest
+class RealToolsTest : public ScribletTest
 {
 protected:
     void SetUp() override
     {
-        TempDirTest::SetUp();
+        ScribletTest::SetUp();
         if (!testsupport::haveProgram("latex") || !testsupport::haveProgram("dvips") || !testsupport::haveProgram("bibtex"))
             GTEST_SKIP() << "TeX Live is not installed";
-        m_oldCwd = QDir::currentPath();
         settings = makeToolSettings(path(), helper("dviviewer"), helper("psviewer"));
-        runner = std::make_unique<ToolRunner>(*settings, host);
+        runner = std::make_unique<ToolRunner>(*settings, host, host, m_prompter);
         runner->setNeedsTexRun(false);
         QDir().mkpath(path("doc"));
         dir = path("doc") + '/';
     }
     void TearDown() override
     {
-        if (!m_oldCwd.isEmpty())
-            QDir::setCurrent(m_oldCwd);
-        TempDirTest::TearDown();
+        ScribletTest::TearDown();
     }
     // A link to the test helper that records its runs in <name>.rec.
     QString helper(const QString &name)
@@ -67,17 +63,16 @@ protected:
     }
 
     std::unique_ptr<CShellSettings> settings;
-    FakeHost host;
+    FakeToolHost host;
     std::unique_ptr<ToolRunner> runner;
     QString dir;
-    QString m_oldCwd;
 };
 
 TEST_F(RealToolsTest, LatexOnActiveDocumentWritesDviAndShowsLog)
 {
     host.open(dir + "a.tex", "\\documentclass{article}\\begin{document}Hi\\end{document}\n");
     ASSERT_TRUE(runner->runLatex());
-    EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join('\n').toStdString();
+    EXPECT_TRUE(m_prompter.messages.isEmpty()) << m_prompter.messages.join('\n').toStdString();
     EXPECT_TRUE(QFileInfo::exists(dir + "a.dvi"));
     const QByteArray log = testsupport::readAll(dir + "a.log");
     ASSERT_FALSE(log.isEmpty());
@@ -121,7 +116,7 @@ TEST_F(RealToolsTest, BibtexGetsMainBaseAndLatexRunsFirstAfterMainDocumentComman
     runner->setNeedsTexRun(false);
     runner->setMainDocument(QStringLiteral("thesis.tex"), path("doc"));
     ASSERT_TRUE(runner->runBibtex());
-    EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join('\n').toStdString();
+    EXPECT_TRUE(m_prompter.messages.isEmpty()) << m_prompter.messages.join('\n').toStdString();
     EXPECT_EQ(host.journal, QStringList({"wait LaTeX wird ausgeführt...", "done", "log",
                                          "wait BibTeX wird ausgeführt...", "done"}));
     EXPECT_TRUE(testsupport::readAll(dir + "thesis.bbl").contains("The TeXbook"));
@@ -135,15 +130,15 @@ TEST_F(RealToolsTest, ProgramThatDoesNotExist)
     runner->setNeedsTexRun(true);
     settings->tex.exe = QStringLiteral("no-such-latex-program");
     EXPECT_FALSE(runner->runLatex());
-    EXPECT_EQ(host.messages, QStringList{ToolStrings::StartFailed.str()});
+    EXPECT_EQ(m_prompter.messages, QStringList{Str::text(Str::ToolStartFailed)});
     EXPECT_EQ(host.logText, QStringLiteral("previous text"));
     EXPECT_EQ(settings->dviChanged, 0);
     EXPECT_TRUE(runner->needsTexRun());
 
-    host.messages.clear();
+    m_prompter.messages.clear();
     settings->userTools[2] = {QStringLiteral("X"), QStringLiteral("/nonexistent/tool"), QStringLiteral("%m"), 0, 0};
     EXPECT_FALSE(runner->runUserTool(2));
-    EXPECT_EQ(host.messages, QStringList{ToolStrings::StartFailed.str()});
+    EXPECT_EQ(m_prompter.messages, QStringList{Str::text(Str::ToolStartFailed)});
 }
 
 TEST_F(RealToolsTest, UserToolExampleWithRecordedArguments)

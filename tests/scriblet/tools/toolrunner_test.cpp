@@ -2,35 +2,33 @@
 // directories, with the starts recorded instead of performed.
 #include "tools/toolrunner.h"
 
-#include "fakehost.h"
+#include "scribletfixture.h"
 #include "platform/profile.h"
-#include "testsettings.h"
+#include "scribletfixture.h"
 #include "testsupport.h"
-#include "tools/toolstrings.h"
+#include "resources/strings.h"
 
 #include <QDir>
 
 namespace {
 
-class ToolRunnerTest : public testsupport::TempDirTest
+class ToolRunnerTest : public ScribletTest
 {
 protected:
     void SetUp() override
     {
-        TempDirTest::SetUp();
-        m_oldCwd = QDir::currentPath();
+        ScribletTest::SetUp();
         settings = makeToolSettings(path(), QStringLiteral("dviview"), QStringLiteral("psview"));
         auto launcher = std::make_unique<RecordingLauncher>(&host.journal);
         recorder = launcher.get();
-        runner = std::make_unique<ToolRunner>(*settings, host, std::move(launcher));
+        runner = std::make_unique<ToolRunner>(*settings, host, host, m_prompter, std::move(launcher));
         runner->setNeedsTexRun(false);
         QDir().mkpath(path("doc"));
         dir = path("doc") + '/';
     }
     void TearDown() override
     {
-        QDir::setCurrent(m_oldCwd);
-        TempDirTest::TearDown();
+        ScribletTest::TearDown();
     }
     QString run(const QString &exe, const QString &args) const
     {
@@ -50,11 +48,10 @@ protected:
     }
 
     std::unique_ptr<CShellSettings> settings;
-    FakeHost host;
+    FakeToolHost host;
     RecordingLauncher *recorder = nullptr;
     std::unique_ptr<ToolRunner> runner;
     QString dir;
-    QString m_oldCwd;
 };
 
 TEST_F(ToolRunnerTest, LatexOnActiveDocumentRunsInItsDirectoryAndLoadsLog)
@@ -69,7 +66,7 @@ TEST_F(ToolRunnerTest, LatexOnActiveDocumentRunsInItsDirectoryAndLoadsLog)
     EXPECT_EQ(settings->dviChanged, 1);
     EXPECT_FALSE(runner->needsTexRun());
     EXPECT_EQ(QDir::currentPath() + '/', dir);
-    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_TRUE(m_prompter.messages.isEmpty());
 }
 
 TEST_F(ToolRunnerTest, LatexSavesFirstAndUsesMainDocument)
@@ -82,16 +79,16 @@ TEST_F(ToolRunnerTest, LatexSavesFirstAndUsesMainDocument)
     QStringList expected{QStringLiteral("save other.tex")};
     expected << latexRun(QStringLiteral("thesis.tex")) << "toc";
     EXPECT_EQ(host.journal, expected);
-    EXPECT_EQ(host.logText, ToolStrings::LogNotLoaded.str());
+    EXPECT_EQ(host.logText, Str::text(Str::LogNotLoaded));
     EXPECT_EQ(testsupport::readAll(path("other.tex")), QByteArray("changed"));
 }
 
 TEST_F(ToolRunnerTest, NoDocumentAnywhere)
 {
     for (const auto tool : {ToolRunner::Tool::Latex, ToolRunner::Tool::Bibtex, ToolRunner::Tool::PsViewer}) {
-        host.messages.clear();
+        m_prompter.messages.clear();
         EXPECT_FALSE(runner->run(tool));
-        EXPECT_EQ(host.messages, QStringList{ToolStrings::NoCurrentDocument.str()});
+        EXPECT_EQ(m_prompter.messages, QStringList{Str::text(Str::ToolNoCurrentDocument)});
     }
     EXPECT_FALSE(host.journal.join(' ').contains("run"));
 }
@@ -102,7 +99,7 @@ TEST_F(ToolRunnerTest, DocumentsOpenButNoActiveChildEndsSilently)
     host.active = -1;
     EXPECT_FALSE(runner->runLatex());
     EXPECT_EQ(host.journal, QStringList{"activate"});
-    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_TRUE(m_prompter.messages.isEmpty());
 }
 
 TEST_F(ToolRunnerTest, UntitledActiveDocumentIsNotRunOn)
@@ -110,30 +107,30 @@ TEST_F(ToolRunnerTest, UntitledActiveDocumentIsNotRunOn)
     host.documents.append({QString(), QStringLiteral("Tex File 1"), "x", true});
     host.active = 0;
     EXPECT_FALSE(runner->runLatex());
-    EXPECT_EQ(host.messages, QStringList{ToolStrings::NoCurrentDocument.str()});
+    EXPECT_EQ(m_prompter.messages, QStringList{Str::text(Str::ToolNoCurrentDocument)});
 }
 
 TEST_F(ToolRunnerTest, EmptyExecutableOrTemplate)
 {
     host.open(dir + "a.tex", "x");
-    struct Row { ToolSettings *tool; ToolRunner::Tool which; bool exe; ToolStrings::Entry message; };
+    struct Row { ToolSettings *tool; ToolRunner::Tool which; bool exe; int message; };
     const Row rows[] = {
-        {&settings->tex, ToolRunner::Tool::Latex, true, ToolStrings::NoExeFile},
-        {&settings->tex, ToolRunner::Tool::Latex, false, ToolStrings::NoCmdLine},
-        {&settings->bibtex, ToolRunner::Tool::Bibtex, true, ToolStrings::NoExeFile},
-        {&settings->dvips, ToolRunner::Tool::Dvips, false, ToolStrings::NoCmdLine},
-        {&settings->dviViewer, ToolRunner::Tool::DviViewer, true, ToolStrings::NoExeFile},
-        {&settings->psViewer, ToolRunner::Tool::PsViewer, false, ToolStrings::NoCmdLine},
+        {&settings->tex, ToolRunner::Tool::Latex, true, Str::ToolNoExe},
+        {&settings->tex, ToolRunner::Tool::Latex, false, Str::ToolNoCmdLine},
+        {&settings->bibtex, ToolRunner::Tool::Bibtex, true, Str::ToolNoExe},
+        {&settings->dvips, ToolRunner::Tool::Dvips, false, Str::ToolNoCmdLine},
+        {&settings->dviViewer, ToolRunner::Tool::DviViewer, true, Str::ToolNoExe},
+        {&settings->psViewer, ToolRunner::Tool::PsViewer, false, Str::ToolNoCmdLine},
     };
     for (const Row &row : rows) {
         const ToolSettings saved = *row.tool;
         (row.exe ? row.tool->exe : row.tool->cmd).clear();
-        host.messages.clear();
+        m_prompter.messages.clear();
         host.journal.clear();
         host.edit(0, "y");
         runner->setNeedsTexRun(true);
         EXPECT_FALSE(runner->run(row.which));
-        EXPECT_EQ(host.messages, QStringList{row.message.str()}) << row.message.id;
+        EXPECT_EQ(m_prompter.messages, QStringList{Str::text(row.message)}) << row.message;
         EXPECT_FALSE(host.journal.join(' ').contains("run ")) << host.journal.join(", ").toStdString();
         *row.tool = saved;
     }
@@ -156,7 +153,7 @@ TEST_F(ToolRunnerTest, LatexStartFailureKeepsFlagsAndLog)
     runner->setNeedsTexRun(true);
     recorder->missing << "latex";
     EXPECT_FALSE(runner->runLatex());
-    EXPECT_EQ(host.messages, QStringList{ToolStrings::StartFailed.str()});
+    EXPECT_EQ(m_prompter.messages, QStringList{Str::text(Str::ToolStartFailed)});
     EXPECT_EQ(host.logText, QStringLiteral("previous"));
     EXPECT_EQ(settings->dviChanged, 0);
     EXPECT_TRUE(runner->needsTexRun());
@@ -201,9 +198,9 @@ TEST_F(ToolRunnerTest, DvipsStartFailureKeepsDviChanged)
     settings->dviChanged = 1;
     EXPECT_FALSE(runner->runDvips());
     EXPECT_EQ(settings->dviChanged, 1);
-    EXPECT_EQ(host.messages, QStringList{ToolStrings::StartFailed.str()});
+    EXPECT_EQ(m_prompter.messages, QStringList{Str::text(Str::ToolStartFailed)});
     // The viewer then still tries DVIPS once more in its own step, then starts.
-    host.messages.clear();
+    m_prompter.messages.clear();
     host.journal.clear();
     host.edit(0, "y");
     runner->runPsViewer();
@@ -255,15 +252,15 @@ TEST_F(ToolRunnerTest, UserToolMessages)
 {
     struct Row { const char *what; const char *exe; const char *cmd; bool main; bool doc; QString message; };
     const Row rows[] = {
-        {"emptyExe", "", "%s", true, true, ToolStrings::NoExeFile.str()},
-        {"needsMain", "t", "%ps.pdf", false, true, ToolStrings::NoMainDocument.str()},
-        {"needsActive", "t", "%c", true, false, ToolStrings::NoCurrentDocument.str()},
-        {"exeCheckedFirst", "", "%c", false, false, ToolStrings::NoExeFile.str()},
+        {"emptyExe", "", "%s", true, true, Str::text(Str::ToolNoExe)},
+        {"needsMain", "t", "%ps.pdf", false, true, Str::text(Str::ToolNoMainDocument)},
+        {"needsActive", "t", "%c", true, false, Str::text(Str::ToolNoCurrentDocument)},
+        {"exeCheckedFirst", "", "%c", false, false, Str::text(Str::ToolNoExe)},
     };
     for (const Row &row : rows) {
         host.documents.clear();
         host.active = -1;
-        host.messages.clear();
+        m_prompter.messages.clear();
         host.journal.clear();
         if (row.doc)
             host.open(dir + "a.tex", "x");
@@ -271,7 +268,7 @@ TEST_F(ToolRunnerTest, UserToolMessages)
         settings->userTools[5] = {QStringLiteral("T"), QString::fromUtf8(row.exe), QString::fromUtf8(row.cmd), 1, 1};
         runner->setNeedsTexRun(true);
         EXPECT_FALSE(runner->runUserTool(5)) << row.what;
-        EXPECT_EQ(host.messages, QStringList{row.message}) << row.what;
+        EXPECT_EQ(m_prompter.messages, QStringList{row.message}) << row.what;
         EXPECT_TRUE(runner->needsTexRun()) << row.what;
         EXPECT_TRUE(host.journal.filter("start").isEmpty()) << row.what;
     }
@@ -282,7 +279,7 @@ TEST_F(ToolRunnerTest, UserToolPathMainWithoutAnyDocumentGivesEmptyArgument)
     settings->dviChanged = 0;
     settings->userTools[9] = {QStringLiteral("T"), QStringLiteral("t"), QStringLiteral("%pm"), 1, 1};
     ASSERT_TRUE(runner->runUserTool(9));
-    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_TRUE(m_prompter.messages.isEmpty());
     ASSERT_EQ(host.journal.size(), 1);
     EXPECT_TRUE(host.journal[0].startsWith("start t [] in ")) << host.journal[0].toStdString();
 }

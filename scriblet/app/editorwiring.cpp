@@ -1,0 +1,128 @@
+#include "app/editorwiring.h"
+
+#include "app/cmainframe.h"
+#include "app/documentmanager.h"
+#include "common/commandids.h"
+#include "common/cshellsettings.h"
+#include "editor/cchildframe.h"
+#include "editor/cshellview.h"
+#include "editor/editorcommands.h"
+#include "editor/editorhost.h"
+#include "editor/symbols.h"
+#include "resources/strings.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QToolBar>
+
+namespace {
+
+// The frame's document windows, as the editor commands see them. Lives as long
+// as the frame (a child of it).
+class FrameEditorHost : public QObject, public EditorHost
+{
+public:
+    explicit FrameEditorHost(CMainFrame *frame) : QObject(frame), m_frame(frame) {}
+    CShellView *activeView() const override { return m_frame->activeView(); }
+    QList<CShellView *> views() const override
+    {
+        QList<CShellView *> out;
+        for (CChildFrame *c : m_frame->children())
+            out.append(c->view());
+        return out;
+    }
+
+private:
+    CMainFrame *m_frame;
+};
+
+} // namespace
+
+namespace EditorWiring {
+
+void install(CMainFrame *frame)
+{
+    CShellSettings *settings = frame->settings();
+    auto *commands = new EditorCommands(frame, *settings, *new FrameEditorHost(frame), *frame->prompter());
+    frame->setEditorCommands(commands);
+    QObject::connect(&frame->documents(), &DocumentManager::documentAdded, commands,
+                     [commands](CChildFrame *child) { commands->attach(child->view()); });
+
+    // The Edit menu belongs to the document menu: shown while a document is open.
+    const QString edit = QStringLiteral("menuEdit");
+    auto command = [frame, commands](int id, const QString &menu, int caption, const QKeySequence &key,
+                                     void (EditorCommands::*fn)(), bool documentOnly = true, int prompt = 0) {
+        QAction *a = frame->addCommand(id, menu, caption, prompt, key, documentOnly);
+        QObject::connect(a, &QAction::triggered, commands, fn);
+        return a;
+    };
+    command(Cmd::EditUndo, edit, Str::CapUndo, QKeySequence::Undo, &EditorCommands::undo);
+    command(Cmd::EditRedo, edit, Str::CapRedo, QKeySequence::Redo, &EditorCommands::redo);
+    frame->menu(edit)->addSeparator();
+    command(Cmd::EditCut, edit, Str::CapCut, QKeySequence::Cut, &EditorCommands::cut);
+    command(Cmd::EditCopy, edit, Str::CapCopy, QKeySequence::Copy, &EditorCommands::copy);
+    command(Cmd::EditPaste, edit, Str::CapPaste, QKeySequence::Paste, &EditorCommands::paste);
+    command(Cmd::EditSelectAll, edit, Str::CapSelectAll, QKeySequence::SelectAll, &EditorCommands::selectAll);
+    frame->menu(edit)->addSeparator();
+    QObject::connect(frame->addCommand(Cmd::EditFind, edit, Str::CapFind, 0, QKeySequence::Find, true),
+                     &QAction::triggered, commands, [commands] { commands->find(false); });
+    command(Cmd::EditRepeat, edit, Str::CapFindNext, QKeySequence::FindNext, &EditorCommands::findNext);
+    QObject::connect(frame->addCommand(Cmd::EditReplace, edit, Str::CapReplace, 0, QKeySequence::Replace, true),
+                     &QAction::triggered, commands, [commands] { commands->find(true); });
+
+    const QString view = QStringLiteral("menuView");
+    QAction *wrap = command(Cmd::WordWrap, view, Str::CapWordWrap, QKeySequence(), &EditorCommands::toggleWordWrap,
+                            false, Cmd::WordWrap);
+    wrap->setCheckable(true);
+    wrap->setChecked(settings->wrapMode != 0);
+    // The check mark follows the stored mode, whoever changed it.
+    QObject::connect(wrap, &QAction::triggered, wrap, [wrap, settings] { wrap->setChecked(settings->wrapMode != 0); });
+    command(Cmd::EditorFont, view, Str::CapEditorFont, QKeySequence(), &EditorCommands::chooseFont, false,
+            Cmd::EditorFont);
+    frame->menu(view)->addSeparator();
+
+    const QString settingsMenu = QStringLiteral("menuSettings");
+    command(Cmd::MacroSettings, settingsMenu, Str::CapMacroSettings, QKeySequence(), &EditorCommands::editMacros, false,
+            Cmd::MacroSettings);
+    QAction *umlauts = command(Cmd::UmlautSettings, settingsMenu, Str::CapUmlautSettings, QKeySequence(),
+                               &EditorCommands::editUmlauts, false, Cmd::UmlautSettings);
+    // Only German typing converts umlauts.
+    QObject::connect(frame->menu(settingsMenu), &QMenu::aboutToShow, umlauts,
+                     [umlauts, settings] { umlauts->setEnabled(settings->language == 0); });
+    umlauts->setEnabled(settings->language == 0);
+}
+
+void fillBars(CMainFrame *frame)
+{
+    EditorCommands *commands = frame->editorCommands();
+    // The six symbol bars: each button inserts its text.
+    for (const SymbolBar &sb : Symbols::bars()) {
+        QToolBar *tb = frame->toolBar(sb.barId);
+        for (const SymbolCommand &c : sb.commands) {
+            if (c.group)
+                tb->addSeparator();
+            QAction *a = commands->symbolAction(c.id);
+            frame->addFeatureCommand(c.id, a, QString());
+            tb->addAction(a);
+        }
+        for (QAction *a : tb->actions())
+            if (QWidget *w = tb->widgetForAction(a); w && !a->isSeparator())
+                w->setAccessibleName(a->toolTip());
+    }
+    for (int id : {32981, 32982})
+        frame->addFeatureCommand(id, commands->symbolAction(id), QString());
+
+    // The macro bar: Shift+F1..F10 insert the ten macros; each button shows its
+    // image from "ScribletMacros.bmp" and the macro's name.
+    QToolBar *macroBar = frame->toolBar(Cmd::BarMacros);
+    macroBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    const QList<QAction *> macros = commands->macroActions(frame->macroImages());
+    for (int i = 0; i < macros.size(); ++i) {
+        frame->addFeatureCommand(Cmd::Macro1 + i, macros.at(i), QString());
+        macroBar->addAction(macros.at(i));
+    }
+    commands->setMacroBar(macroBar);
+    commands->updateMacroCaptions();
+}
+
+} // namespace EditorWiring

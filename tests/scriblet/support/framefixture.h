@@ -1,0 +1,43 @@
+// The main-window half of the shared set-up: the settings in "cfg" below the
+// temporary home and, on request, a real main frame on them and the FakePrompter.
+#pragma once
+
+#include "app/cmainframe.h"
+#include "app/documentmanager.h"
+#include "scribletfixture.h"
+
+#include <QAction>
+#include <QLabel>
+
+class FrameTest : public ScribletTest
+{
+protected:
+    void SetUp() override
+    {
+        ScribletTest::SetUp();
+        m_settings = std::make_unique<CShellSettings>(path(QStringLiteral("cfg")));
+        m_settings->dviViewerLookup = [] { return QStringLiteral("xdvi"); };
+        m_settings->psViewerLookup = [] { return QStringLiteral("gv"); };
+    }
+    void TearDown() override
+    {
+        m_frame.reset();
+        ScribletTest::TearDown();
+    }
+    CMainFrame *makeFrame()
+    {
+        m_frame = std::make_unique<CMainFrame>(m_settings.get(), &m_prompter);
+        EXPECT_TRUE(m_frame->create());
+        return m_frame.get();
+    }
+    DocumentManager &docs() const { return m_frame->documents(); }
+    QAction *cmd(int id) const { return m_frame->findChild<QAction *>(QStringLiteral("cmd%1").arg(id)); }
+    QString pane(int id) const
+    {
+        auto *l = m_frame->findChild<QLabel *>(QStringLiteral("pane%1").arg(id));
+        return l ? l->text() : QStringLiteral("<no pane>");
+    }
+
+    std::unique_ptr<CShellSettings> m_settings;
+    std::unique_ptr<CMainFrame> m_frame;
+};

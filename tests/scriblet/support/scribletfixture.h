@@ -1,0 +1,287 @@
+// The shared test set-up of Scriblet: a Prompter that answers from prepared
+// values and records what it was asked, window-less hosts for the tool runner and
+// the project pane, a settings object on a fresh "Scriblet.ini", and a fixture
+// with a real main frame in a temporary directory.
+#pragma once
+
+#include "common/cshellsettings.h"
+#include "common/prompter.h"
+#include "project/projecthost.h"
+#include "testsupport.h"
+#include "tools/toolhost.h"
+#include "tools/toolrunner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QList>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+// Answers every question from prepared values (a queue first, then a standing
+// answer) and records what was asked.
+class FakePrompter : public Prompter
+{
+public:
+    // Answers.
+    Answer questionAnswer = Answer::No;
+    QStringList openAnswers; // next open-dialog answers, taken in order
+    QString openAnswer;      // then this one (empty: cancel)
+    QStringList openNamesAnswer;
+    QStringList saveAnswers; // next save-dialog answers, taken in order
+    QString saveAnswer;      // then this one (empty: cancel)
+    std::optional<QFont> fontAnswer;
+    bool nameAccepted = true;
+    QString projectName;
+    int language = 0;
+
+    // Records.
+    QStringList messages;
+    QStringList questions;
+    QStringList dialogTitles; // every file dialog's title, in order
+    QStringList dialogFilters;
+    QStringList proposedNames;
+    QString saveSuffix;
+    Overwrite saveOverwrite = Overwrite::Ask;
+    int saveDialogs = 0;
+    int nameDialogs = 0;
+    int languageAsked = 0;
+    int informationShown = 0;
+    int aboutShown = 0;
+    int beeps = 0;
+
+    void message(const QString &text, Icon, const QString &) override { messages << text; }
+    Answer question(const QString &text, bool) override
+    {
+        questions << text;
+        return questionAnswer;
+    }
+    QString openFileName(const QString &title, const QString &filter, const QString &) override
+    {
+        dialogTitles << title;
+        dialogFilters << filter;
+        return openAnswers.isEmpty() ? openAnswer : openAnswers.takeFirst();
+    }
+    QStringList openFileNames(const QString &title, const QString &filter, const QString &) override
+    {
+        dialogTitles << title;
+        dialogFilters << filter;
+        return openNamesAnswer;
+    }
+    QString saveFileName(const QString &title, const QString &filter, const QString &suggested,
+                         const QString &defaultSuffix, Overwrite overwrite) override
+    {
+        ++saveDialogs;
+        dialogTitles << title;
+        dialogFilters << filter;
+        proposedNames << suggested;
+        saveSuffix = defaultSuffix;
+        saveOverwrite = overwrite;
+        return saveAnswers.isEmpty() ? saveAnswer : saveAnswers.takeFirst();
+    }
+    bool chooseFont(QFont *font) override
+    {
+        if (!fontAnswer)
+            return false;
+        *font = *fontAnswer;
+        return true;
+    }
+    bool askProjectName(QString *name) override
+    {
+        ++nameDialogs;
+        if (!nameAccepted)
+            return false;
+        *name = projectName;
+        return true;
+    }
+    int chooseLanguage() override
+    {
+        ++languageAsked;
+        return language;
+    }
+    void showInformation() override { ++informationShown; }
+    void showAbout() override { ++aboutShown; }
+    void beep() override { ++beeps; }
+};
+
+// A project host that records what the project pane asked of the main window.
+struct OpenedDocument {
+    QString path;
+    int line = 0;
+    QString searchText;
+    QString command;
+};
+
+class FakeProjectHost : public ProjectHost
+{
+public:
+    bool openDocument(const QString &path, int line, const QString &searchText, const QString &command) override
+    {
+        opened.append({path, line, searchText, command});
+        return true;
+    }
+    void setMainDocument(const QString &tex, const QString &path) override
+    {
+        maintex = tex;
+        mainpath = path;
+        ++mainDocumentWrites;
+    }
+    void clearMainDocument() override
+    {
+        maintex.clear();
+        ++mainDocumentWrites;
+    }
+    void setMainDocumentStatus(const QString &text) override { status = text; }
+    void raiseNeedsTexRun() override { ++needsTexRun; }
+    QStringList umlautReplacements() const override { return umlauts; }
+
+    QStringList umlauts{"\"a", "\"A", "\"o", "\"O", "\"u", "\"U", "\"s"};
+    QList<OpenedDocument> opened;
+    QString maintex;
+    QString mainpath;
+    int mainDocumentWrites = 0;
+    QString status;
+    int needsTexRun = 0;
+};
+
+// A window-less host and display for the tool runner: documents on disk, and a
+// journal of what happened, in order ("save a.tex", "log", "toc", "wait <status>",
+// "done", "activate").
+struct FakeDocument {
+    QString path; // empty: untitled
+    QString title;
+    QByteArray text;
+    bool modified = false;
+};
+
+class FakeToolHost : public ToolHost, public ToolRunner::Display
+{
+public:
+    QList<FakeDocument> documents;
+    int active = -1; // index into documents, -1: no active child
+    bool projectLoaded = false;
+    bool texRunNeeded = false;
+    QStringList journal;
+    QString logText;
+    QString mainStatus;
+    int keepAliveCalls = 0;
+
+    // Adds a document whose file exists with the given text; makes it active.
+    FakeDocument &open(const QString &path, const QByteArray &text)
+    {
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(text);
+        documents.append({path, path.mid(path.lastIndexOf('/') + 1), text, false});
+        active = int(documents.size()) - 1;
+        return documents.last();
+    }
+    void edit(int i, const QByteArray &text)
+    {
+        documents[i].text = text;
+        documents[i].modified = true;
+    }
+
+    bool saveModifiedDocuments() override
+    {
+        bool any = false;
+        for (FakeDocument &d : documents) {
+            if (!d.modified || d.path.isEmpty())
+                continue;
+            QFile f(d.path);
+            if (f.open(QIODevice::WriteOnly) && f.write(d.text) == d.text.size()) {
+                d.modified = false;
+                any = true;
+                journal << QStringLiteral("save ") + d.title;
+            }
+        }
+        return any;
+    }
+    bool hasOpenDocuments() const override { return !documents.isEmpty(); }
+    std::optional<ActiveDocument> activeDocument() const override
+    {
+        if (active < 0 || active >= documents.size())
+            return std::nullopt;
+        const FakeDocument &d = documents[active];
+        return ActiveDocument{d.modified ? d.title + QStringLiteral(" *") : d.title, d.path};
+    }
+    void activateMainWindow() override { journal << QStringLiteral("activate"); }
+    void setMainDocumentStatus(const QString &text) override { mainStatus = text; }
+    bool needsTexRun() const override { return texRunNeeded; }
+    void setNeedsTexRun(bool on) override { texRunNeeded = on; }
+    bool isProjectLoaded() const override { return projectLoaded; }
+    void refreshTableOfContents() override { journal << QStringLiteral("toc"); }
+
+    void beginWaitedRun(const QString &status) override { journal << QStringLiteral("wait ") + status; }
+    void endWaitedRun() override { journal << QStringLiteral("done"); }
+    void keepAlive() override { ++keepAliveCalls; }
+    void setLogText(const QString &text) override
+    {
+        logText = text;
+        journal << QStringLiteral("log");
+    }
+};
+
+// Records every start instead of starting; programs named in `missing` fail to start.
+class RecordingLauncher : public ToolLauncher
+{
+public:
+    explicit RecordingLauncher(QStringList *journal) : m_journal(journal) {}
+    QStringList missing;
+
+    HostProcess::Result run(const QString &exe, const QStringList &args, const QString &dir, bool wait,
+                            const std::function<void()> &keepAlive) override
+    {
+        HostProcess::Result r;
+        r.started = !missing.contains(exe);
+        *m_journal << QStringLiteral("%1 %2 [%3] in %4").arg(wait ? "run" : "start", exe, args.join('|'), dir);
+        if (r.started && wait && keepAlive)
+            keepAlive();
+        r.exitCode = 0;
+        return r;
+    }
+
+private:
+    QStringList *m_journal;
+};
+
+// A settings object on a fresh "Scriblet.ini" in dir, with the tool defaults read
+// as the main frame reads them and the viewers given.
+inline std::unique_ptr<CShellSettings> makeToolSettings(const QString &dir, const QString &dviViewer,
+                                                        const QString &psViewer)
+{
+    auto s = std::make_unique<CShellSettings>(dir);
+    s->dviViewerLookup = [dviViewer] { return dviViewer; };
+    s->psViewerLookup = [psViewer] { return psViewer; };
+    s->readToolSettings();
+    s->readMainDocument();
+    s->readUserTools();
+    return s;
+}
+
+// A temporary home with a FakePrompter; the current directory is restored
+// afterwards. Window-less tests use it as it is.
+class ScribletTest : public testsupport::TempDirTest
+{
+protected:
+    void SetUp() override
+    {
+        TempDirTest::SetUp();
+        m_oldCwd = QDir::currentPath();
+    }
+    void TearDown() override
+    {
+        QDir::setCurrent(m_oldCwd);
+        TempDirTest::TearDown();
+    }
+    // Writes a file below the temporary directory and returns its path.
+    QString file(const QString &name, const QByteArray &bytes = "x\n")
+    {
+        testsupport::writeFile(path(name), bytes);
+        return path(name);
+    }
+
+    FakePrompter m_prompter;
+    QString m_oldCwd;
+};
