@@ -32,10 +32,15 @@ def main():
     with open(doc, "w") as f:
         f.write("\\documentclass{article}\n\\begin{document}\nHello\n\\end{document}\n")
 
-    # A user's copy: its own home, its channel in the shared temporary directory.
+    # A user's copy: its own home, but its channel where the program puts it without
+    # the test's isolation (the runtime or temporary directory this test was given).
     bystander_base = tempfile.mkdtemp(prefix="vellumix-e2e-user-")
     bystander_env = isolated_environment(bystander_base, QT_QPA_PLATFORM="xcb")
-    del bystander_env["TMPDIR"]
+    for name in ("TMPDIR", "XDG_RUNTIME_DIR"):
+        if name in os.environ:
+            bystander_env[name] = os.environ[name]
+        else:
+            del bystander_env[name]
     bystander = subprocess.Popen([exe], cwd=bystander_base, env=bystander_env)
     first = bystander
     try:
@@ -80,6 +85,10 @@ def main():
         frame = wait_for(lambda: find_window(first.pid, only_visible=False, title=r"Vellumix - \[doc\.tex\]"), "the restored editor")
         close_through_window_manager(frame)
         first.wait(timeout=DEADLINE)
+
+        # The user's copy ends as usual, taking its channel with it.
+        close_through_window_manager(find_window(bystander.pid, only_visible=False, title="^Vellumix$"))
+        bystander.wait(timeout=DEADLINE)
     finally:
         for app in (first, bystander):
             if app.poll() is None:
