@@ -78,7 +78,7 @@ bool Ispell::start(const QString &commandLine)
     // The banner is the first line; anything else is read with the first answer.
     const QDeadlineTimer deadline(m_replyTimeoutMs);
     while (!m_output.hasLine()) {
-        if (m_output.overlong() || !waitForOutput(deadline.deadline())) {
+        if (m_output.overlong() || !waitForOutput(deadline)) {
             const QString why = m_failure == Failure::NoAnswer
                                     ? QStringLiteral("It sent no banner within %1 ms.").arg(m_replyTimeoutMs)
                                     : m_detail;
@@ -179,14 +179,13 @@ bool Ispell::readAnswer(QList<AnswerLines::Line> *lines, qsizetype maxLines)
         if (m_output.overlong())
             return fail(Failure::Unreadable, QStringLiteral("An answer line of more than %1 bytes.")
                                                  .arg(AnswerLines::MaxLineBytes));
-        if (!waitForOutput(deadline.deadline()))
+        if (!waitForOutput(deadline))
             return false;
     }
 }
 
-bool Ispell::waitForOutput(qint64 deadline)
+bool Ispell::waitForOutput(const QDeadlineTimer &limit)
 {
-    const QDeadlineTimer limit(deadline);
     while (true) {
         collectErrorOutput();
         if (m_process->bytesAvailable() > 0) {

@@ -15,6 +15,7 @@
 #include "spell/ispellanswer.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -88,7 +89,7 @@ private:
     bool readAnswer(QList<AnswerLines::Line> *lines, qsizetype maxLines);
     // Waits for more output until the deadline; false (and the failure set) when
     // the process ended or the time ran out.
-    bool waitForOutput(qint64 deadline);
+    bool waitForOutput(const QDeadlineTimer &deadline);
     void collectErrorOutput();
     bool fail(Failure failure, const QString &detail = QString());
     void reap(bool gently);
