@@ -78,11 +78,12 @@ bool Ispell::start(const QString &commandLine)
     // The banner is the first line; anything else is read with the first answer.
     const QDeadlineTimer deadline(m_replyTimeoutMs);
     while (!m_output.hasLine()) {
-        if (m_output.overlong() || !waitForOutput(deadline)) {
+        if (m_output.overlong())
+            return fail(Failure::NotStarted, QStringLiteral("It sent no banner line."));
+        if (!waitForOutput(deadline)) {
             const QString why = m_failure == Failure::NoAnswer
                                     ? QStringLiteral("It sent no banner within %1 ms.").arg(m_replyTimeoutMs)
                                     : m_detail;
-            m_failure = Failure::None;
             return fail(Failure::NotStarted, why);
         }
     }

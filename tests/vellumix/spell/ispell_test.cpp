@@ -1,4 +1,5 @@
-// The pipe protocol with the real ispell (words, lines, the personal dictionary) and
+// The pipe protocol with the real ispell (words and lines; the personal dictionary is
+// tested through the spell check window) and
 // with stand-ins that misbehave: each fault ends the operation with a message that
 // says what happened, and the child is reaped.
 #include "spell/ispell.h"
@@ -51,41 +52,6 @@ TEST_F(IspellTest, WordsAndLinesOfTheRealIspell)
     EXPECT_FALSE(line.found);
     ASSERT_TRUE(ispell.checkLine("", &line));
     EXPECT_FALSE(line.found);
-}
-
-TEST_F(IspellTest, AcceptedAndAddedWordsAreNotReportedAgainAndAddedOnesStay)
-{
-    SKIP_WITHOUT_ISPELL();
-    Ispell ispell;
-    ASSERT_TRUE(ispell.start(QLatin1String(EnglishSpellCommand)));
-    Ispell::LineCheck line;
-    ASSERT_TRUE(ispell.checkLine("qzxvw and wrold", &line));
-    EXPECT_TRUE(line.found);
-
-    ASSERT_TRUE(ispell.acceptForRun("wrold"));
-    ASSERT_TRUE(ispell.addToDictionary("qzxvw"));
-    ASSERT_TRUE(ispell.checkLine("qzxvw and wrold", &line));
-    EXPECT_FALSE(line.found);
-    ispell.stop();
-
-    // The personal dictionary lies in the test's home and keeps the added word only.
-    EXPECT_TRUE(testsupport::readAll(path(".ispell_american")).contains("qzxvw"));
-    ASSERT_TRUE(ispell.start(QLatin1String(EnglishSpellCommand)));
-    ASSERT_TRUE(ispell.checkLine("qzxvw and wrold", &line));
-    EXPECT_TRUE(line.found);
-    EXPECT_EQ(line.start, 10);
-}
-
-TEST_F(IspellTest, StopReapsTheChecker)
-{
-    SKIP_WITHOUT_ISPELL();
-    Ispell ispell;
-    ASSERT_TRUE(ispell.start(QLatin1String(EnglishSpellCommand)));
-    const qint64 pid = ispell.processId();
-    EXPECT_TRUE(ispell.isRunning());
-    ispell.stop();
-    EXPECT_FALSE(ispell.isRunning());
-    EXPECT_TRUE(reaped(pid));
 }
 
 TEST_F(IspellTest, ACheckerThatCannotStartSaysWhy)
