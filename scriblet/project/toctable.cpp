@@ -1,13 +1,15 @@
 #include "project/toctable.h"
 
 #include "platform/textcodec.h"
+#include "project/headingtext.h"
 #include "resources/strings.h"
 
 #include <QFile>
 
 QString TocEntry::displayText() const
 {
-    return number.isEmpty() ? title : number + QLatin1Char(' ') + title;
+    const QString shown = HeadingText::plain(title);
+    return number.isEmpty() ? shown : number + QLatin1Char(' ') + shown;
 }
 
 void TocTable::ReadToc()

@@ -1,48 +1,38 @@
 #include "tools/logreader.h"
 
-#include "platform/textcodec.h"
-#include "resources/strings.h"
-
 #include <QFile>
+#include <QFileInfo>
 
 namespace LogReader {
 
-std::optional<QByteArray> readBytes(const QString &path)
+bool readPieces(const QString &path, const std::function<void(QByteArrayView)> &sink)
 {
-    return readBytes(path, -1);
-}
-
-std::optional<QByteArray> readBytes(const QString &path, qint64 limit)
-{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return false;
     constexpr qint64 Piece = 255;
-    QByteArray text;
     char buffer[Piece];
     for (;;) {
         const qint64 n = file.read(buffer, Piece);
         if (n < 0)
-            return std::nullopt;
+            return false;
         const QByteArrayView piece(buffer, n);
         const qsizetype zero = piece.indexOf('\0');
-        text += zero < 0 ? piece : piece.first(zero);
+        sink(zero < 0 ? piece : piece.first(zero));
         if (n < Piece)
-            break;
-        if (limit >= 0 && text.size() >= limit) {
-            text.truncate(limit);
-            break;
-        }
+            return true;
     }
-    return text;
 }
 
-QString readText(const QString &path)
+std::optional<QByteArray> readBytes(const QString &path)
 {
-    const std::optional<QByteArray> bytes = readBytes(path, MaxShownBytes);
-    if (!bytes)
-        return Str::text(Str::LogNotLoaded);
-    return TextCodec::decodeDetected(*bytes);
+    QByteArray text;
+    if (!readPieces(path, [&text](QByteArrayView piece) { text += piece; }))
+        return std::nullopt;
+    return text;
 }
 
 } // namespace LogReader

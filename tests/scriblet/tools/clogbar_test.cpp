@@ -8,7 +8,7 @@
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenu>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 namespace {
@@ -18,7 +18,7 @@ TEST(CLogBar, StartsEmptyReadOnlyWithArial10)
     CLogBar bar;
     EXPECT_EQ(bar.objectName(), QStringLiteral("LogBar"));
     EXPECT_EQ(bar.windowTitle(), QStringLiteral("LogBar"));
-    QTextEdit *edit = bar.findChild<QTextEdit *>(QStringLiteral("LogEdit858"));
+    QPlainTextEdit *edit = bar.findChild<QPlainTextEdit *>(QStringLiteral("LogEdit858"));
     ASSERT_TRUE(edit);
     EXPECT_TRUE(edit->toPlainText().isEmpty());
     EXPECT_TRUE(edit->isReadOnly());

@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 namespace {
