@@ -106,7 +106,9 @@ std::optional<HeadingLocation> locateHeading(const TocTable &table, const CProje
                     lf = content.size();
                 const QStringView line = QStringView(content).mid(pos, lf - pos);
                 ++lineNumber;
-                if (line.contains(command)) {
+                // A heading in a comment is none.
+                const qsizetype at = line.indexOf(command);
+                if (at >= 0 && !isCommentedOut(line, at)) {
                     if (line.contains(spelled))
                         return HeadingLocation{path, lineNumber, spelled, command};
                     if (line.contains(row.title))

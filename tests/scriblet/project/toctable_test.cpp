@@ -60,10 +60,14 @@ TEST_P(TocLineTest, ParsesTheLine)
 INSTANTIATE_TEST_SUITE_P(Lines, TocLineTest, ::testing::ValuesIn(lineCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(TocEntryTest, DisplayTextHasNoLeadingBlankWithoutNumber)
+TEST(TocEntryTest, DisplayTextHasNoLeadingBlankWithoutNumberAndNoMarkup)
 {
     EXPECT_EQ((TocEntry{"2.1", "Titel", 1}).displayText(), QStringLiteral("2.1 Titel"));
     EXPECT_EQ((TocEntry{"", "Vorwort", 0}).displayText(), QStringLiteral("Vorwort"));
+    // The title keeps LaTeX's markup; the pane shows the text a reader sees.
+    const TocEntry marked{"2.1", "Grundlagen der \\textbf {Methode}", 1};
+    EXPECT_EQ(marked.displayText(), QStringLiteral("2.1 Grundlagen der Methode"));
+    EXPECT_EQ((TocEntry{"", "\\texorpdfstring {\\emph {Vorwort}}{Vorwort}", 0}).displayText(), QStringLiteral("Vorwort"));
 }
 
 TEST(TocParseTest, DropsLastCharacterAndIgnoresTextAfterTheLastLineFeed)
