@@ -1,5 +1,6 @@
 #include "project/toctable.h"
 
+#include "platform/saferead.h"
 #include "platform/textcodec.h"
 #include "project/headingtext.h"
 #include "resources/strings.h"
@@ -15,8 +16,8 @@ QString TocEntry::displayText() const
 void TocTable::ReadToc()
 {
     tocText.clear();
-    QFile file(tocFile);
-    if (tocFile.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    QFile file; // a pipe or device named like the .toc file is refused, not read
+    if (tocFile.isEmpty() || !SafeRead::openRegularFile(file, tocFile)) {
         tocText = Str::text(Str::NoTocFile);
         return;
     }

@@ -1,17 +1,15 @@
 #include "tools/logreader.h"
 
+#include "platform/saferead.h"
+
 #include <QFile>
-#include <QFileInfo>
 
 namespace LogReader {
 
 bool readPieces(const QString &path, const std::function<void(QByteArrayView)> &sink)
 {
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!SafeRead::openRegularFile(file, path))
         return false;
     // A file gives full pieces until its last, shorter one: reading many pieces at a
     // time and cutting them here gives the same text at a fraction of the calls.

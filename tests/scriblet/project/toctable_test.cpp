@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QRandomGenerator>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct LineCase {
@@ -114,6 +116,11 @@ TEST_F(TocReadTest, MissingFileGivesTheNoTocText)
     EXPECT_EQ(t.tocText, QStringLiteral("no TOC-file!"));
     t.ParseToc();
     EXPECT_EQ(t.headingCount(), 0);
+    // A pipe named like the file would never end a read: it counts as missing.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.toc")).constData(), 0600), 0);
+    t.tocFile = path("pipe.toc");
+    t.ReadToc();
+    EXPECT_EQ(t.tocText, QStringLiteral("no TOC-file!"));
 }
 
 TEST_F(TocReadTest, ReadsPiecesThatEndAtZeroBytesAndTurnsCrLfIntoLf)
