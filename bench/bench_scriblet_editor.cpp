@@ -26,6 +26,10 @@ class SilentPrompter : public Prompter
 public:
     void message(const QString &, Icon, const QString &) override {}
     Answer question(const QString &, bool) override { return Answer::No; }
+    int choose(const QString &, const QString &, const QStringList &, int, int escapeIndex) override
+    {
+        return escapeIndex;
+    }
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
     QStringList openFileNames(const QString &, const QString &, const QString &) override { return {}; }
     QString saveFileName(const QString &, const QString &, const QString &, const QString &, Overwrite) override
@@ -91,6 +95,21 @@ int main(int argc, char **argv)
             view5 = v;
             path5 = path;
         }
+    }
+
+    // One line without a break (a generated file, a minified bibliography): the view
+    // is set up before the text is attached, so its layout happens once.
+    for (qint64 kb : {100, 1024}) {
+        const QString path = dir.path() + QStringLiteral("/line%1.tex").arg(kb);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(QByteArray(kb * 1024, 'a'));
+        f.close();
+        t.restart();
+        frame.documents().openDocument(path);
+        QApplication::processEvents();
+        std::printf("%-40s %9.1f ms\n", qPrintable(QStringLiteral("open one-line document, %1 KB").arg(kb)),
+                    ms(t.nsecsElapsed()));
     }
 
     if (view5) {

@@ -55,6 +55,10 @@ class SilentPrompter : public Prompter
 public:
     void message(const QString &, Icon, const QString &) override {}
     Answer question(const QString &, bool) override { return Answer::No; }
+    int choose(const QString &, const QString &, const QStringList &, int, int escapeIndex) override
+    {
+        return escapeIndex;
+    }
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
     QStringList openFileNames(const QString &, const QString &, const QString &) override { return {}; }
     QString saveFileName(const QString &, const QString &, const QString &, const QString &, Overwrite) override

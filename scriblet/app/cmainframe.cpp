@@ -3,6 +3,7 @@
 #include "app/documentmanager.h"
 #include "app/editorwiring.h"
 #include "app/projectwiring.h"
+#include "app/recoverywiring.h"
 #include "app/toolwiring.h"
 #include "app/cshellcommandlineinfo.h"
 #include "bars/toolbarimages.h"
@@ -16,12 +17,16 @@
 #include "editor/macrofile.h"
 #include "project/cprojectbar.h"
 #include "resources/actiontext.h"
+#include "resources/fileerrortext.h"
 #include "resources/strings.h"
 #include "tools/clogbar.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMenuBar>
@@ -31,6 +36,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <cerrno>
 
 namespace {
 
@@ -95,15 +101,21 @@ bool CMainFrame::create(const CShellCommandLineInfo *cmdInfo)
     restorePlacement();
     m_settings->readAll();
     m_settings->enterMainPath();
-    const MacroTable macros = MacroFile::load(m_settings->settingsDir());
+    FileError macroError;
+    const MacroTable macros = MacroFile::load(m_settings->settingsDir(), &macroError);
+    if (macroError.failed())
+        m_prompter->message(Str::format(Str::MacrosUnreadable, {QDir::toNativeSeparators(macroError.path),
+                                                                FileErrorText::text(macroError)}));
     m_settings->macroNames = macros.names;
     m_settings->macroTexts = macros.texts;
+    reportUnwritableSettings();
     createMenus();
     if (!createToolBars())
         return false;
     createStatusBar();
     ToolWiring::install(this);
     ProjectWiring::install(this);
+    RecoveryWiring::install(this);
     menu(QStringLiteral("menuView"))->addAction(m_projectBar->toggleViewAction());
     menu(QStringLiteral("menuView"))->addAction(m_logBar->toggleViewAction());
 
@@ -166,6 +178,21 @@ void CMainFrame::addFeatureCommand(int id, QAction *a, const QString &menuName, 
         a->setVisible(!m_mdi->subWindowList().isEmpty());
     }
     updateDocumentMenus();
+}
+
+void CMainFrame::reportUnwritableSettings()
+{
+    // Settings are written key by key as they change; a settings file that cannot
+    // be replaced (not a regular file, unreadable, too large, a folder without
+    // write access) would lose every change silently: said once per start.
+    const Profile &profile = m_settings->profile();
+    FileError error = profile.readError();
+    const QFileInfo dir(QFileInfo(profile.path()).absolutePath());
+    if (!error.failed() && dir.isDir() && !dir.isWritable())
+        error = FileError::fromErrno(FileError::Kind::WriteFailed, profile.path(), EACCES);
+    if (error.failed())
+        m_prompter->message(Str::format(Str::SettingsWriteFailed,
+                                        {QDir::toNativeSeparators(profile.path()), FileErrorText::text(error)}));
 }
 
 void CMainFrame::createMenus()
@@ -432,12 +459,40 @@ void CMainFrame::restorePlacement()
     const auto p = m_settings->readWindowPlacement();
     if (!p)
         return;
-    const int w = p->right - p->left;
-    const int h = p->bottom - p->top;
+    const qint64 w = qint64(p->right) - p->left;
+    const qint64 h = qint64(p->bottom) - p->top;
     if (w > 0 && h > 0)
-        setGeometry(p->left, p->top, w, h);
+        setGeometry(placedOnScreens(QRect(p->left, p->top, int(std::min<qint64>(w, 1 << 20)),
+                                          int(std::min<qint64>(h, 1 << 20)))));
     if (p->showCmd == 3 || (p->flags & 2))
         setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+QRect CMainFrame::placedOnScreens(QRect r)
+{
+    // No bigger than the screens together (a stored 100000 x 100000 window would take
+    // gigabytes), and on a screen: a window stored on a screen that is gone comes
+    // back on the primary one.
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return r;
+    QRect all;
+    for (const QScreen *s : QGuiApplication::screens())
+        all |= s->availableGeometry();
+    r.setWidth(std::min(r.width(), all.width()));
+    r.setHeight(std::min(r.height(), all.height()));
+    bool onScreen = false;
+    for (const QScreen *s : QGuiApplication::screens()) {
+        const QRect seen = s->availableGeometry().intersected(r);
+        onScreen |= seen.width() >= 50 && seen.height() >= 30;
+    }
+    if (!onScreen) {
+        const QRect home = primary->availableGeometry();
+        r.setWidth(std::min(r.width(), home.width()));
+        r.setHeight(std::min(r.height(), home.height()));
+        r.moveTopLeft(home.topLeft());
+    }
+    return r;
 }
 
 void CMainFrame::savePlacement()

@@ -21,6 +21,7 @@ class CShellCommandLineInfo;
 class CShellSettings;
 class CShellView;
 class DocumentManager;
+class DocumentSafety;
 class EditorCommands;
 class Prompter;
 class QAction;
@@ -62,6 +63,8 @@ public:
     void setProjectBar(CProjectBar *bar) { m_projectBar = bar; }
     void setEditorCommands(EditorCommands *c) { m_editorCommands = c; }
     void setToolCommands(ToolCommands *c) { m_toolCommands = c; }
+    DocumentSafety *documentSafety() const { return m_documentSafety; }
+    void setDocumentSafety(DocumentSafety *s) { m_documentSafety = s; }
 
     // --- Commands ------------------------------------------------------------------
     // Top-level menus by objectName: "menuFile", "menuEdit", "menuView", "menuTex",
@@ -97,6 +100,10 @@ public:
 
     // A check that runs when the main window is about to close, after the documents
     // are saved; returning false keeps the window open (its data could not be saved).
+    // A stored window rectangle bounded by the available screens and moved onto the
+    // primary screen when no screen shows enough of it.
+    static QRect placedOnScreens(QRect r);
+
     void addCloseGuard(std::function<bool()> guard) { m_closeGuards.push_back(std::move(guard)); }
 
 signals:
@@ -114,6 +121,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void reportUnwritableSettings();
     void createMenus();
     bool createToolBars();
     void createStatusBar();
@@ -135,6 +143,7 @@ private:
     CProjectBar *m_projectBar = nullptr;
     EditorCommands *m_editorCommands = nullptr;
     ToolCommands *m_toolCommands = nullptr;
+    DocumentSafety *m_documentSafety = nullptr;
     QHash<int, QAction *> m_actions;
     QList<QAction *> m_documentOnly;
     QHash<int, QToolBar *> m_toolBars;

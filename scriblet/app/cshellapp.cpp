@@ -4,11 +4,15 @@
 #include "app/documentmanager.h"
 #include "common/cshellsettings.h"
 #include "common/prompter.h"
+#include "editor/cshelldoc.h"
 #include "platform/localchannel.h"
+#include "platform/saferead.h"
+#include "recovery/documentsafety.h"
 #include "platform/paths.h"
 #include "resources/strings.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -57,18 +61,22 @@ CShellApp::StartResult CShellApp::start(const QStringList &args, bool showSplash
 
     // Another instance running: hand the command line over and end. When it
     // vanishes between the two steps, this start becomes the running instance.
-    for (int attempt = 0;; ++attempt) {
+    // When no channel can be had (a server that answers but takes nothing, a
+    // fallback folder another user made), this start runs without one.
+    QString channelError;
+    for (int attempt = 0; attempt < 3; ++attempt) {
         if (LocalChannelClient::send(m_serviceName, handOver))
             return StartResult::HandedOver;
-        m_server = std::make_unique<LocalChannelServer>(m_serviceName);
-        if (m_server->listen())
+        auto server = std::make_unique<LocalChannelServer>(m_serviceName);
+        if (server->listen()) {
+            m_server = std::move(server);
             break;
-        m_server.reset();
-        if (attempt == 2)
-            return StartResult::Failed; // a server that answers but takes nothing
+        }
+        channelError = server->errorString();
     }
-    connect(m_server.get(), &LocalChannelServer::messagesReceived, this,
-            [this](const QList<QByteArray> &messages) { onMessages(messages); });
+    if (m_server)
+        connect(m_server.get(), &LocalChannelServer::messagesReceived, this,
+                [this](const QList<QByteArray> &messages) { onMessages(messages); });
 
     if (showSplash) {
         QPixmap pix(360, 160);
@@ -116,26 +124,47 @@ CShellApp::StartResult CShellApp::start(const QStringList &args, bool showSplash
     }
     m_frame->show();
 
+    if (!m_server) {
+        closeSplash();
+        m_prompter->message(Str::format(Str::ChannelUnavailable, {channelError}));
+    }
+
     if (!m_cmdInfo.filePath.isEmpty()) {
-        QFile probe(m_cmdInfo.filePath);
-        if (probe.open(QIODevice::ReadOnly)) {
-            probe.close();
-            closeSplash();
-            m_frame->documents().openDocument(m_cmdInfo.filePath, m_cmdInfo.lineNumber);
-        } else {
-            closeSplash();
-            m_prompter->message(Str::format(Str::NotFound, {shown(m_cmdInfo.filePath), m_settings->mainPath()}));
-        }
+        closeSplash();
+        openNamedFile(m_cmdInfo.filePath, m_cmdInfo.lineNumber);
     }
     if (m_cmdInfo.projectPath.endsWith(QLatin1String(".sbp")))
         m_frame->requestProject(m_cmdInfo.projectPath);
 
+    // Texts of an earlier run that ended without saving them (documents opened
+    // above were offered as they opened).
     closeSplash();
+    if (DocumentSafety *safety = m_frame->documentSafety())
+        safety->offerPending();
+
     if (m_firstStart) {
         m_prompter->showInformation();
         m_prompter->showAbout();
     }
     return StartResult::Running;
+}
+
+bool CShellApp::openNamedFile(const QString &path, int line)
+{
+    // Checked without blocking: a FIFO or a device is never opened for reading.
+    QFile probe;
+    FileError error;
+    if (!SafeRead::openRegularFile(probe, path, &error)) {
+        if (error.kind == FileError::Kind::NotFound) {
+            m_prompter->message(Str::format(Str::NotFound, {shown(path), m_settings->mainPath()}));
+        } else {
+            const QString why = QFileInfo(path).isDir() ? Str::text(Str::CauseIsDirectory) : CShellDoc::errorText(error);
+            m_prompter->message(Str::format(Str::OpenFailed, {shown(QDir::toNativeSeparators(path)), why}));
+        }
+        return false;
+    }
+    probe.close();
+    return m_frame->documents().openDocument(path, line) != nullptr;
 }
 
 void CShellApp::closeSplash()
@@ -176,16 +205,8 @@ void CShellApp::onExecute(const QByteArray &message)
     m_settings->goToLine = info.filePath.isEmpty() ? 0 : info.lineNumber;
     if (!m_frame)
         return;
-    if (!info.filePath.isEmpty()) {
-        QFile probe(info.filePath);
-        if (probe.open(QIODevice::ReadOnly)) {
-            probe.close();
-            m_frame->documents().openDocument(info.filePath);
-        } else {
-            m_settings->goToLine = 0;
-            m_prompter->message(Str::format(Str::NotFound, {shown(info.filePath), m_settings->mainPath()}));
-        }
-    }
+    if (!info.filePath.isEmpty() && !openNamedFile(info.filePath, 0))
+        m_settings->goToLine = 0;
     if (!info.mainDocPath.isEmpty()) {
         m_cmdInfo.mainDocPath = info.mainDocPath;
         m_frame->setMainDocument(info.mainDocPath);

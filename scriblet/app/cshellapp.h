@@ -53,6 +53,10 @@ public:
     void closeSplash();
 
 private:
+    // Opens a file named on the command line or by a later start; a file that is
+    // missing gets the documented "not found" message, one that exists but cannot
+    // be read says why. False when nothing opened.
+    bool openNamedFile(const QString &path, int line);
 
     CShellSettings *m_settings;
     Prompter *m_prompter;

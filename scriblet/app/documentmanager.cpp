@@ -112,6 +112,14 @@ CShellView *DocumentManager::newDocument()
     return addChild(doc)->view();
 }
 
+CShellView *DocumentManager::showDocument(CShellDoc *doc)
+{
+    CChildFrame *child = addChild(doc);
+    child->view()->tracker().resetBackground();
+    child->view()->recolourLines(0, ChangeTracker::ChunkSize);
+    return child->view();
+}
+
 CShellView *DocumentManager::openDocument(const QString &path, int line)
 {
     CChildFrame *child = childForPath(path);
@@ -161,6 +169,8 @@ bool DocumentManager::saveDocumentAs(CShellDoc *doc)
 
 bool DocumentManager::saveAs(CShellDoc *doc, const QString &path)
 {
+    if (confirmSave && !confirmSave(doc, path))
+        return false;
     QString error;
     for (;;) {
         const CShellDoc::SaveResult r = doc->save(path, &error);

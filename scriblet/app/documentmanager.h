@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <functional>
 
 class CChildFrame;
 class CMainFrame;
@@ -29,6 +30,8 @@ public:
     // the start of that line. Null (after a message) when it cannot be read.
     CShellView *openDocument(const QString &path, int line = 0);
     CShellView *newDocument();
+    // Shows a document made elsewhere (a restored one) in a new window, which owns it.
+    CShellView *showDocument(CShellDoc *doc);
     // Saves one document as the Save command does (untitled or read-only: Save As).
     bool saveDocument(CShellDoc *doc);
     bool saveDocumentAs(CShellDoc *doc);
@@ -43,6 +46,10 @@ public:
     void loadRecent();
 
     void onFileOpen();
+
+    // Asked before a document is written to path; false leaves it unsaved (the
+    // file on disk changed and the user keeps that version). Unset: always saves.
+    std::function<bool(CShellDoc *doc, const QString &path)> confirmSave;
 
 signals:
     // A document window was added (opened or created).

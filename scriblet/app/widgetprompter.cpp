@@ -44,6 +44,28 @@ Prompter::Answer WidgetPrompter::question(const QString &text, bool withCancel)
     return r == QMessageBox::Yes ? Answer::Yes : r == QMessageBox::No ? Answer::No : Answer::Cancel;
 }
 
+int WidgetPrompter::choose(const QString &title, const QString &text, const QStringList &buttons, int defaultIndex,
+                           int escapeIndex)
+{
+    prepare();
+    QMessageBox box(QMessageBox::Question, title.isEmpty() ? Str::text(Str::AppName) : title, text,
+                    QMessageBox::NoButton, m_parent);
+    box.setObjectName(QStringLiteral("choiceBox"));
+    QList<QPushButton *> made;
+    for (int i = 0; i < buttons.size(); ++i) {
+        QPushButton *b = box.addButton(buttons.at(i), QMessageBox::ActionRole);
+        b->setObjectName(QStringLiteral("choice%1").arg(i));
+        made.append(b);
+    }
+    if (defaultIndex >= 0 && defaultIndex < made.size())
+        box.setDefaultButton(made.at(defaultIndex));
+    if (escapeIndex >= 0 && escapeIndex < made.size())
+        box.setEscapeButton(made.at(escapeIndex));
+    box.exec();
+    const int chosen = int(made.indexOf(qobject_cast<QPushButton *>(box.clickedButton())));
+    return chosen < 0 ? escapeIndex : chosen;
+}
+
 QStringList WidgetPrompter::openFiles(const QString &title, const QString &filter, const QString &dir, bool several)
 {
     prepare();

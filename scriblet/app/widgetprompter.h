@@ -16,6 +16,8 @@ public:
 
     void message(const QString &text, Icon icon, const QString &title) override;
     Answer question(const QString &text, bool withCancel) override;
+    int choose(const QString &title, const QString &text, const QStringList &buttons, int defaultIndex,
+               int escapeIndex) override;
     QString openFileName(const QString &title, const QString &filter, const QString &dir) override;
     QStringList openFileNames(const QString &title, const QString &filter, const QString &dir) override;
     QString saveFileName(const QString &title, const QString &filter, const QString &suggested,

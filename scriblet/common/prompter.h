@@ -21,6 +21,11 @@ public:
     virtual void message(const QString &text, Icon icon = Icon::Exclamation, const QString &title = QString()) = 0;
     // Yes and No, and Cancel when withCancel.
     virtual Answer question(const QString &text, bool withCancel = false) = 0;
+    // A choice among named buttons (captions, in order); returns the index chosen.
+    // defaultIndex is the default button (Enter); closing the box (Escape) answers
+    // escapeIndex.
+    virtual int choose(const QString &title, const QString &text, const QStringList &buttons, int defaultIndex,
+                       int escapeIndex) = 0;
 
     // File dialogs. Filters use the "Text|*.a;*.b|Text|*.c|" form; dir empty: the
     // current directory. Empty when cancelled. The chosen files exist.

@@ -1,5 +1,6 @@
 #include "editor/cshelldoc.h"
 
+#include "resources/fileerrortext.h"
 #include "resources/strings.h"
 
 #include <QFile>
@@ -27,26 +28,9 @@ QString CShellDoc::fileNamePart(const QString &path)
     return path.mid(cut + 1);
 }
 
-QString CShellDoc::errorText(const TextFile::Error &error)
-{
-    using Kind = TextFile::Error::Kind;
-    switch (error.kind) {
-    case Kind::None:
-    case Kind::Cancelled:
-        return QString();
-    case Kind::NotFound:
-        return Str::text(Str::FileNotFound);
-    case Kind::NotRegularFile:
-        return Str::text(Str::FileNotRegular);
-    case Kind::TooLarge:
-        return Str::format(Str::FileTooLarge, {QString::number(error.size / (1024 * 1024)),
-                                               QString::number(error.maxSize / (1024 * 1024))});
-    case Kind::ReadFailed:
-    case Kind::WriteFailed:
-        return error.reason.isEmpty() ? Str::text(Str::FileAccessFailed) : error.reason;
-    }
-    return QString();
-}
+QString CShellDoc::errorText(const TextFile::Error &error) { return FileErrorText::text(error); }
+
+QString CShellDoc::causeText(const FileError &error) { return FileErrorText::cause(error); }
 
 void CShellDoc::newDocument(const QString &untitledName)
 {
@@ -92,6 +76,27 @@ bool CShellDoc::load(const QString &path, QString *error)
     return true;
 }
 
+void CShellDoc::restore(const RecoveryStore::Snapshot &snapshot)
+{
+    m_loading = true;
+    m_doc->setPlainText(snapshot.text);
+    m_loading = false;
+    m_readsOwnWay = false;
+    m_fileReading.clear();
+    m_docReading.clear();
+    if (snapshot.documentPath.isEmpty()) {
+        m_path.clear();
+        m_fileTitle = snapshot.title;
+    } else {
+        m_path = QFileInfo(snapshot.documentPath).absoluteFilePath();
+        m_fileTitle = fileNamePart(m_path);
+    }
+    snapshot.applyTo(m_file);
+    setTitleText(m_fileTitle);
+    m_doc->setModified(true);
+    setModifiedFlag(true);
+}
+
 QString CShellDoc::fileText() const
 {
     const QString text = m_doc->toPlainText();
@@ -120,6 +125,7 @@ CShellDoc::SaveResult CShellDoc::save(const QString &path, QString *error)
     setTitleText(m_fileTitle);
     m_doc->setModified(false);
     setModifiedFlag(false);
+    emit saved();
     return SaveResult::Saved;
 }
 

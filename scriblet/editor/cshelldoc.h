@@ -10,6 +10,7 @@
 // dropped; saves are atomic. Error texts are the program's own (German).
 #pragma once
 
+#include "platform/recoverystore.h"
 #include "platform/textfile.h"
 
 #include <QByteArray>
@@ -60,6 +61,14 @@ public:
     // document's modified flag.
     void setModifiedFlag(bool modified);
 
+    // Puts a recovered text in: the document takes the snapshot's path (or, when it
+    // has none, its title as an untitled document), encoding and line-break style,
+    // and is modified. A document loaded from the snapshot's file keeps what it knows
+    // of the file's bytes.
+    void restore(const RecoveryStore::Snapshot &snapshot);
+    // The text as it would be saved ('\n' line breaks).
+    QString text() const { return fileText(); }
+
     // Plain text in the file's form (line breaks and encoding applied).
     QByteArray fileBytes(bool *lossless = nullptr) const;
 
@@ -68,8 +77,13 @@ public:
     // Why a load or save failed, in the program's words (the system's reason
     // where it gives one).
     static QString errorText(const TextFile::Error &error);
+    // The system's reason for a failure, in the program's words; empty when the
+    // failure carries none.
+    static QString causeText(const FileError &error);
 
 signals:
+    // After a successful save (the path may be new).
+    void saved();
     void titleChanged(const QString &title);
     void modifiedChanged(bool modified);
 

@@ -17,6 +17,10 @@ CShellView::CShellView(CShellDoc *doc, CShellSettings *settings, QWidget *parent
     , m_doc(doc)
     , m_settings(settings)
 {
+    // Wrap mode, then font, before the text is attached: laid out at a tiny width
+    // without its wrap mode, a document with one long line takes minutes.
+    applyWrap();
+    applyEditorSetup();
     QTextDocument *td = doc->textDocument();
     if (!qobject_cast<QPlainTextDocumentLayout *>(td->documentLayout()))
         td->setDocumentLayout(new QPlainTextDocumentLayout(td));
@@ -26,8 +30,8 @@ CShellView::CShellView(CShellDoc *doc, CShellSettings *settings, QWidget *parent
     connect(doc, &CShellDoc::titleChanged, this, [this] { setAccessibleName(m_doc->fileTitle()); });
     connect(td, &QTextDocument::contentsChange, this, &CShellView::onContentsChange);
     m_tracker.setBackgroundDone();
-    applyEditorSetup();
-    applyWrap();
+    // The tab stops and palette belong to the view; the attached document takes them now.
+    setTabStopDistance(logicalDpiX() / 5.0);
 }
 
 CShellView::~CShellView() = default;

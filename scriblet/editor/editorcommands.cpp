@@ -215,14 +215,16 @@ void EditorCommands::updateMacroCaptions()
         QAction *a = m_macros[i];
         if (!a)
             continue;
-        const QString name = m_settings.macroNames[i];
+        // Caption, tooltip and prompt are cut alike: a name of any length in
+        // "Scriblet.macros" must not widen the main window.
+        const QString name = m_settings.macroNames[i].left(80);
         a->setText(name);
-        a->setToolTip(name.left(80));
+        a->setToolTip(name);
         a->setStatusTip(Str::format(Str::MacroPrompt, {name}));
         if (m_macroBar)
             if (QWidget *w = m_macroBar->widgetForAction(a))
                 w->setAccessibleName(name.isEmpty() ? Str::format(Str::MacroButtonName, {QString::number(i + 1)})
-                                                    : name.left(80));
+                                                    : name);
     }
 }
 

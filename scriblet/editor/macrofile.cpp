@@ -1,6 +1,7 @@
 #include "editor/macrofile.h"
 
 #include "platform/paths.h"
+#include "platform/saferead.h"
 #include "platform/savefile.h"
 #include "platform/textcodec.h"
 
@@ -51,14 +52,18 @@ MacroTable parse(const QByteArray &bytes)
     return t;
 }
 
-MacroTable load(const QString &settingsDir)
+MacroTable load(const QString &settingsDir, FileError *error)
 {
     const QString path = Paths::withTrailingSlash(settingsDir) + QLatin1String(FileName);
-    QFile f(path);
-    if (f.open(QIODevice::ReadOnly))
-        return parse(f.readAll());
+    QByteArray bytes;
+    FileError failure;
+    if (SafeRead::readRegularFile(path, MaxFileSize, &bytes, &failure))
+        return parse(bytes);
     const MacroTable t = MacroTable::defaults();
-    save(settingsDir, t);
+    if (failure.kind == FileError::Kind::NotFound || failure.cause() == FileError::Cause::NotFound)
+        save(settingsDir, t); // missing (or its folder is): made at once
+    else if (error)
+        *error = failure;
     return t;
 }
 

@@ -7,6 +7,8 @@
 // a save and a load give the same ten texts.
 #pragma once
 
+#include "platform/fileerror.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -30,9 +32,14 @@ QByteArray serialize(const MacroTable &table);
 // not read stay empty.
 MacroTable parse(const QByteArray &bytes);
 
-// Reads settingsDir + "Scriblet.macros"; when it cannot be opened, returns the
-// default table and writes it at once.
-MacroTable load(const QString &settingsDir);
+// Larger files are not ours (ten macros); they are refused, not read.
+inline constexpr qint64 MaxFileSize = qint64(16) * 1024 * 1024;
+
+// Reads settingsDir + "Scriblet.macros" (a regular file of at most MaxFileSize
+// bytes). A missing file: the default table, written at once. A file that exists
+// but cannot be read (a FIFO, a folder, too large, no permission): the default
+// table, the file left alone, and *error says why.
+MacroTable load(const QString &settingsDir, FileError *error = nullptr);
 bool save(const QString &settingsDir, const MacroTable &table, QString *error = nullptr);
 
 } // namespace MacroFile

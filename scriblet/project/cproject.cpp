@@ -1,6 +1,8 @@
 #include "project/cproject.h"
 
+#include "platform/saferead.h"
 #include "platform/savefile.h"
+#include "resources/fileerrortext.h"
 #include "platform/textcodec.h"
 #include "resources/strings.h"
 #include "project/projectpaths.h"
@@ -141,24 +143,21 @@ QString CProject::absolutePath(int slot) const
 
 bool CProject::Load(const QString &projectFile, QString *error)
 {
-    QFile file(projectFile);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Read everything first: a read error leaves the record untouched. Only a
+    // regular file is read (a FIFO would block), and only up to MaxFileSize.
+    QByteArray bytes;
+    FileError failure;
+    if (!SafeRead::readRegularFile(projectFile, MaxFileSize, &bytes, &failure)) {
         if (error)
-            *error = file.errorString();
+            *error = FileErrorText::text(failure);
         return false;
     }
-    // Read everything first: a read error leaves the record untouched.
     QList<QString> lines;
-    while (!file.atEnd()) {
-        const QByteArray raw = file.readLine();
-        if (raw.isEmpty() && file.error() != QFileDevice::NoError) {
-            if (error)
-                *error = file.errorString();
-            return false;
-        }
-        lines.append(withoutLineEnd(raw));
-    }
-    file.close();
+    if (!bytes.isEmpty())
+        for (const QByteArray &raw : bytes.split('\n'))
+            lines.append(withoutLineEnd(raw));
+    if (bytes.endsWith('\n'))
+        lines.removeLast();
 
     qsizetype i = 0;
     while (i < lines.size()) {

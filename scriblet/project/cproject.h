@@ -8,6 +8,7 @@
 // case-sensitive; nothing written is ever upper-cased.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -16,6 +17,8 @@ class CProject
 {
 public:
     static constexpr int MaxEntries = 1000;
+    // A project file of 1000 paths is far smaller; anything larger is not read.
+    static constexpr qint64 MaxFileSize = qint64(16) * 1024 * 1024;
 
     using MessageSink = std::function<void(const QString &)>;
 

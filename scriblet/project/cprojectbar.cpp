@@ -195,7 +195,10 @@ CProjectBar::SaveResult CProjectBar::saveProject()
 
 CProjectBar::SaveResult CProjectBar::saveOnClose()
 {
-    if (!m_project.isActive())
+    // An unchanged project is never written: the file may hold more than this
+    // program reads (a foreign file, entries after a blank line, more than 1000
+    // paths), or be read-only, which must not keep the program from ending.
+    if (!m_project.isActive() || !m_project.isModified())
         return SaveResult::Saved;
     return saveProject();
 }
@@ -268,8 +271,8 @@ void CProjectBar::onProjectClose()
     if (!m_project.isActive())
         return;
     // A failed save keeps the project open, so that nothing is lost; a cancelled
-    // save-as dialog closes it unsaved.
-    if (saveProject() == SaveResult::Failed)
+    // save-as dialog closes it unsaved; an unchanged project is not written.
+    if (saveOnClose() == SaveResult::Failed)
         return;
     m_tree->empty();
     m_project.Reset();

@@ -32,6 +32,10 @@ void TocTable::ReadToc()
         bytes.append(buffer, qstrnlen(buffer, 255)); // a zero byte ends the piece
         if (got < 255)
             break;
+        if (file.pos() > MaxFileSize) {
+            tocText = Str::text(Str::NoTocFile);
+            return;
+        }
     }
     bytes.replace("\r\n", "\n");
     tocText = TextCodec::decodeDetected(bytes);

@@ -25,6 +25,9 @@ class TocTable
 {
 public:
     static constexpr int MaxHeadings = 1000;
+    // A .toc of 1000 headings is far smaller: a larger file (or a device behind a
+    // link) is not read past this size.
+    static constexpr qint64 MaxFileSize = qint64(16) * 1024 * 1024;
 
     using MessageSink = std::function<void(const QString &)>;
 

@@ -246,6 +246,27 @@ enum Id : int {
     ToolReasonNoDirectory,
     TocNotCurrent,
     TocNotCurrentTip,
+    // Crash recovery, changes on disk, the system's reasons
+    RecoveryTitle,
+    RecoveryOffer,
+    RecoveryUntitled,
+    RecoveryRestore,
+    RecoveryDiscard,
+    RecoveryLater,
+    RecoveryDamaged,
+    RecoveryWriteFailed,
+    DiskChangedReload,
+    DiskChangedSave,
+    CauseNoPermission,
+    CauseReadOnly,
+    CauseNoSpace,
+    CauseIsDirectory,
+    CauseNameTooLong,
+    CauseInputOutput,
+    CauseOther,
+    ChannelUnavailable,
+    SettingsWriteFailed,
+    MacrosUnreadable,
     OwnEnd
 };
 

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <csignal>
 
 #include "isolatedenvironment.h"
 #include "testsupport.h"
@@ -71,6 +72,34 @@ protected:
         p.start(QStringLiteral("xdotool"), args);
         p.waitForFinished(20000);
         return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+    }
+
+    // The first visible window whose title matches the pattern, once it is there.
+    QString waitWindow(const QString &pattern)
+    {
+        QString win;
+        waitFor([&] {
+            win = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), pattern})
+                      .section(u'\n', 0, 0);
+            return !win.isEmpty();
+        });
+        return win;
+    }
+    void keys(const QString &win, const QStringList &names)
+    {
+        xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), win});
+        for (const QString &k : names) {
+            xdotool({QStringLiteral("key"), QStringLiteral("--clearmodifiers"), k});
+            QThread::msleep(150);
+        }
+    }
+    QStringList recoveryFiles() const
+    {
+        return QDir(m_dir.path() + QStringLiteral("/.local/state/Scriblet/recovery")).entryList(QDir::Files);
+    }
+    bool haveX() const
+    {
+        return !qEnvironmentVariableIsEmpty("DISPLAY") && !QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty();
     }
 
     QTemporaryDir m_dir;
@@ -176,6 +205,42 @@ TEST_F(ScribletProgram, WindowMapsAndExitStoresPlacement)
     const QByteArray settings = readAll(ini());
     EXPECT_TRUE(settings.contains("[General Settings]"));
     EXPECT_TRUE(settings.contains("WindowPos=0,"));
+}
+
+// Typed and never saved, then kill -9: the next start offers the text and restores
+// it in the document's encoding and line-break style; saving removes the entry.
+TEST_F(ScribletProgram, TextTypedBeforeKillIsOfferedAndRestored)
+{
+    if (!haveX())
+        GTEST_SKIP() << "needs an X display (run under xvfb-run) and xdotool";
+    const QString doc = path(QStringLiteral("doc.tex"));
+    writeFile(doc, "Gr\xfc\xdf" "e\r\n"); // Windows-1252, CR LF
+    QProcess *first = start({doc});
+    ASSERT_TRUE(waitReady());
+    const QString win = waitWindow(QStringLiteral("^doc.tex - Scriblet$"));
+    ASSERT_FALSE(win.isEmpty());
+    keys(win, {QStringLiteral("ctrl+Home"), QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")});
+    ASSERT_TRUE(waitFor([&] {
+        const QStringList files = recoveryFiles();
+        return files.size() == 1
+               && readAll(m_dir.path() + QStringLiteral("/.local/state/Scriblet/recovery/") + files.first())
+                      .contains("xyzGr");
+    })) << "no recovery entry with the typed text";
+    ::kill(pid_t(first->processId()), SIGKILL);
+    ASSERT_TRUE(first->waitForFinished(10000));
+    EXPECT_EQ(first->exitStatus(), QProcess::CrashExit);
+    EXPECT_EQ(readAll(doc), QByteArray("Gr\xfc\xdf" "e\r\n"));
+
+    start({});
+    const QString offer = waitWindow(QStringLiteral("^Wiederherstellung - Scriblet$"));
+    ASSERT_FALSE(offer.isEmpty()) << "the recovered text was not offered";
+    keys(offer, {QStringLiteral("Return")}); // the default button: restore
+    const QString restored = waitWindow(QStringLiteral("^doc.tex \\* - Scriblet$"));
+    ASSERT_FALSE(restored.isEmpty()) << "the document did not open modified";
+    keys(restored, {QStringLiteral("ctrl+s")});
+    EXPECT_TRUE(waitFor([&] { return readAll(doc) == QByteArray("xyzGr\xfc\xdf" "e\r\n"); }))
+        << readAll(doc).toStdString();
+    EXPECT_TRUE(waitFor([&] { return recoveryFiles().isEmpty(); }));
 }
 
 } // namespace

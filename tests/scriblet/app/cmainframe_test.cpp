@@ -12,10 +12,14 @@
 #include "tools/clogbar.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QToolBar>
@@ -177,6 +181,51 @@ TEST_F(MainFrameTest, ClosingSavesDocumentsAndWritesWindowPos)
     CMainFrame g(m_settings.get(), &m_prompter);
     ASSERT_TRUE(g.create());
     EXPECT_EQ(g.geometry().size(), QSize(700, 500));
+}
+
+// Stored placements that no screen can show: a giant window is bounded by the
+// screens, one on a screen that is gone comes back on the primary screen.
+TEST_F(MainFrameTest, StoredPlacementIsBoundedByTheScreens)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        const char *name;
+        QRect stored;
+    } cases[] = {
+        {"giant", QRect(0, 0, 100000, 100000)},
+        {"far away", QRect(50000, 40000, 300, 200)},
+        {"giant and far away", QRect(-90000, -90000, 100000, 1000)},
+    };
+    for (const auto &c : cases) {
+        WindowPlacement p;
+        p.left = c.stored.left();
+        p.top = c.stored.top();
+        p.right = c.stored.left() + c.stored.width();
+        p.bottom = c.stored.top() + c.stored.height();
+        m_settings->writeWindowPlacement(p);
+        CMainFrame g(m_settings.get(), &m_prompter);
+        ASSERT_TRUE(g.create());
+        EXPECT_TRUE(screen.contains(g.geometry()) || screen.intersected(g.geometry()).width() >= 50) << c.name;
+        EXPECT_LE(g.geometry().width(), screen.width()) << c.name;
+        EXPECT_LE(g.geometry().height(), screen.height()) << c.name;
+    }
+    EXPECT_EQ(CMainFrame::placedOnScreens(QRect(50000, 40000, 300, 200)), QRect(screen.topLeft(), QSize(300, 200)));
+}
+
+// Settings that cannot be written (here: "Scriblet.ini" is a folder) are said
+// once, however many settings change.
+TEST_F(MainFrameTest, SettingsThatCannotBeWrittenAreReportedOnce)
+{
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("cfg/Scriblet.ini"))));
+    CMainFrame *f = makeFrame();
+    QDir().mkpath(path(QStringLiteral("thesis")));
+    f->setMainDocument(path(QStringLiteral("thesis/a.tex")));
+    f->setMainDocument(path(QStringLiteral("thesis/b.tex")));
+    QTest::qWait(50);
+    const QStringList reports = m_prompter.messages.filter(QStringLiteral("Einstellungen können nicht gespeichert"));
+    ASSERT_EQ(reports.size(), 1) << m_prompter.messages.join('\n').toStdString();
+    EXPECT_TRUE(reports.first().contains(path(QStringLiteral("cfg/Scriblet.ini"))));
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("cfg/Scriblet.ini"))).isDir());
 }
 
 TEST_F(MainFrameTest, ClosingWithUnnamedDocumentAsksAndCancelKeepsWindow)

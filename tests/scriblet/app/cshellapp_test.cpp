@@ -14,6 +14,8 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QUuid>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -230,6 +232,65 @@ TEST_F(ShellAppTest, WrongTopicAndGarbageNeverHurt)
         EXPECT_EQ(b->start({}, false), CShellApp::StartResult::HandedOver);
     }
     a->exit();
+}
+
+// A file named on the command line or by a later start that exists but cannot be
+// read says why; a FIFO is never opened for reading (it would block the start).
+TEST_F(ShellAppTest, NamedFilesThatAreNoDocumentsSayWhyWithoutBlocking)
+{
+    testsupport::writeFile(ini(), "[General]\r\nLanguage=0\r\nVersion=2.0r\r\n");
+    const QString fifo = path(QStringLiteral("x.tex"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QDir().mkpath(path(QStringLiteral("folder.tex")));
+    auto s = settings();
+    FakePrompter p;
+    auto a = app(s.get(), &p);
+    ASSERT_EQ(a->start({fifo}, false), CShellApp::StartResult::Running);
+    a->onExecute(QStringLiteral(";;%1;0").arg(path(QStringLiteral("folder.tex"))).toUtf8());
+    a->onExecute(QByteArray(";;/dev/urandom;3"));
+    ASSERT_EQ(p.messages.size(), 3);
+    EXPECT_EQ(p.messages.at(0), fifo + QString::fromUtf8(" konnte nicht geöffnet werden:\nDas ist keine gewöhnliche "
+                                                         "Datei; sie kann nicht als Dokument geöffnet werden."));
+    EXPECT_EQ(p.messages.at(1), path(QStringLiteral("folder.tex"))
+                                    + QString::fromUtf8(" konnte nicht geöffnet werden:\nDas ist ein Ordner, keine Datei."));
+    EXPECT_TRUE(p.messages.at(2).startsWith(QStringLiteral("/dev/urandom konnte nicht")));
+    EXPECT_TRUE(a->frame()->children().isEmpty());
+    a->exit();
+}
+
+// Without a runtime folder the channel's fallback folder is used; when another user
+// made it, Scriblet starts without the channel and says so once.
+TEST_F(ShellAppTest, StartsWithoutTheChannelWhenItsFolderIsNotOurs)
+{
+    testsupport::writeFile(ini(), "[General]\r\nLanguage=0\r\nVersion=2.0r\r\n");
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("TMPDIR", QFile::encodeName(path(QStringLiteral("tmp"))));
+    const QString squatted = path(QStringLiteral("tmp/localchannel-%1").arg(::getuid()));
+    ASSERT_TRUE(QDir().mkpath(squatted));
+    if (::getuid() == 0)
+        ASSERT_EQ(::chown(QFile::encodeName(squatted).constData(), testsupport::OtherUserId, testsupport::OtherUserId), 0);
+    ::chmod(QFile::encodeName(squatted).constData(), 0777);
+    {
+        auto s = settings();
+        FakePrompter p;
+        auto a = app(s.get(), &p);
+        EXPECT_EQ(a->start({}, false), CShellApp::StartResult::Running);
+        ASSERT_EQ(p.messages.size(), 1);
+        EXPECT_TRUE(p.messages.first().startsWith(QStringLiteral("Der private Kanal"))) << p.messages.first().toStdString();
+        EXPECT_NE(a->frame(), nullptr);
+        EXPECT_TRUE(QDir(squatted).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).isEmpty());
+        a->exit();
+    }
+    if (oldRuntime.isNull())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", oldRuntime);
+    if (oldTmp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", oldTmp);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
+#include <sys/stat.h>
 
 namespace {
 
@@ -134,6 +135,39 @@ TEST_F(ProjectWiringTest, ClosingTheWindowSavesTheProject)
     m_frame->close();
     EXPECT_TRUE(testsupport::readAll(dir + "/thesis.sbp").endsWith(".\\anhang.tex\r\n"));
     EXPECT_FALSE(m_bar->project().isModified());
+}
+
+// An unchanged project is never written: foreign content, entries after a blank
+// line and more entries than the project holds stay in the file; closing the
+// project and the window work even where the file could not be written.
+TEST_F(ProjectWiringTest, AnUnchangedProjectIsNeverWritten)
+{
+    const QString dir = sampleCopy(false);
+    QByteArray foreign = "[main]\n.\\thesis.tex\n[files]\n.\\kapitel\\einleitung.tex\n\n.\\after-blank.tex\n";
+    for (int i = 0; i < 1500; ++i)
+        foreign += "k" + QByteArray::number(i) + ".tex\n";
+    testsupport::writeFile(dir + "/thesis.sbp", foreign);
+    m_frame->requestProject(dir + "/thesis.sbp");
+    ASSERT_TRUE(m_bar->project().isActive());
+    m_bar->onProjectClose();
+    EXPECT_FALSE(m_bar->project().isActive());
+    EXPECT_EQ(testsupport::readAll(dir + "/thesis.sbp"), foreign);
+
+    m_frame->requestProject(dir + "/thesis.sbp");
+    m_frame->show();
+    EXPECT_TRUE(m_frame->close());
+    EXPECT_EQ(testsupport::readAll(dir + "/thesis.sbp"), foreign);
+}
+
+// A project file that is a FIFO is refused at once instead of blocking the start.
+TEST_F(ProjectWiringTest, ProjectThatIsAFifoIsRefusedWithoutBlocking)
+{
+    const QString fifo = path("p.sbp");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    m_frame->requestProject(fifo);
+    ASSERT_EQ(m_prompter.messages.size(), 1);
+    EXPECT_TRUE(m_prompter.messages[0].contains(QStringLiteral("p.sbp"))) << m_prompter.messages[0].toStdString();
+    EXPECT_FALSE(m_bar->project().isActive());
 }
 
 TEST_F(ProjectWiringTest, AProjectThatCannotBeSavedKeepsTheWindowOpen)

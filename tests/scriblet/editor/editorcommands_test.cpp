@@ -17,6 +17,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QFileInfo>
+#include <QDir>
+#include <sys/stat.h>
 #include <QTest>
 #include <QToolBar>
 
@@ -113,6 +116,39 @@ TEST_F(EditorCommandsTest, MacroBarCarriesTheMacrosAndShiftF3InsertsMacroThree)
     EXPECT_EQ(v->document()->title(), QStringLiteral("m.tex *"));
     v->undo();
     EXPECT_EQ(v->toPlainText(), QStringLiteral("ab"));
+}
+
+// A macro name of any length in "Scriblet.macros" is cut for the button as for
+// its tooltip: the main window keeps a usable width.
+TEST_F(EditorCommandsTest, LongMacroNameIsCutOnTheButton)
+{
+    MacroTable table;
+    for (int i = 0; i < 10; ++i)
+        table.names[i] = QStringLiteral("M%1").arg(i);
+    table.names[0] = QString(300, u'n');
+    table.names[1] = QString(1 << 20, u'w');
+    ASSERT_TRUE(MacroFile::save(path(QStringLiteral("cfg")), table));
+    CMainFrame *f = makeFrame();
+    QToolBar *bar = f->toolBar(864);
+    for (int i : {0, 1}) {
+        EXPECT_EQ(bar->actions().at(i)->text().size(), 80) << i;
+        EXPECT_EQ(bar->actions().at(i)->toolTip().size(), 80) << i;
+        EXPECT_LT(bar->widgetForAction(bar->actions().at(i))->sizeHint().width(), 1000) << i;
+    }
+}
+
+// A macros file that is a FIFO is refused without blocking the start; the default
+// macros apply and the FIFO is left alone.
+TEST_F(EditorCommandsTest, MacrosFileThatIsAFifoIsReportedAndKept)
+{
+    QDir().mkpath(path(QStringLiteral("cfg")));
+    const QString fifo = path(QStringLiteral("cfg/Scriblet.macros"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    CMainFrame *f = makeFrame();
+    ASSERT_EQ(m_prompter.messages.size(), 1);
+    EXPECT_TRUE(m_prompter.messages.first().contains(fifo));
+    EXPECT_EQ(f->toolBar(864)->actions().at(2)->text(), QStringLiteral("Makro 3"));
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
 TEST_F(EditorCommandsTest, EditedMacrosAreSavedAndShownAtOnce)

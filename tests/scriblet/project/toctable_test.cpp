@@ -121,6 +121,22 @@ TEST_F(TocReadTest, MissingFileGivesTheNoTocText)
     t.tocFile = path("pipe.toc");
     t.ReadToc();
     EXPECT_EQ(t.tocText, QStringLiteral("no TOC-file!"));
+    // Links to endless devices, and a file larger than any table of contents.
+    for (const char *device : {"/dev/zero", "/dev/urandom"}) {
+        const QString link = path(QStringLiteral("dev.toc"));
+        QFile::remove(link);
+        ASSERT_TRUE(QFile::link(QString::fromLatin1(device), link));
+        t.tocFile = link;
+        t.ReadToc();
+        EXPECT_EQ(t.tocText, QStringLiteral("no TOC-file!")) << device;
+    }
+    QFile big(path("big.toc"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.write(QByteArray(TocTable::MaxFileSize + 4096, 'x')));
+    big.close();
+    t.tocFile = path("big.toc");
+    t.ReadToc();
+    EXPECT_EQ(t.tocText, QStringLiteral("no TOC-file!"));
 }
 
 TEST_F(TocReadTest, ReadsPiecesThatEndAtZeroBytesAndTurnsCrLfIntoLf)

@@ -27,6 +27,8 @@ class FakePrompter : public Prompter
 public:
     // Answers.
     Answer questionAnswer = Answer::No;
+    QList<int> choiceAnswers; // next choose() answers, taken in order
+    int choiceAnswer = -1;    // then this one (-1: the escape button)
     QStringList openAnswers; // next open-dialog answers, taken in order
     QString openAnswer;      // then this one (empty: cancel)
     QStringList openNamesAnswer;
@@ -40,6 +42,7 @@ public:
     // Records.
     QStringList messages;
     QStringList questions;
+    QStringList choices; // choose(): the text of each box
     QStringList dialogTitles; // every file dialog's title, in order
     QStringList dialogFilters;
     QStringList proposedNames;
@@ -57,6 +60,12 @@ public:
     {
         questions << text;
         return questionAnswer;
+    }
+    int choose(const QString &, const QString &text, const QStringList &, int, int escapeIndex) override
+    {
+        choices << text;
+        const int a = choiceAnswers.isEmpty() ? choiceAnswer : choiceAnswers.takeFirst();
+        return a < 0 ? escapeIndex : a;
     }
     QString openFileName(const QString &title, const QString &filter, const QString &) override
     {
