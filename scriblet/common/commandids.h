@@ -76,6 +76,7 @@ constexpr int UserTool10 = 33042;   // Ctrl+F10, tool 9
 constexpr int Macro1 = 33010; // .. 33019
 constexpr int MacroSettings = 33005;
 constexpr int UmlautSettings = 32984;
+constexpr int SyntaxHighlighting = 32983;
 
 // Project menu and the project pane's context menus
 constexpr int ProjectRemoveFile = 33072;
