@@ -67,6 +67,8 @@ QString makeTex(const QString &dir, qint64 bytes)
     return path;
 }
 
+double ms(qint64 ns) { return double(ns) / 1e6; }
+
 // The longest gap between two turns of the event loop while it runs.
 class StallProbe
 {
@@ -75,7 +77,8 @@ public:
     {
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             const qint64 now = m_clock.nsecsElapsed();
-            if (now - m_last > 30000000 && qEnvironmentVariableIsSet("BENCH_GAPS")) fprintf(stderr, "GAP %.1f at %.1f\n", (now-m_last)/1e6, now/1e6);
+            if (now - m_last > 30000000 && qEnvironmentVariableIsSet("BENCH_GAPS"))
+                std::fprintf(stderr, "stall %.1f ms, ending %.1f ms after the start\n", ms(now - m_last), ms(now));
             m_longest = std::max(m_longest, now - m_last);
             m_last = now;
         });
@@ -109,8 +112,6 @@ double percentile(std::vector<double> v, double p)
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[size_t(std::min<double>(double(v.size() - 1), p * double(v.size())))];
 }
-
-double ms(qint64 ns) { return double(ns) / 1e6; }
 
 // One size in this process: prints "startup lines editable coloured stall p50 p99 peak".
 int runSize(int mb)
@@ -191,6 +192,10 @@ int main(int argc, char **argv)
         return runSize(QByteArray(argv[2]).toInt());
     }
     QCoreApplication app(argc, argv);
+    // Other work on the machine stretches every figure; the load says how much.
+    QFile loadavg(QStringLiteral("/proc/loadavg"));
+    if (loadavg.open(QIODevice::ReadOnly))
+        std::printf("load average: %s\n", loadavg.readLine().trimmed().constData());
     std::printf("%-6s %8s %12s %12s %12s %10s %10s %10s\n", "MB", "lines", "editable ms", "coloured ms",
                 "stall ms", "key p50", "key p99", "peak MB");
     QString startup;

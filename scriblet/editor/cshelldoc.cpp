@@ -220,7 +220,9 @@ CShellDoc::SaveResult CShellDoc::save(const QString &path, QString *error)
     return SaveResult::Saved;
 }
 
-bool CShellDoc::isModified() const { return m_doc->isModified(); }
+// A text still being loaded is nobody's edit: saving it would write half a file
+// over the whole one.
+bool CShellDoc::isModified() const { return !m_loading && m_doc->isModified(); }
 
 void CShellDoc::setModifiedFlag(bool modified)
 {

@@ -87,6 +87,7 @@ public:
     void setEncoding(TextCodec::Encoding enc) { m_file.setEncoding(enc); }
     LineBreak lineBreak() const { return m_file.lineBreak(); }
 
+    // False while a load is under way.
     bool isModified() const;
     // Keeps " *" on the title exactly while modified, then sets the text
     // document's modified flag.

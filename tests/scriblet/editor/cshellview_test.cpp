@@ -4,6 +4,7 @@
 #include "editor/cshellview.h"
 
 #include "common/commandids.h"
+#include "editor/cchildframe.h"
 #include "editor/cshelldoc.h"
 #include "editor/csyntaxdialog.h"
 #include "editor/editorcommands.h"
@@ -215,6 +216,26 @@ TEST_F(ViewTest, LargeFileLoadsInStepsIntact)
     EXPECT_EQ(v->document()->fileBytes(), bytes);
     EXPECT_FALSE(v->tracker().backgroundDone());
     EXPECT_EQ(colourAt(v, 16), Blue); // the first chunk at once
+}
+
+// The main window closed while a large file is being put into its editor: the
+// half-loaded text is no edit, so nothing is saved over the file.
+TEST_F(ViewTest, ClosingWhileAFileLoadsSavesNothing)
+{
+    CMainFrame *f = makeFrame();
+    f->show();
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < 3 * 1024 * 1024; ++i)
+        bytes += "Zeile " + QByteArray::number(i) + " \\section{x}\n";
+    const QString name = file(QStringLiteral("closing.tex"), bytes);
+    QObject::connect(&docs(), &DocumentManager::documentAdded, f, [f](CChildFrame *) {
+        QTimer::singleShot(0, f, [f] { f->close(); });
+    });
+    docs().openDocument(name);
+    QApplication::processEvents();
+    EXPECT_FALSE(f->isVisible());
+    EXPECT_TRUE(m_prompter.questions.isEmpty());
+    EXPECT_EQ(testsupport::readAll(name), bytes);
 }
 
 } // namespace

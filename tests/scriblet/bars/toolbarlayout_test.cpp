@@ -1,0 +1,27 @@
+// The built-in toolbar layout: the main toolbar's table and rows that fit.
+#include "bars/toolbarlayout.h"
+
+#include "common/commandids.h"
+#include "testsupport.h"
+
+namespace {
+
+TEST(ToolbarLayout, MainToolbarEndsWithTheSevenBarToggles)
+{
+    const QList<int> &ids = ToolbarLayout::mainToolbar();
+    ASSERT_GE(ids.size(), 8);
+    EXPECT_EQ(ids.mid(ids.size() - 8),
+              (QList<int>{ToolbarLayout::Separator, Cmd::ViewArrowsBar, Cmd::ViewBinaryOpsBar, Cmd::ViewAccentsBar,
+                          Cmd::ViewRelationsBar, Cmd::ViewGreekBar, Cmd::ViewOtherSymbolsBar, Cmd::ViewMacroBar}));
+}
+
+TEST(ToolbarLayout, BarsShareRowsInTheirOrder)
+{
+    using ToolbarLayout::rowStarts;
+    EXPECT_EQ(rowStarts({300, 700, 200, 700, 400}, 1000), (QList<int>{0, 2, 4}));
+    EXPECT_EQ(rowStarts({1200, 100}, 1000), (QList<int>{0, 1})); // too wide: a row of its own
+    EXPECT_EQ(rowStarts({500, 500}, 1000), (QList<int>{0}));
+    EXPECT_TRUE(rowStarts({}, 1000).isEmpty());
+}
+
+} // namespace
