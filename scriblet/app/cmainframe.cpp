@@ -288,11 +288,12 @@ void CMainFrame::arrangeToolBars()
         setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, avail));
     }
     const int available = (isMaximized() && screen() ? screen()->availableGeometry().width() : width()) - Frame;
-    const QList<int> starts = ToolbarLayout::rowStarts(widths, available);
-    for (int i = 0; i < top.size(); ++i) {
-        if (i > 0 && starts.contains(i))
+    const QList<QList<int>> rows = ToolbarLayout::rows(widths, available);
+    for (int r = 0; r < rows.size(); ++r) {
+        if (r > 0)
             addToolBarBreak(Qt::TopToolBarArea);
-        addToolBar(Qt::TopToolBarArea, top.at(i));
+        for (int i : rows.at(r))
+            addToolBar(Qt::TopToolBarArea, top.at(i));
     }
     addToolBar(Qt::BottomToolBarArea, m_toolBars.value(Cmd::BarMacros));
 }

@@ -14,18 +14,22 @@ const QList<int> &mainToolbar()
     return ids;
 }
 
-QList<int> rowStarts(const QList<int> &widths, int available)
+QList<QList<int>> rows(const QList<int> &widths, int available)
 {
-    QList<int> starts;
-    int used = 0;
+    QList<QList<int>> out;
+    QList<int> used;
     for (int i = 0; i < widths.size(); ++i) {
-        if (starts.isEmpty() || used + widths.at(i) > available) {
-            starts.append(i);
-            used = 0;
+        int row = 0;
+        while (row < out.size() && used.at(row) + widths.at(i) > available)
+            ++row;
+        if (row == out.size()) {
+            out.append(QList<int>());
+            used.append(0);
         }
-        used += widths.at(i);
+        out[row].append(i);
+        used[row] += widths.at(i);
     }
-    return starts;
+    return out;
 }
 
 } // namespace ToolbarLayout

@@ -15,10 +15,10 @@ inline constexpr int Separator = 0;
 // symbols, macros).
 const QList<int> &mainToolbar();
 
-// Puts bars of the given widths into rows no wider than available, in their
-// order: a bar joins the current row when it fits, else it starts the next one.
-// The result holds the index of the first bar of every row (a bar wider than
-// available gets a row of its own).
-QList<int> rowStarts(const QList<int> &widths, int available);
+// Puts bars of the given widths into rows no wider than available: each bar, in
+// order, joins the first row it fits in, else it starts a new row. The result
+// holds the bars' indices row by row (a bar wider than available gets a row of
+// its own).
+QList<QList<int>> rows(const QList<int> &widths, int available);
 
 } // namespace ToolbarLayout

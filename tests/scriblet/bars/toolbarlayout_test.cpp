@@ -15,13 +15,14 @@ TEST(ToolbarLayout, MainToolbarEndsWithTheSevenBarToggles)
                           Cmd::ViewRelationsBar, Cmd::ViewGreekBar, Cmd::ViewOtherSymbolsBar, Cmd::ViewMacroBar}));
 }
 
-TEST(ToolbarLayout, BarsShareRowsInTheirOrder)
+TEST(ToolbarLayout, EachBarJoinsTheFirstRowWithRoom)
 {
-    using ToolbarLayout::rowStarts;
-    EXPECT_EQ(rowStarts({300, 700, 200, 700, 400}, 1000), (QList<int>{0, 2, 4}));
-    EXPECT_EQ(rowStarts({1200, 100}, 1000), (QList<int>{0, 1})); // too wide: a row of its own
-    EXPECT_EQ(rowStarts({500, 500}, 1000), (QList<int>{0}));
-    EXPECT_TRUE(rowStarts({}, 1000).isEmpty());
+    using ToolbarLayout::rows;
+    using Rows = QList<QList<int>>;
+    EXPECT_EQ(rows({300, 800, 200, 700, 400}, 1000), (Rows{{0, 2, 4}, {1}, {3}}));
+    EXPECT_EQ(rows({1200, 100}, 1000), (Rows{{0}, {1}})); // too wide: a row of its own
+    EXPECT_EQ(rows({500, 500}, 1000), (Rows{{0, 1}}));
+    EXPECT_TRUE(rows({}, 1000).isEmpty());
 }
 
 } // namespace
