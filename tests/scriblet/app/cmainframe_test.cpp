@@ -133,6 +133,9 @@ TEST_F(MainFrameTest, BackgroundColouringWalksTheTextInChunks)
     ASSERT_NE(v, nullptr);
     ASSERT_EQ(coloured.size(), 1);
     EXPECT_EQ(coloured.first(), (std::pair<int, int>{0, 519})); // whole lines around 0..500
+    QTextCursor caret = v->textCursor();
+    caret.setPosition(700);
+    v->setTextCursor(caret);
     for (int i = 0; i < 10 && !v->tracker().backgroundDone(); ++i)
         f->onIdle();
     EXPECT_TRUE(v->tracker().backgroundDone());
@@ -142,6 +145,7 @@ TEST_F(MainFrameTest, BackgroundColouringWalksTheTextInChunks)
     for (const auto &[s, e] : coloured)
         EXPECT_TRUE(s % 20 == 0 && (e % 20 == 19 || e == 1200)) << s << " " << e;
     EXPECT_FALSE(v->document()->isModified());
+    EXPECT_EQ(v->textCursor().position(), 700);
 
     coloured.clear();
     QTextCursor c = v->textCursor();
