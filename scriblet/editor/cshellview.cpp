@@ -204,8 +204,14 @@ void CShellView::colourRange(int start, int end)
             dirtyFrom = b.position();
         dirtyTo = b.position() + b.length();
     }
-    if (dirtyFrom >= 0)
-        markDirty(dirtyFrom, dirtyTo);
+    if (dirtyFrom < 0)
+        return;
+    if (m_collectDirty) {
+        m_dirtyFrom = m_dirtyFrom < 0 ? dirtyFrom : std::min(m_dirtyFrom, dirtyFrom);
+        m_dirtyTo = std::max(m_dirtyTo, dirtyTo);
+        return;
+    }
+    markDirty(dirtyFrom, dirtyTo);
 }
 
 void CShellView::markDirty(int from, int to)
@@ -275,6 +281,9 @@ bool CShellView::colourInBackground(int budgetMs)
         return false;
     QElapsedTimer timer;
     timer.start();
+    // The layout hears of the whole pass at once.
+    m_collectDirty = true;
+    m_dirtyFrom = m_dirtyTo = -1;
     // What the user looks at first.
     const auto [first, last] = visibleRange();
     if (last > m_tracker.backgroundPosition())
@@ -282,6 +291,9 @@ bool CShellView::colourInBackground(int budgetMs)
     do {
         backgroundColourStep();
     } while (!m_tracker.backgroundDone() && timer.elapsed() < budgetMs);
+    m_collectDirty = false;
+    if (m_dirtyFrom >= 0)
+        markDirty(m_dirtyFrom, m_dirtyTo);
     return !m_tracker.backgroundDone();
 }
 

@@ -113,6 +113,9 @@ private:
     std::array<QTextCharFormat, 6> m_tokenFormats;
     bool m_everColoured = false;  // some line has colours (to clear when off)
     bool m_inEdit = false;        // inside the document's change notification
+    bool m_collectDirty = false;  // a background pass gathers what it changed ...
+    int m_dirtyFrom = -1;         // ... here, for one notice to the layout
+    int m_dirtyTo = -1;
     bool m_announced = false;     // a cause was recorded for the coming edit
     ChangeTracker::Cause m_cause = ChangeTracker::Cause::Other;
 };
