@@ -15,6 +15,7 @@
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTimer>
@@ -213,6 +214,7 @@ TEST_F(ViewTest, LargeFileLoadsInStepsIntact)
     EXPECT_FALSE(v->document()->textDocument()->isUndoAvailable());
     EXPECT_FALSE(v->isReadOnly());
     EXPECT_EQ(v->textCursor().position(), 0);
+    EXPECT_GT(v->verticalScrollBar()->maximum(), 10000); // the view knows the whole text
     EXPECT_EQ(v->document()->fileBytes(), bytes);
     EXPECT_FALSE(v->tracker().backgroundDone());
     EXPECT_EQ(colourAt(v, 16), Blue); // the first chunk at once
