@@ -23,7 +23,7 @@
 namespace {
 
 // How long one step of a load may keep the window from its events.
-constexpr int LoadStepMs = 12;
+constexpr int LoadStepMs = 8;
 
 QTextCharFormat tokenFormat(unsigned colour, bool bold)
 {
