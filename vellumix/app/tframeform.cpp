@@ -5,6 +5,7 @@
 #include "app/editorwiring.h"
 #include "app/handover.h"
 #include "app/programcallswiring.h"
+#include "app/spellwiring.h"
 #include "app/taboutbox.h"
 #include "app/tspeedbar.h"
 #include "app/twindowbar.h"
@@ -80,6 +81,7 @@ TFrameForm::TFrameForm(const QString &programDir, Prompter *prompter, const Envi
     m_cleanUpWiring = new CleanUpWiring(*this);
     m_editorWiring->install();
     m_programCallsWiring = new ProgramCallsWiring(*this);
+    m_spellWiring = new SpellWiring(*this);
 
     m_menus->rebuildRecentMenu();
     m_menus->rebuildExternalPrograms();
@@ -401,6 +403,7 @@ void TFrameForm::restoreAtStartUp()
     m_session->restore();
     showMainFileStatus();
     m_windowBar->refresh();
+    m_spellWiring->restoreWindow();
     activateWindow();
 }
 
@@ -412,6 +415,7 @@ void TFrameForm::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    m_spellWiring->storeWindow();
     QString error;
     if (!m_session->writeAtExit(*this, m_recent.entries(), &error))
         m_prompter->showError(QStringLiteral("Could not write the settings file:\r\n") + error);
