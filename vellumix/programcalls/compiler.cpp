@@ -33,7 +33,6 @@ QString Compiler::logPath() const
 
 void Compiler::setStatus(const QString &text)
 {
-    m_status = text;
     m_host.showStatus(text);
 }
 

@@ -41,9 +41,6 @@ public:
 
     // The log path of the main file as the log template names it.
     QString logPath() const;
-    // What the status bar shows last.
-    const QString &status() const { return m_status; }
-    const ErrorWalk &errors() const { return m_walk; }
 
 signals:
     void started(const QString &commandLine);
@@ -70,7 +67,6 @@ private:
     CompileProcess m_process;
     LogLoader m_loader;
     ErrorWalk m_walk;
-    QString m_status;
 
     // The run in progress: its log and what the log was before it started.
     QString m_runLog;

@@ -12,7 +12,6 @@ class ErrorWalk
 public:
     // A new log: the walk starts again before its first error.
     void setLog(const QString &path, const FileStamp &stamp, const LatexLog &log);
-    void clear() { *this = ErrorWalk(); }
 
     // The log the walk is over, and whether the file is still the one that was read.
     const QString &path() const { return m_path; }

@@ -43,7 +43,6 @@ public:
     // Parses the log at path; names in it are relative to workingDir (where TeX ran).
     // Returns the request's ticket.
     int load(const QString &path, const QString &workingDir);
-    bool isBusy() const { return !m_threads.isEmpty(); }
 
 signals:
     void loaded(const LogLoader::Result &result);

@@ -82,8 +82,9 @@ TEST_F(HelpTest, WithoutAnyLatexHelpItSaysSo)
     trigger("LaTeX1");
     ASSERT_TRUE(waitUntil([&] { return !prompter.errors.isEmpty() || QFile::exists(path("record.txt")); }));
     // Either this host has the reference (it went to the opener) or it says there is none.
-    if (!QFile::exists(path("record.txt")))
+    if (!QFile::exists(path("record.txt"))) {
         EXPECT_EQ(prompter.errors, QStringList({HelpFiles::NoLatexHelp.arg(path("prog"))}));
+    }
 }
 
 TEST(HelpFiles, TexdocsBestGoodMatch)
