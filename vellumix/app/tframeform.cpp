@@ -6,6 +6,7 @@
 #include "app/handover.h"
 #include "app/helpcommands.h"
 #include "app/programcallswiring.h"
+#include "app/spellwiring.h"
 #include "app/taboutbox.h"
 #include "app/tspeedbar.h"
 #include "app/twindowbar.h"
@@ -81,6 +82,7 @@ TFrameForm::TFrameForm(const QString &programDir, Prompter *prompter, const Envi
     m_editorWiring->install();
     m_programCallsWiring = new ProgramCallsWiring(*this);
     m_help = new HelpCommands(m_programDir, *m_prompter, this, statusBar());
+    m_spellWiring = new SpellWiring(*this);
 
     m_menus->rebuildRecentMenu();
     m_menus->rebuildExternalPrograms();
@@ -402,6 +404,7 @@ void TFrameForm::restoreAtStartUp()
     m_session->restore();
     showMainFileStatus();
     m_windowBar->refresh();
+    m_spellWiring->restoreWindow();
     activateWindow();
 }
 
@@ -413,6 +416,7 @@ void TFrameForm::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    m_spellWiring->storeWindow();
     QString error;
     if (!m_session->writeAtExit(*this, m_recent.entries(), &error))
         m_prompter->showError(QStringLiteral("Could not write the settings file:\r\n") + error);
