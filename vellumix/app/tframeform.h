@@ -28,6 +28,7 @@ class CleanUpWiring;
 class EditorArea;
 class EditorCommands;
 class EditorWiring;
+class HelpCommands;
 class ProgramCalls;
 class ProgramCallsWiring;
 class QLabel;
@@ -136,6 +137,8 @@ public:
     Prompter &prompter() const { return *m_prompter; }
     EditorCommands &editorCommands() const;
     ProgramCalls &programCalls() const;
+    // Help > "Vellumix..." and "LaTeX...".
+    HelpCommands &help() const { return *m_help; }
     // Rebuilds the speed bar from the settings (version and Buttons entries).
     void rebuildSpeedBar();
     // Refreshes status panel 0 with the caret of the active editor.
@@ -147,7 +150,6 @@ public:
     void onOpen();
     void onSave();
     void onSaveAs();
-    void onHelp(const QString &fileName);
     void onAbout();
 
 signals:
@@ -186,6 +188,7 @@ private:
     EditorWiring *m_editorWiring = nullptr;
     ProgramCallsWiring *m_programCallsWiring = nullptr;
     CleanUpWiring *m_cleanUpWiring = nullptr;
+    HelpCommands *m_help = nullptr;
     SpellWiring *m_spellWiring = nullptr;
     EditorArea *m_area = nullptr;
     std::unique_ptr<Session> m_session;
