@@ -551,19 +551,17 @@ QRect CMainFrame::placedOnScreens(QRect r)
     QRect all;
     for (const QScreen *s : QGuiApplication::screens())
         all |= s->availableGeometry();
-    r.setWidth(std::min(r.width(), all.width()));
-    r.setHeight(std::min(r.height(), all.height()));
+    // (Never below 1280 x 1024, so a window stored on a larger screen that
+    // comes back later keeps its size on a small virtual one.)
+    r.setWidth(std::min(r.width(), std::max(all.width(), 1280)));
+    r.setHeight(std::min(r.height(), std::max(all.height(), 1024)));
     bool onScreen = false;
     for (const QScreen *s : QGuiApplication::screens()) {
         const QRect seen = s->availableGeometry().intersected(r);
         onScreen |= seen.width() >= 50 && seen.height() >= 30;
     }
-    if (!onScreen) {
-        const QRect home = primary->availableGeometry();
-        r.setWidth(std::min(r.width(), home.width()));
-        r.setHeight(std::min(r.height(), home.height()));
-        r.moveTopLeft(home.topLeft());
-    }
+    if (!onScreen)
+        r.moveTopLeft(primary->availableGeometry().topLeft());
     return r;
 }
 

@@ -117,12 +117,15 @@ CShellView *DocumentManager::newDocument()
     // The document template's third field is the new-file name base ("Tex File ").
     const QString base = Str::text(Str::DocTemplate).split(u'\n').value(2);
     doc->newDocument(base + QString::number(++m_untitledCount));
-    return addChild(doc)->view();
+    CChildFrame *child = addChild(doc);
+    emit documentReady(child);
+    return child->view();
 }
 
 CShellView *DocumentManager::showDocument(CShellDoc *doc)
 {
     CChildFrame *child = addChild(doc);
+    emit documentReady(child);
     child->view()->tracker().resetBackground();
     child->view()->recolourLines(0, ChangeTracker::ChunkSize);
     return child->view();
@@ -154,6 +157,7 @@ CShellView *DocumentManager::openDocument(const QString &path, int line)
         child->view()->recolourLines(0, ChangeTracker::ChunkSize);
         m_frame->scheduleIdle();
         addRecent(doc->path());
+        emit documentReady(child);
     } else {
         m_frame->mdiArea()->setActiveSubWindow(child);
     }

@@ -52,8 +52,11 @@ public:
     std::function<bool(CShellDoc *doc, const QString &path)> confirmSave;
 
 signals:
-    // A document window was added (opened or created).
+    // A document window was added (opened or created); an opened file's text may
+    // still be arriving.
     void documentAdded(CChildFrame *child);
+    // The document holds its text and path: created, opened, or shown after a restore.
+    void documentReady(CChildFrame *child);
 
 private:
     CChildFrame *childForPath(const QString &path) const;

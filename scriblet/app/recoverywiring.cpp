@@ -81,7 +81,7 @@ DocumentSafety *RecoveryWiring::install(CMainFrame *frame, const QString &recove
                                                             : recoveryDir,
                                       host);
     frame->setDocumentSafety(safety);
-    QObject::connect(&frame->documents(), &DocumentManager::documentAdded, safety,
+    QObject::connect(&frame->documents(), &DocumentManager::documentReady, safety,
                      [safety](CChildFrame *child) { safety->documentAdded(child->doc()); });
     frame->documents().confirmSave = [safety](CShellDoc *doc, const QString &path) {
         return safety->confirmSave(doc, path);
