@@ -100,6 +100,13 @@ void install(CMainFrame *frame)
     run->menuAction()->setVisible(!frame->children().isEmpty());
     QObject::connect(frame, &CMainFrame::activeViewChanged, run,
                      [frame, run] { run->menuAction()->setVisible(!frame->children().isEmpty()); });
+    // The ten user tools under their names (Ctrl+F1..Ctrl+F10).
+    QMenu *userTools = frame->menu(QStringLiteral("menuTex"))->addMenu(QString());
+    ActionText::set(userTools->menuAction(), Str::MenuUserTools);
+    userTools->setObjectName(QStringLiteral("menuUserTools"));
+    userTools->menuAction()->setObjectName(QStringLiteral("menuUserToolsAction"));
+    for (int n = 0; n < ToolRunner::UserToolCount; ++n)
+        userTools->addAction(commands->userToolAction(n));
     QMenu *settingsMenu = frame->menu(QStringLiteral("menuSettings"));
     settingsMenu->addAction(commands->mainDocumentAction());
     settingsMenu->addAction(commands->programCallsAction());

@@ -56,7 +56,10 @@ public:
 class ToolCommands::Display : public ToolRunner::Display
 {
 public:
-    Display(QMainWindow *window, CLogBar *logBar) : m_window(window), m_logBar(logBar) {}
+    Display(QMainWindow *window, CLogBar *logBar, std::function<void()> ended)
+        : m_window(window), m_logBar(logBar), m_ended(std::move(ended))
+    {
+    }
 
     void beginWaitedRun(const QString &statusText) override
     {
@@ -73,6 +76,7 @@ public:
             qApp->removeEventFilter(&m_blocker);
             QApplication::restoreOverrideCursor();
             m_window->statusBar()->clearMessage();
+            m_ended();
         }
     }
     void keepAlive() override { QCoreApplication::processEvents(); }
@@ -87,6 +91,7 @@ public:
 private:
     QMainWindow *m_window;
     CLogBar *m_logBar;
+    std::function<void()> m_ended;
     InputBlocker m_blocker;
     int m_depth = 0;
 };
@@ -97,7 +102,7 @@ ToolCommands::ToolCommands(QMainWindow *window, CShellSettings &settings, ToolHo
     , m_window(window)
     , m_settings(settings)
     , m_prompter(prompter)
-    , m_display(std::make_unique<Display>(window, logBar))
+    , m_display(std::make_unique<Display>(window, logBar, [this] { emit waitedRunEnded(); }))
     , m_runner(std::make_unique<ToolRunner>(settings, host, *m_display, prompter, std::move(launcher)))
 {
     setObjectName(QStringLiteral("ToolCommands"));

@@ -60,6 +60,10 @@ public:
     // Status and tool tips of the user tools follow their names.
     void updateUserToolTexts();
 
+signals:
+    // The last waited tool ended: input is taken again.
+    void waitedRunEnded();
+
 private:
     class Display;
     QAction *makeAction(int id, int captionId, const QKeySequence &key);

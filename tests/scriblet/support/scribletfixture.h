@@ -7,6 +7,7 @@
 #include "common/cshellsettings.h"
 #include "common/prompter.h"
 #include "project/projecthost.h"
+#include "resources/language.h"
 #include "testsupport.h"
 #include "tools/toolhost.h"
 #include "tools/toolrunner.h"
@@ -16,6 +17,7 @@
 #include <QFont>
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -45,13 +47,24 @@ public:
     QString saveSuffix;
     Overwrite saveOverwrite = Overwrite::Ask;
     int saveDialogs = 0;
+    int programDialogs = 0;
     int nameDialogs = 0;
     int languageAsked = 0;
     int informationShown = 0;
     int aboutShown = 0;
     int beeps = 0;
 
-    void message(const QString &text, Icon, const QString &) override { messages << text; }
+    // Called while the language dialog / a message box is up (the hand-over tests
+    // look at the program's state there).
+    std::function<void()> duringLanguageDialog;
+    std::function<void(const QString &)> onMessage;
+
+    void message(const QString &text, Icon, const QString &) override
+    {
+        messages << text;
+        if (onMessage)
+            onMessage(text);
+    }
     Answer question(const QString &text, bool) override
     {
         questions << text;
@@ -68,6 +81,11 @@ public:
         dialogTitles << title;
         dialogFilters << filter;
         return openNamesAnswer;
+    }
+    QString openProgramName(const QString &title, const QString &filter) override
+    {
+        ++programDialogs;
+        return openFileName(title, filter, QString());
     }
     QString saveFileName(const QString &title, const QString &filter, const QString &suggested,
                          const QString &defaultSuffix, Overwrite overwrite) override
@@ -98,6 +116,8 @@ public:
     int chooseLanguage() override
     {
         ++languageAsked;
+        if (duringLanguageDialog)
+            duringLanguageDialog();
         return language;
     }
     void showInformation() override { ++informationShown; }
@@ -260,8 +280,12 @@ inline std::unique_ptr<CShellSettings> makeToolSettings(const QString &dir, cons
     return s;
 }
 
-// A temporary home with a FakePrompter; the current directory is restored
-// afterwards. Window-less tests use it as it is.
+// The language files the build made; every test ends in German, the built-in language.
+inline const QString LanguageDir = QStringLiteral(SCRIBLET_LANGUAGE_DIR);
+inline void backToGerman() { Language::activate(Language::German, LanguageDir); }
+
+// A temporary home with a FakePrompter; the current directory and the language
+// are restored afterwards. Window-less tests use it as it is.
 class ScribletTest : public testsupport::TempDirTest
 {
 protected:
@@ -272,6 +296,7 @@ protected:
     }
     void TearDown() override
     {
+        backToGerman();
         QDir::setCurrent(m_oldCwd);
         TempDirTest::TearDown();
     }
