@@ -2,9 +2,14 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QThread>
+#include <cerrno>
+#include <csignal>
+#include <unistd.h>
 
 namespace HostProcess {
 
@@ -102,6 +107,51 @@ void prepare(QProcess &p, const QString &path, const QStringList &args, const QS
         p.setWorkingDirectory(workingDir);
     p.setStandardInputFile(QProcess::nullDevice());
 }
+
+// Does a process of the group still run? Zombies do not count: they have ended and
+// only wait to be reaped (by us, or by an init that may never do it).
+bool groupIsAlive(pid_t group)
+{
+    if (::kill(-group, 0) != 0 && errno == ESRCH)
+        return false;
+    const QDir proc(QStringLiteral("/proc"));
+    for (const QString &entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool isPid = false;
+        entry.toInt(&isPid);
+        if (!isPid)
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        // "pid (name) state ppid pgrp ...": the name may hold blanks and parentheses.
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() > 2 && fields[2].toLongLong() == group && fields[0] != "Z")
+            return true;
+    }
+    return false;
+}
+
+// Ends a whole process group: SIGTERM, time to tidy up, then SIGKILL; returns
+// when nothing of the group runs any more (or after a last second).
+void endGroup(pid_t group)
+{
+    auto waitUntilGone = [group](int limitMs) {
+        QElapsedTimer t;
+        t.start();
+        while (groupIsAlive(group)) {
+            if (t.elapsed() >= limitMs)
+                return false;
+            QThread::msleep(10);
+        }
+        return true;
+    };
+    ::kill(-group, SIGTERM);
+    if (!waitUntilGone(CancelGraceMs)) {
+        ::kill(-group, SIGKILL);
+        waitUntilGone(1000);
+    }
+}
 } // namespace
 
 Result startDetached(const QString &program, const QStringList &args, const QString &workingDir)
@@ -130,6 +180,9 @@ Result runAndWait(const QString &program, const QStringList &args, const QString
     // The tool's output is not shown; discarding it keeps a chatty tool from blocking on a full pipe.
     p.setStandardOutputFile(QProcess::nullDevice());
     p.setStandardErrorFile(QProcess::nullDevice());
+    // The tool leads a session (and process group) of its own, so that a cancel
+    // reaches what it started too: a script's children, latexmk's latex.
+    p.setChildProcessModifier([] { ::setsid(); });
     p.start();
     Result r;
     if (!p.waitForStarted(-1)) {
@@ -144,7 +197,7 @@ Result runAndWait(const QString &program, const QStringList &args, const QString
         if (pump)
             pump();
         if (g_cancelRequested) {
-            p.kill();
+            endGroup(pid_t(p.processId()));
             p.waitForFinished(5000);
             g_cancelRequested = false;
             r.error = QStringLiteral("cancelled");

@@ -1,5 +1,6 @@
 #include "profile.h"
 
+#include "saferead.h"
 #include "savefile.h"
 #include "textcodec.h"
 
@@ -69,12 +70,12 @@ void Profile::load() const
     m_stamp = stamp;
     m_size = size;
     m_loaded = true;
+    m_readError = FileError();
     if (!exists)
         return;
-    QFile f(m_path);
-    if (!f.open(QIODevice::ReadOnly))
+    QByteArray all;
+    if (!SafeRead::readRegularFile(m_path, MaxFileSize, &all, &m_readError))
         return;
-    const QByteArray all = f.readAll();
     QByteArray section;
     qsizetype start = 0;
     while (start < all.size()) {
@@ -160,8 +161,22 @@ bool Profile::hasSection(const QString &section) const
     return false;
 }
 
+FileError Profile::readError() const
+{
+    load();
+    return m_readError;
+}
+
 bool Profile::save(const QList<Line> &lines)
 {
+    // Replacing a file that could not be read would lose it (or turn a FIFO or a
+    // device into a file): refuse.
+    if (m_readError.failed()) {
+        m_lastFileError = m_readError;
+        m_lastError = m_readError.message();
+        m_batchFailed = m_batch;
+        return false;
+    }
     if (m_batch) {
         m_lines = lines;
         m_batchDirty = true;
@@ -172,9 +187,8 @@ bool Profile::save(const QList<Line> &lines)
         out += l.text;
         out += "\r\n";
     }
-    QString error;
-    if (!SaveFile::write(m_path, out, &error)) {
-        m_lastError = error;
+    if (!SaveFile::write(m_path, out, &m_lastFileError)) {
+        m_lastError = m_lastFileError.message();
         m_loaded = false; // re-read what is really on disk next time
         return false;
     }
@@ -188,6 +202,7 @@ void Profile::beginBatch()
     load();
     m_batch = true;
     m_batchDirty = false;
+    m_batchFailed = false;
 }
 
 bool Profile::commitBatch()
@@ -195,6 +210,12 @@ bool Profile::commitBatch()
     if (!m_batch)
         return true;
     m_batch = false;
+    if (m_batchFailed) { // a write of the batch was refused: the batch did not happen
+        m_batchFailed = false;
+        m_batchDirty = false;
+        m_loaded = false;
+        return false;
+    }
     if (!m_batchDirty)
         return true;
     m_batchDirty = false;

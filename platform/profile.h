@@ -7,12 +7,16 @@
 // order of the file; the file is replaced atomically, so a failed write leaves
 // the old file intact. Lines are written with CR LF and read with CR LF or LF.
 // A file that does not exist reads as empty; the first write creates it and its
-// directory.
+// directory. A file that cannot be read (a FIFO, a device, a folder, a file over
+// MaxFileSize, no permission) also reads as empty, and every write is refused
+// with lastError(), so that it is never replaced by a file of a few keys.
 //
 // Values are byte strings: the byte API stores exactly what it is given. The
 // QString API writes UTF-8 and reads UTF-8, falling back to Windows-1252 for
 // bytes that are not valid UTF-8 (files edited on the old platform).
 #pragma once
+
+#include "platform/fileerror.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -23,6 +27,9 @@
 class Profile
 {
 public:
+    // Settings files are small; anything larger is not one of ours.
+    static constexpr qint64 MaxFileSize = qint64(16) * 1024 * 1024;
+
     explicit Profile(const QString &path);
 
     const QString &path() const { return m_path; }
@@ -48,8 +55,9 @@ public:
 
     // Batch mode: between beginBatch() and commitBatch() every write changes only
     // the file's image in memory; commitBatch() then replaces the file once
-    // (atomically) and returns false, with lastError(), when it cannot: the old file
-    // is intact. cancelBatch() drops the collected writes. Reads see the batch.
+    // (atomically) and returns false, with lastError(), when it cannot or when a write
+    // of the batch was refused: the old file is intact. cancelBatch() drops the
+    // collected writes. Reads see the batch.
     void beginBatch();
     bool commitBatch();
     void cancelBatch();
@@ -63,6 +71,10 @@ public:
     QStringList sections() const;
 
     QString lastError() const { return m_lastError; }
+    // The same as kind, path and system cause, for a message in the interface language.
+    const FileError &lastFileError() const { return m_lastFileError; }
+    // Why the file could not be read (None when it was read or does not exist).
+    FileError readError() const;
 
     // atoi: optional blanks, optional sign, leading digits; anything else reads 0.
     static int parseInt(const QByteArray &text);
@@ -81,6 +93,8 @@ private:
 
     QString m_path;
     QString m_lastError;
+    FileError m_lastFileError;
+    mutable FileError m_readError;
     // Parsed file, reloaded when the file's time stamp or size changes.
     mutable QList<Line> m_lines;
     mutable QDateTime m_stamp;
@@ -88,4 +102,5 @@ private:
     mutable bool m_loaded = false;
     bool m_batch = false;
     bool m_batchDirty = false;
+    bool m_batchFailed = false;
 };

@@ -1,5 +1,6 @@
 #include "platform/textfile.h"
 
+#include "platform/saferead.h"
 #include "platform/savefile.h"
 
 #include <QCryptographicHash>
@@ -28,25 +29,6 @@ void fail(TextFile::Error *error, TextFile::Error::Kind kind, const QString &pat
 }
 
 } // namespace
-
-QString TextFile::Error::message() const
-{
-    const QString native = QDir::toNativeSeparators(path);
-    switch (kind) {
-    case Kind::None: return QString();
-    case Kind::NotFound: return QStringLiteral("The file %1 does not exist.").arg(native);
-    case Kind::NotRegularFile: return QStringLiteral("%1 is not a regular file and cannot be opened as a document.").arg(native);
-    case Kind::TooLarge:
-        return QStringLiteral("The file %1 is too large to be edited (%2 MB; at most %3 MB).")
-            .arg(native)
-            .arg(size / (1024 * 1024))
-            .arg(maxSize / (1024 * 1024));
-    case Kind::ReadFailed: return QStringLiteral("Unable to read file %1: %2").arg(native, reason);
-    case Kind::WriteFailed: return reason.isEmpty() ? QStringLiteral("Unable to write file %1.").arg(native) : reason;
-    case Kind::Cancelled: return QString();
-    }
-    return QString();
-}
 
 bool TextFile::isReadableRegularFile(const QString &path, Error *error)
 {
@@ -107,13 +89,9 @@ QString TextFile::normalizeLineBreaks(QString text)
 
 bool TextFile::load(const QString &path, Error *error, const LoadOptions &options)
 {
-    if (!isReadableRegularFile(path, error))
+    QFile f;
+    if (!SafeRead::openRegularFile(f, path, error))
         return false;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        fail(error, Error::Kind::ReadFailed, path, f.errorString());
-        return false;
-    }
     // Checked again on the open file: the name may have been replaced meanwhile.
     if (f.size() > options.maxSize) {
         fail(error, Error::Kind::TooLarge, path);
@@ -204,11 +182,8 @@ TextFile::SaveResult TextFile::save(const QString &path, const QString &text, Er
     QByteArray bytes = encode(text, &lossless);
     if (!lossless)
         return SaveResult::Unencodable;
-    QString reason;
-    if (!SaveFile::write(path, bytes, &reason)) {
-        fail(error, Error::Kind::WriteFailed, path, reason);
+    if (!SaveFile::write(path, bytes, error))
         return SaveResult::Failed;
-    }
     m_knownTextHash = textHash(text);
     m_knownBytes = std::move(bytes);
     m_hasKnownBytes = true;

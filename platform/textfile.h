@@ -15,6 +15,7 @@
 //   setEncoding(Utf8) and save again). Saves are atomic (SaveFile).
 #pragma once
 
+#include "platform/fileerror.h"
 #include "platform/textcodec.h"
 
 #include <QByteArray>
@@ -28,17 +29,8 @@ public:
     enum class LineBreak { CrLf, Lf };
     enum class SaveResult { Saved, Failed, Unencodable };
 
-    // Why a load or save failed; message() is an English sentence naming the file,
-    // programs with another interface language build their own from kind and reason.
-    struct Error {
-        enum class Kind { None, NotFound, NotRegularFile, TooLarge, ReadFailed, WriteFailed, Cancelled };
-        Kind kind = Kind::None;
-        QString path;   // as given
-        QString reason; // the system's words, may be empty
-        qint64 size = 0;    // TooLarge: the file's size
-        qint64 maxSize = 0; // TooLarge: the limit
-        QString message() const;
-    };
+    // Why a load or save failed (see FileError: kind, path, the system's cause).
+    using Error = FileError;
 
     static constexpr qint64 DefaultMaxSize = qint64(256) * 1024 * 1024;
 

@@ -79,6 +79,40 @@ TEST_F(HostProcessTest, CancelEndsAWaitedRunThatWouldNeverEnd)
     EXPECT_EQ(next.exitCode, 4);
 }
 
+namespace {
+// Has the process ended: gone, or a zombie that nobody reaped (init may never do it here)?
+bool hasEnded(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray line = stat.readAll();
+    return line.mid(line.lastIndexOf(')') + 2, 1) == "Z";
+}
+} // namespace
+
+TEST_F(HostProcessTest, CancelEndsEverythingTheToolStarted)
+{
+    struct Case { const char *name; const char *script; };
+    const Case cases[] = {
+        {"a script's children", "sleep 100 & a=$!; sleep 100 & echo $$ $a $! > pids; wait"},
+        {"a group that ignores SIGTERM", "trap '' TERM; sleep 100 & a=$!; sleep 100 & echo $$ $a $! > pids; wait"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(path("pids"));
+        const auto r = HostProcess::runAndWait("sh", {"-c", c.script}, path(), [&] {
+            if (testsupport::readAll(path("pids")).endsWith('\n'))
+                HostProcess::cancelWaitedRun();
+        });
+        EXPECT_EQ(r.error, "cancelled");
+        const QList<QByteArray> pids = testsupport::readAll(path("pids")).trimmed().split(' ');
+        ASSERT_EQ(pids.size(), 3);
+        for (const QByteArray &pid : pids)
+            EXPECT_TRUE(hasEnded(pid.toLongLong())) << pid.constData();
+    }
+}
+
 TEST_F(HostProcessTest, MissingProgramIsAStartFailure)
 {
     auto r = HostProcess::runAndWait("no-such-program-xyz", {}, path());

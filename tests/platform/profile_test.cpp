@@ -3,8 +3,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <csignal>
-#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 using testsupport::readAll;
 using testsupport::writeFile;
@@ -101,15 +101,8 @@ TEST_F(ProfileTest, FailedWriteLeavesOldFileAndReportsError)
     // write fail even for root, the way a full disk would.
     writeFile(ini(), "[A]\r\nx=1\r\n");
     Profile p(ini());
-    struct rlimit old {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
-    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
-    struct rlimit small = old;
-    small.rlim_cur = 64;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool ok = p.writeString("A", "x", QString(1000, 'z'));
-    setrlimit(RLIMIT_FSIZE, &old);
-    signal(SIGXFSZ, oldHandler);
+    bool ok = true;
+    testsupport::withFullDisk([&] { ok = p.writeString("A", "x", QString(1000, 'z')); });
     EXPECT_FALSE(ok);
     EXPECT_TRUE(p.lastError().contains("test.ini"));
     EXPECT_EQ(readAll(ini()), QByteArray("[A]\r\nx=1\r\n"));
@@ -162,4 +155,39 @@ TEST_F(ProfileTest, FailedBatchCommitKeepsTheOldFile)
     EXPECT_FALSE(p.commitBatch());
     EXPECT_FALSE(p.lastError().isEmpty());
     EXPECT_FALSE(p.inBatch());
+}
+
+TEST_F(ProfileTest, AFileThatCannotBeReadReadsEmptyAndIsNeverReplaced)
+{
+    // A FIFO must not block, a device must not be read for ever, an oversized file is
+    // not settings; and none of them may be replaced by a file of one key.
+    ASSERT_EQ(mkfifo(QFile::encodeName(path("fifo.ini")).constData(), 0600), 0);
+    const bool haveDevice = mknod(QFile::encodeName(path("zero.ini")).constData(), S_IFCHR | 0666, makedev(1, 5)) == 0;
+    ASSERT_TRUE(QDir().mkdir(path("folder.ini")));
+    writeFile(path("huge.ini"), "[A]\r\nx=1\r\n" + QByteArray(Profile::MaxFileSize, ';'));
+    struct Case { const char *name; FileError::Kind kind; };
+    QList<Case> cases{{"fifo.ini", FileError::Kind::NotRegularFile},
+                      {"folder.ini", FileError::Kind::NotRegularFile},
+                      {"huge.ini", FileError::Kind::TooLarge}};
+    if (haveDevice)
+        cases.append({"zero.ini", FileError::Kind::NotRegularFile});
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        struct stat before {};
+        ASSERT_EQ(stat(QFile::encodeName(path(c.name)).constData(), &before), 0);
+        Profile p(path(c.name));
+        EXPECT_EQ(p.getInt("A", "x", 7), 7);
+        EXPECT_EQ(p.readError().kind, c.kind);
+        EXPECT_FALSE(p.writeInt("A", "x", 2));
+        EXPECT_EQ(p.lastFileError().kind, c.kind);
+        EXPECT_TRUE(p.lastError().contains(c.name));
+        p.beginBatch();
+        p.writeInt("A", "y", 3);
+        EXPECT_FALSE(p.commitBatch());
+        struct stat after {};
+        ASSERT_EQ(stat(QFile::encodeName(path(c.name)).constData(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_mode, before.st_mode);
+        EXPECT_EQ(after.st_size, before.st_size);
+    }
 }

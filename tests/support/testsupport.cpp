@@ -4,6 +4,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
 void PrintTo(const QByteArray &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
@@ -30,6 +35,37 @@ void writeFile(const QString &path, const QByteArray &bytes)
 }
 
 bool haveProgram(const QString &name) { return !QStandardPaths::findExecutable(name).isEmpty(); }
+
+QStringList asOtherUser(const QString &program, const QStringList &arguments)
+{
+    const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+    if (::getuid() != 0 || setpriv.isEmpty())
+        return {};
+    return QStringList{setpriv, QStringLiteral("--reuid=%1").arg(OtherUserId), QStringLiteral("--regid=%1").arg(OtherUserId),
+                       QStringLiteral("--clear-groups"), program}
+         + arguments;
+}
+
+void processEventsFor(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+void withFullDisk(const std::function<void()> &f)
+{
+    struct rlimit old {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 64;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    f();
+    setrlimit(RLIMIT_FSIZE, &old);
+    signal(SIGXFSZ, oldHandler);
+}
 
 void TempDirTest::SetUp()
 {

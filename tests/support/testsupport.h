@@ -5,8 +5,10 @@
 #include <QDeadlineTimer>
 #include <QThread>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <functional>
 #include <ostream>
 
 // Readable failures for Qt strings.
@@ -25,6 +27,19 @@ QByteArray readAll(const QString &path);
 void writeFile(const QString &path, const QByteArray &bytes);
 // True when the named program is found on PATH (for tests that need TeX Live or ispell).
 bool haveProgram(const QString &name);
+
+// The command line that runs program with arguments as the user "nobody" (through
+// setpriv), for tests of what another local user can do; empty when this process
+// cannot switch users (not root, or no setpriv).
+QStringList asOtherUser(const QString &program, const QStringList &arguments = {});
+// The uid of that user.
+constexpr uint OtherUserId = 65534;
+
+// Runs the event loop for about ms milliseconds (for signals that must not come).
+void processEventsFor(int ms);
+
+// Runs f while files may grow to 64 bytes at most: a full disk, even for root.
+void withFullDisk(const std::function<void()> &f);
 
 // Polls until the condition holds; the limit only ends a broken run.
 template<typename F> bool waitFor(F cond, int limitMs = 60000)
