@@ -202,8 +202,10 @@ void CMainFrame::createMenus()
 
 void CMainFrame::onLatexHelp()
 {
-    LatexHelp help;
-    if (!help.open())
+    QApplication::setOverrideCursor(Qt::WaitCursor); // texdoc is asked where the reference lies
+    const bool opened = LatexHelp().open();
+    QApplication::restoreOverrideCursor();
+    if (!opened)
         m_prompter->message(Str::text(Str::ToolStartFailed));
 }
 
