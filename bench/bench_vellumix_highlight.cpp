@@ -1,7 +1,8 @@
 // Load-and-highlight time of the Vellumix editor for large LaTeX files, the longest
 // single event-loop step while it runs, and the latency of typing in the middle.
-#include "frame/editorhost.h"
-#include "frame/teditform.h"
+#include "common/dialogprompter.h"
+#include "editor/editorhost.h"
+#include "editor/teditform.h"
 
 #include <QApplication>
 #include <QDir>
@@ -30,6 +31,19 @@ public:
     }
     QColor backgroundColor() const override { return Qt::white; }
     EditorOptions editorOptions() const override { return EditorOptions{}; }
+    QString mainFile() const override { return QString(); }
+    Prompter &prompter() override { return m_prompter; }
+    TEditForm *activeEditor() const override { return nullptr; }
+    QList<TEditForm *> editors() const override { return {}; }
+    void addRecentFile(const QString &) override {}
+    void replaceFirstRecentFile(const QString &) override {}
+    void openFile(const QString &, OpenFormat, int) override {}
+    bool openDocument(const QString &, const QString &) override { return false; }
+    void runCommandLine(const QString &) override {}
+    void setAppearance(const ClassFonts &, const QColor &) override {}
+
+private:
+    DialogPrompter m_prompter{nullptr};
 };
 
 // About 50 characters per line: 1 MB is some 20,000 lines.

@@ -1,11 +1,12 @@
 #!/usr/bin/env python3
-"""Helpers of the whole-program tests under an X server: waiting, finding windows,
-typing keys, the window manager's close request (Xvfb runs no window manager) and
-reading a settings file.
+"""Helpers of the whole-program tests under an X server: a private environment per run,
+waiting, finding windows, typing keys, the window manager's close request (Xvfb runs no
+window manager) and reading a settings file.
 
 As a program: `e2e_x11.py close <window id>` sends the close request to that window.
 """
 import ctypes
+import os
 import subprocess
 import sys
 import time
@@ -16,6 +17,30 @@ DEADLINE = 60  # generous: only a hang fails the test
 def fail(msg):
     print("FAIL:", msg)
     sys.exit(1)
+
+
+def isolated_environment(base, **extra):
+    """The environment of a program run whose every per-user place lies under base:
+    home, the XDG directories, the temporary directory (where the single-instance
+    socket lives) and the runtime directory (0700). A copy of the program running on
+    the same machine then never sees, or captures, this run's hand-overs."""
+    places = {
+        "HOME": "home",
+        "XDG_CONFIG_HOME": "home/.config",
+        "XDG_DATA_HOME": "home/.local/share",
+        "XDG_STATE_HOME": "home/.local/state",
+        "XDG_CACHE_HOME": "home/.cache",
+        "TMPDIR": "tmp",
+        "XDG_RUNTIME_DIR": "runtime",
+    }
+    env = dict(os.environ)
+    for name, relative in places.items():
+        path = os.path.join(base, relative)
+        os.makedirs(path, exist_ok=True)
+        env[name] = path
+    os.chmod(env["XDG_RUNTIME_DIR"], 0o700)
+    env.update(extra)
+    return env
 
 
 def wait_for(cond, what):
@@ -29,7 +54,8 @@ def wait_for(cond, what):
 
 
 def find_window(pid, title, only_visible=True):
-    args = ["xdotool", "search"] + (["--onlyvisible"] if only_visible else []) + ["--pid", str(pid), "--name", title]
+    # --all: the window must have both the process and the title (xdotool ORs them by default).
+    args = ["xdotool", "search", "--all"] + (["--onlyvisible"] if only_visible else []) + ["--pid", str(pid), "--name", title]
     r = subprocess.run(args, capture_output=True, text=True)
     ids = r.stdout.split()
     return int(ids[0]) if ids else None

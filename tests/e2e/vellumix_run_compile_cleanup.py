@@ -17,7 +17,7 @@ import sys
 import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_x11 import DEADLINE, close_through_window_manager, fail, find_window, keys, read_ini, wait_for  # noqa: E402
+from e2e_x11 import DEADLINE, close_through_window_manager, fail, find_window, isolated_environment, keys, read_ini, wait_for  # noqa: E402
 
 
 def main():
@@ -27,7 +27,9 @@ def main():
     if not shutil.which("latex"):
         print("SKIP: latex is not installed")
         return
-    home = tempfile.mkdtemp(prefix="vellumix-run-e2e-")
+    base = tempfile.mkdtemp(prefix="vellumix-run-e2e-")
+    env = isolated_environment(base, QT_QPA_PLATFORM="xcb")
+    home = env["HOME"]
     work = os.path.join(home, "my docs")
     os.makedirs(work)
     doc = os.path.join(work, "doc.tex")
@@ -36,11 +38,10 @@ def main():
     os.makedirs(os.path.join(work, "figures.aux"))  # a directory named like a pattern
     with open(os.path.join(work, ".hidden.log"), "w") as f:
         f.write("hidden\n")
-    ini = os.path.join(home, ".config", "Vellumix", "Vellumix.ini")
+    ini = os.path.join(env["XDG_CONFIG_HOME"], "Vellumix", "Vellumix.ini")
     os.makedirs(os.path.dirname(ini))
     with open(ini, "w") as f:
         f.write("[General]\r\nversion=61\r\n[CleanUp]\r\naux=1\r\nlog=1\r\ndvi=1\r\n")
-    env = dict(os.environ, HOME=home, XDG_CONFIG_HOME=os.path.join(home, ".config"), QT_QPA_PLATFORM="xcb")
 
     app = subprocess.Popen([exe, "/m", doc], cwd=home, env=env)
     try:
@@ -81,7 +82,7 @@ def main():
     finally:
         if app.poll() is None:
             app.kill()
-        shutil.rmtree(home, ignore_errors=True)
+        shutil.rmtree(base, ignore_errors=True)
     print("PASS")
 
 

@@ -1,0 +1,87 @@
+#include "common/dialogprompter.h"
+
+#include "platform/filedialogfilter.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace {
+
+QString appTitle() { return QStringLiteral("Vellumix"); }
+
+QString withDefaultExtension(const QString &name, const QString &ext)
+{
+    if (name.isEmpty() || ext.isEmpty() || !QFileInfo(name).suffix().isEmpty())
+        return name;
+    return name + QLatin1Char('.') + ext;
+}
+
+// Runs a file dialog with the filters; the 1-based index goes in and comes out.
+QString runFileDialog(QFileDialog &dialog, const QString &filters, const QString &defaultExt, int *filterIndex,
+                      const QString &initialName = QString())
+{
+    dialog.setDefaultSuffix(defaultExt);
+    const QStringList names = FileDialogFilter::toQtList(filters);
+    dialog.setNameFilters(names);
+    if (filterIndex && *filterIndex >= 1 && *filterIndex <= names.size())
+        dialog.selectNameFilter(names.at(*filterIndex - 1));
+    if (!initialName.isEmpty())
+        dialog.selectFile(initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    if (filterIndex)
+        *filterIndex = int(names.indexOf(dialog.selectedNameFilter())) + 1;
+    return dialog.selectedFiles().constFirst();
+}
+
+} // namespace
+
+Prompter::Answer DialogPrompter::askYesNoCancel(const QString &text)
+{
+    switch (QMessageBox::question(m_parent, appTitle(), text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                  QMessageBox::Yes)) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    default: return Answer::Cancel;
+    }
+}
+
+Prompter::Answer DialogPrompter::askRetryCancel(const QString &text)
+{
+    const auto b = QMessageBox::warning(m_parent, appTitle(), text, QMessageBox::Cancel | QMessageBox::Retry,
+                                        QMessageBox::Cancel);
+    return b == QMessageBox::Retry ? Answer::Retry : Answer::Cancel;
+}
+
+void DialogPrompter::showError(const QString &text) { QMessageBox::critical(m_parent, appTitle(), text); }
+void DialogPrompter::showWarning(const QString &text) { QMessageBox::warning(m_parent, appTitle(), text); }
+void DialogPrompter::showInformation(const QString &text) { QMessageBox::information(m_parent, appTitle(), text); }
+
+bool DialogPrompter::askText(const QString &caption, const QString &label, QString *answer)
+{
+    bool ok = false;
+    *answer = QInputDialog::getText(m_parent, caption, label, QLineEdit::Normal, QString(), &ok);
+    return ok;
+}
+
+QString DialogPrompter::chooseOpenFile(const QString &title, const QString &filters, const QString &defaultExt,
+                                       int *filterIndex)
+{
+    QFileDialog dialog(m_parent, title);
+    dialog.setObjectName(QStringLiteral("OpenDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return withDefaultExtension(runFileDialog(dialog, filters, defaultExt, filterIndex), defaultExt);
+}
+
+QString DialogPrompter::chooseSaveFile(const QString &title, const QString &filters, const QString &defaultExt,
+                                       const QString &initialName, int *filterIndex)
+{
+    QFileDialog dialog(m_parent, title);
+    dialog.setObjectName(QStringLiteral("SaveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    return runFileDialog(dialog, filters, defaultExt, filterIndex, initialName);
+}

@@ -1,0 +1,536 @@
+#include "editor/teditform.h"
+
+#include "common/filenames.h"
+#include "common/prompter.h"
+#include "editor/editormessages.h"
+#include "editor/teditview.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBlock>
+#include <QVBoxLayout>
+
+namespace {
+
+// The hourglass while a long operation runs.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+QString fromWidgetText(QString s)
+{
+    s.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return s;
+}
+
+QString encodingName(TextCodec::Encoding e)
+{
+    switch (e) {
+    case TextCodec::Encoding::Utf8: return QStringLiteral("UTF-8");
+    case TextCodec::Encoding::Windows1252: return QStringLiteral("Windows-1252");
+    case TextCodec::Encoding::Cp850: return QStringLiteral("code page 850");
+    }
+    return QString();
+}
+
+} // namespace
+
+TEditForm::TEditForm(EditorHost *host, QWidget *parent)
+    : QWidget(parent), m_host(host), m_edit(new TEditView(this)), m_painter(m_edit)
+{
+    setObjectName(QStringLiteral("EditForm"));
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_edit);
+    setFocusProxy(m_edit);
+
+    m_formats = ClassFormats(m_host->classFonts());
+    QPalette pal = m_edit->palette();
+    pal.setColor(QPalette::Base, m_host->backgroundColor());
+    m_edit->setPalette(pal);
+    m_edit->setFont(m_formats.format(TokenClass::Standard).font());
+    m_edit->setCurrentCharFormat(m_formats.format(TokenClass::Standard));
+    applyWordWrap();
+
+    QTextDocument *doc = m_edit->document();
+    connect(doc, &QTextDocument::modificationChanged, this, [this](bool m) {
+        if (m_filling == 0 && m != m_lastModified) {
+            m_lastModified = m;
+            emit modifiedChanged(m);
+        }
+    });
+    connect(doc, &QTextDocument::contentsChanged, this, [this] {
+        if (m_filling == 0)
+            m_discardApproved = false;
+    });
+    connect(this, &QWidget::windowTitleChanged, this, &TEditForm::captionChanged);
+    connect(m_edit, &QPlainTextEdit::cursorPositionChanged, this, &TEditForm::emitCaret);
+}
+
+TEditForm::~TEditForm()
+{
+    // The text widget outlives this object's members: it must not call back into them.
+    disconnect(m_edit, nullptr, this, nullptr);
+    disconnect(m_edit->document(), nullptr, this, nullptr);
+}
+
+QPlainTextEdit *TEditForm::editor() const { return m_edit; }
+
+Prompter &TEditForm::prompter() const { return m_host->prompter(); }
+
+bool TEditForm::highlighting() const { return m_host->editorOptions().syntaxColoring; }
+
+QMenu *TEditForm::contextMenu() const { return m_edit->contextMenu(); }
+
+const TypingHighlighter &TEditForm::typingHighlighter() const { return m_edit->typingHighlighter(); }
+
+// --- file -------------------------------------------------------------------------
+
+bool TEditForm::loadFromFile(const QString &fileName, OpenFormat format)
+{
+    WaitCursor wait;
+    const QPointer<TEditForm> guard(this);
+    const bool big = QFileInfo(fileName).size() > StepThreshold;
+    const FileResult r = m_document.load(fileName, format, [&] {
+        if (big)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return !guard.isNull();
+    });
+    if (!guard)
+        return false;
+    if (!r.ok) {
+        prompter().showError(r.error);
+        return false;
+    }
+    if (!fill(m_document.takeLoadedText(), highlighting()))
+        return false;
+    setCaption(m_document.shortName());
+    emit fileNameChanged(m_document.fileName());
+    setCaretPosition(0);
+    setModified(m_document.convertedOnLoad());
+    emitCaret();
+    return true;
+}
+
+bool TEditForm::save()
+{
+    if (m_document.fileName().isEmpty())
+        return saveAsDialog();
+    const EditorOptions o = m_host->editorOptions();
+    SaveOptions so;
+    so.createBackup = o.createBackup;
+    so.lineSpecials = o.lineSpecials;
+    const QString text = plainText();
+    FileResult r = m_document.save(text, so);
+    if (r.unencodable) {
+        const QString question = EditorMessages::SaveAsUtf8.arg(QDir::toNativeSeparators(m_document.fileName()),
+                                                                encodingName(m_document.encoding()));
+        if (prompter().askYesNoCancel(question) != Prompter::Answer::Yes)
+            return false;
+        m_document.setEncoding(TextCodec::Encoding::Utf8);
+        r = m_document.save(text, so);
+    }
+    if (!r.ok) {
+        prompter().showError(r.error);
+        return false;
+    }
+    if (!r.notice.isEmpty())
+        prompter().showWarning(r.notice);
+    setModified(false);
+    return true;
+}
+
+bool TEditForm::saveAs(const QString &fileName)
+{
+    const QString previous = m_document.fileName();
+    const QString target = FileNames::withDefaultExtension(QFileInfo(fileName).absoluteFilePath());
+    m_document.setFileName(target);
+    if (!save()) {
+        // A failed save leaves the editor on the file it really belongs to.
+        m_document.setFileName(previous);
+        return false;
+    }
+    setCaption(m_document.shortName());
+    emit fileNameChanged(target);
+    return true;
+}
+
+bool TEditForm::exportOem(const QString &fileName)
+{
+    const FileResult r = m_document.exportOem(QFileInfo(fileName).absoluteFilePath(), plainText());
+    if (!r.ok) {
+        prompter().showError(EditorMessages::UnableToSave);
+        return false;
+    }
+    if (!r.notice.isEmpty())
+        prompter().showWarning(r.notice);
+    return true;
+}
+
+bool TEditForm::saveAsDialog()
+{
+    int filter = 1;
+    const QString chosen = prompter().chooseSaveFile(EditorMessages::SaveAsTitle, EditorMessages::SaveAsFilters,
+                                                     QStringLiteral("tex"), m_document.fileName(), &filter);
+    if (chosen.isEmpty())
+        return false;
+    const QString previous = m_document.fileName();
+    if (!previous.isEmpty())
+        m_host->addRecentFile(previous);
+    const bool ok = filter == 2 ? exportOem(FileNames::withDefaultExtension(chosen)) : saveAs(chosen);
+    const QString now = m_document.fileName();
+    if (!now.isEmpty()) {
+        // An unnamed document has no entry of its own to replace.
+        if (previous.isEmpty())
+            m_host->addRecentFile(now);
+        else
+            m_host->replaceFirstRecentFile(now);
+    }
+    return ok;
+}
+
+QString TEditForm::fileName() const { return m_document.fileName(); }
+
+void TEditForm::setCaption(const QString &caption) { setWindowTitle(caption); }
+
+bool TEditForm::isModified() const { return m_edit->document()->isModified(); }
+
+void TEditForm::setModified(bool modified)
+{
+    m_edit->document()->setModified(modified);
+    if (modified != m_lastModified) {
+        m_lastModified = modified;
+        emit modifiedChanged(modified);
+    }
+}
+
+QString TEditForm::plainText() const { return fromWidgetText(m_edit->document()->toRawText()); }
+
+int TEditForm::caretPosition() const { return m_edit->textCursor().position(); }
+
+void TEditForm::setCaretPosition(int position)
+{
+    QTextCursor c = m_edit->textCursor();
+    c.setPosition(qBound(0, position, m_edit->document()->characterCount() - 1));
+    m_edit->setTextCursor(c);
+}
+
+int TEditForm::caretLine() const { return m_edit->textCursor().blockNumber() + 1; }
+
+int TEditForm::caretColumn() const { return m_edit->textCursor().positionInBlock() + 1; }
+
+void TEditForm::emitCaret() { emit caretMoved(caretLine(), caretColumn()); }
+
+bool TEditForm::queryClose()
+{
+    if (!isModified() || m_discardApproved)
+        return true;
+    switch (prompter().askYesNoCancel(EditorMessages::SaveChanges.arg(caption()))) {
+    case Prompter::Answer::No:
+        m_discardApproved = true;
+        return true;
+    case Prompter::Answer::Yes:
+        break;
+    default:
+        return false;
+    }
+    // A failed or cancelled save keeps the editor open: nothing is lost.
+    return save();
+}
+
+void TEditForm::closeEvent(QCloseEvent *event)
+{
+    if (queryClose())
+        event->accept();
+    else
+        event->ignore();
+}
+
+// --- editing ----------------------------------------------------------------------
+
+QString TEditForm::textRange(int from, int to) const
+{
+    QTextCursor c(m_edit->document());
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    return fromWidgetText(c.selectedText());
+}
+
+QString TEditForm::selectedText() const { return fromWidgetText(m_edit->textCursor().selectedText()); }
+
+void TEditForm::selectRange(int start, int end)
+{
+    QTextCursor c = m_edit->textCursor();
+    c.setPosition(start);
+    c.setPosition(end, QTextCursor::KeepAnchor);
+    m_edit->setTextCursor(c);
+}
+
+void TEditForm::insert(const QString &before, const QString &after)
+{
+    QTextCursor c = m_edit->textCursor();
+    const int start = c.selectionStart();
+    const QString selected = selectedText();
+    const QString whole = before + selected + after;
+    c.beginEditBlock();
+    c.insertText(whole, m_formats.format(TokenClass::Standard));
+    c.endEditBlock();
+    if (highlighting())
+        highlightRange(start, int(whole.size()));
+    selectRange(start + int(before.size()), start + int(before.size() + selected.size()));
+    emitCaret();
+}
+
+void TEditForm::goToLine(int line)
+{
+    if (line <= 0)
+        return;
+    QTextDocument *doc = m_edit->document();
+    QTextBlock block = doc->findBlockByNumber(line - 1);
+    if (!block.isValid())
+        block = doc->lastBlock();
+    selectRange(block.position(), block.position() + block.length() - 1);
+    m_edit->centerCursor();
+}
+
+void TEditForm::goToLineDialog()
+{
+    QString answer;
+    if (!prompter().askText(EditorMessages::GoToLineCaption, EditorMessages::GoToLinePrompt, &answer)
+        || answer.isEmpty())
+        return;
+    bool ok = false;
+    const int line = answer.trimmed().toInt(&ok);
+    if (!ok) {
+        prompter().showError(EditorMessages::NotAnInteger.arg(answer));
+        return;
+    }
+    goToLine(line);
+}
+
+// --- find and replace -------------------------------------------------------------
+
+int TEditForm::findInDocument(int from, const FindOptions &o) const
+{
+    // Matches never span lines: search block by block without copying the whole text.
+    QTextBlock block = m_edit->document()->findBlock(from);
+    while (block.isValid()) {
+        const int offset = qMax(0, from - block.position());
+        const int hit = TextSearch::find(block.text(), o.text, offset, o.matchCase, o.wholeWord);
+        if (hit >= 0)
+            return block.position() + hit;
+        block = block.next();
+    }
+    return -1;
+}
+
+bool TEditForm::findNext(const FindOptions &o)
+{
+    const int hit = findInDocument(m_edit->textCursor().selectionEnd(), o);
+    if (hit < 0) {
+        prompter().showInformation(EditorMessages::TextNotFound);
+        return false;
+    }
+    selectRange(hit, hit + int(o.text.size()));
+    m_edit->setFocus();
+    return true;
+}
+
+bool TEditForm::replaceFindNext(const FindOptions &o)
+{
+    const int hit = findInDocument(m_edit->textCursor().selectionEnd(), o);
+    if (hit < 0) {
+        m_endReached = true;
+        prompter().showInformation(EditorMessages::EndOfDocument);
+        return false;
+    }
+    m_endReached = false;
+    selectRange(hit, hit + int(o.text.size()));
+    return true;
+}
+
+void TEditForm::replaceOnce(const FindOptions &o)
+{
+    QTextCursor c = m_edit->textCursor();
+    const Qt::CaseSensitivity cs = o.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    if (c.hasSelection() && selectedText().compare(o.text, cs) == 0) {
+        const int start = c.selectionStart();
+        c.insertText(o.replaceText, m_formats.format(TokenClass::Standard));
+        m_edit->setTextCursor(c);
+        if (highlighting() && !o.replaceText.isEmpty())
+            highlightRange(start, int(o.replaceText.size()));
+    }
+    replaceFindNext(o);
+}
+
+int TEditForm::replaceAll(const FindOptions &o)
+{
+    if (o.text.isEmpty())
+        return 0;
+    int count = 0;
+    m_endReached = false;
+    QTextCursor undoGroup = m_edit->textCursor();
+    undoGroup.beginEditBlock();
+    while (!m_endReached) {
+        const bool selectedMatch = m_edit->textCursor().hasSelection()
+            && selectedText().compare(o.text, o.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive) == 0;
+        replaceOnce(o);
+        if (selectedMatch)
+            ++count;
+    }
+    undoGroup.endEditBlock();
+    return count;
+}
+
+bool TEditForm::canMatchBrace() const
+{
+    const QTextCursor c = m_edit->textCursor();
+    const QChar next = m_edit->document()->characterAt(c.position());
+    return next == QLatin1Char('{') || next == QLatin1Char('}');
+}
+
+void TEditForm::matchBrace()
+{
+    const int pos = m_edit->textCursor().position();
+    const int match = TextSearch::matchBrace(plainText(), pos);
+    if (match < 0) {
+        setCaretPosition(m_edit->textCursor().position());
+        prompter().showInformation(EditorMessages::NoParenthesis);
+        return;
+    }
+    selectRange(match, match + 1);
+}
+
+// --- context menu -----------------------------------------------------------------
+
+void TEditForm::openAtCaret()
+{
+    const QString mainFile = m_host->mainFile();
+    const QString dir = mainFile.isEmpty() ? QCoreApplication::applicationDirPath() : QFileInfo(mainFile).absolutePath();
+    const QTextCursor c = m_edit->textCursor();
+    const QTextBlock block = c.block();
+    QString name = TextSearch::nameAt(block.text(), c.position() - block.position(), selectedText());
+    name = FileNames::withDefaultExtension(name);
+    if (m_host->editorOptions().lineSpecials && FileNames::extension(name) == QLatin1String(".txx"))
+        name = FileNames::changeExtension(name, QStringLiteral(".tex"));
+    const QString path = QDir::cleanPath(QDir(dir).absoluteFilePath(name));
+    if (!QFileInfo(path).isFile()) {
+        prompter().showError(EditorMessages::UnableToFindFile + QDir::toNativeSeparators(path));
+        return;
+    }
+    if (FileNames::extension(path) != QLatin1String(".tex"))
+        m_host->openDocument(path, dir);
+    else
+        m_host->openFile(path, OpenFormat::Plain, 0);
+}
+
+void TEditForm::executeAtCaret()
+{
+    const QTextCursor c = m_edit->textCursor();
+    const QTextBlock block = c.block();
+    const QString command = TextSearch::commandAt(block.text(), c.position() - block.position(), selectedText());
+    if (command.size() >= EditorMessages::MaxCommandLength) {
+        prompter().showWarning(EditorMessages::StringTooLong);
+        return;
+    }
+    if (!command.isEmpty())
+        m_host->runCommandLine(command);
+}
+
+void TEditForm::updateSelection()
+{
+    const QTextCursor c = m_edit->textCursor();
+    if (c.hasSelection() && highlighting())
+        highlightRange(c.selectionStart(), c.selectionEnd() - c.selectionStart());
+}
+
+// --- highlighting -----------------------------------------------------------------
+
+bool TEditForm::fill(const QString &text, bool highlight)
+{
+    ++m_filling;
+    const HighlightPainter::Result r = m_painter.fill(text, highlight, m_formats);
+    if (r == HighlightPainter::Result::Gone)
+        return false;
+    --m_filling;
+    m_edit->invalidateTyping();
+    if (r == HighlightPainter::Result::Failed)
+        prompter().showError(EditorMessages::HighlightError);
+    return true;
+}
+
+void TEditForm::recolour(bool highlight)
+{
+    WaitCursor wait;
+    const bool modified = isModified();
+    ++m_filling;
+    const HighlightPainter::Result r = m_painter.recolour(highlight, m_formats);
+    if (r == HighlightPainter::Result::Gone)
+        return;
+    --m_filling;
+    m_edit->invalidateTyping();
+    setModified(modified);
+    if (r == HighlightPainter::Result::Failed) {
+        prompter().showError(EditorMessages::HighlightError);
+        recolour(false);
+    }
+}
+
+void TEditForm::highlightAll() { recolour(true); }
+
+void TEditForm::removeHighlighting() { recolour(false); }
+
+void TEditForm::highlightRange(int start, int length)
+{
+    QTextDocument *doc = m_edit->document();
+    const int end = qBound(0, start + length, doc->characterCount() - 1);
+    start = qBound(0, start, end);
+    const int lineStart = doc->findBlock(start).position();
+    const QString text = textRange(lineStart, end);
+    const int local = start - lineStart;
+    const HighlightState context = Highlighter::contextState(QStringView(text).left(local));
+    const bool modified = isModified();
+    ++m_filling;
+    m_painter.applyRuns(lineStart, Highlighter::rangeRuns(text, local, end - start, context), m_formats);
+    --m_filling;
+    setModified(modified);
+}
+
+void TEditForm::refreshAppearance()
+{
+    m_formats = ClassFormats(m_host->classFonts());
+    QPalette pal = m_edit->palette();
+    pal.setColor(QPalette::Base, m_host->backgroundColor());
+    m_edit->setPalette(pal);
+    m_edit->setFont(m_formats.format(TokenClass::Standard).font());
+    if (highlighting())
+        highlightAll();
+    else
+        removeHighlighting();
+}
+
+void TEditForm::applyWordWrap()
+{
+    const bool wrap = m_host->editorOptions().wordWrap;
+    m_edit->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+    m_edit->setHorizontalScrollBarPolicy(wrap ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+TokenClass TEditForm::classAt(int pos) const
+{
+    const QTextBlock block = m_edit->document()->findBlock(pos);
+    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+        const QTextFragment f = it.fragment();
+        if (pos >= f.position() && pos < f.position() + f.length())
+            return ClassFormats::classOf(f.charFormat());
+    }
+    return TokenClass::Standard;
+}

@@ -1,0 +1,142 @@
+// One editor child of the frame: shows and edits one LaTeX source, highlights it in
+// the seven classes while the user types, and offers find, replace, go-to-line,
+// brace matching and the context menu. The file itself is read and written by
+// TextDocument; what the editor needs of the frame comes through EditorHost.
+//
+// Positions (caret, selection) are character offsets into the widget's document,
+// where a line break counts as one character.
+#pragma once
+
+#include "common/classformats.h"
+#include "editor/editorhost.h"
+#include "editor/highlighter.h"
+#include "editor/highlightpainter.h"
+#include "editor/textdocument.h"
+#include "editor/textsearch.h"
+
+#include <QWidget>
+
+class QMenu;
+class QPlainTextEdit;
+class Prompter;
+class TEditView;
+class TypingHighlighter;
+
+class TEditForm : public QWidget {
+    Q_OBJECT
+public:
+    // Fonts, options and questions come from the host, which outlives the editor.
+    explicit TEditForm(EditorHost *host, QWidget *parent = nullptr);
+    ~TEditForm() override;
+
+    // Loads in a format (a DOS OEM file is converted and marked modified). False
+    // when the file could not be read; the message has been shown.
+    bool loadFromFile(const QString &fileName, OpenFormat format = OpenFormat::Plain);
+    // Save; without a file name it is the interactive Save As. A character the
+    // file's encoding cannot hold is never dropped: the user is asked whether to save
+    // as UTF-8, and anything but Yes leaves the document unsaved and modified.
+    bool save();
+    // Saves under a new name (".tex" appended when it has none).
+    bool saveAs(const QString &fileName);
+    // The interactive Save As with the "TeX Files" and "DOS OEM Text Format" filters;
+    // true when the chosen file was written.
+    bool saveAsDialog();
+    // Writes a code page 850 copy; the editor keeps its name and modified flag.
+    bool exportOem(const QString &fileName);
+
+    QString fileName() const;
+    // Window caption: the short name, or "Unnamed" + counter for a new document.
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString &caption);
+    bool isModified() const;
+    void setModified(bool modified);
+    int caretPosition() const;
+    void setCaretPosition(int position);
+    // 1-based, for the status bar and the %l placeholder.
+    int caretLine() const;
+    int caretColumn() const;
+    // Asks "Save changes to ...?" when modified; false means Cancel (or a failed save).
+    bool queryClose();
+    // Wraps the selection: before + selection + after; the old selection stays selected.
+    void insert(const QString &before, const QString &after);
+    QPlainTextEdit *editor() const;
+    // The document's text with '\n' between lines, exactly as it will be saved.
+    QString plainText() const;
+
+    // Go to line n (1-based) and select it; n <= 0 does nothing.
+    void goToLine(int line);
+    void goToLineDialog();
+
+    // Find from the end of the selection; selects the match or says "Text not found".
+    bool findNext(const FindOptions &options);
+    // The replace dialog's Find Next: "End of document reached!" at the end.
+    bool replaceFindNext(const FindOptions &options);
+    void replaceOnce(const FindOptions &options);
+    // Returns the number of replacements.
+    int replaceAll(const FindOptions &options);
+    bool endReached() const { return m_endReached; }
+
+    // "F&ind {}": enabled iff the character after the caret is a brace.
+    bool canMatchBrace() const;
+    void matchBrace();
+
+    // Context-menu commands.
+    void openAtCaret();
+    void executeAtCaret();
+    void updateSelection();
+
+    // Highlighting: in full, in a range, removed. None of them changes the modified flag.
+    void highlightAll();
+    void highlightRange(int start, int length);
+    void removeHighlighting();
+    // Takes the host's fonts, background and highlighting option and recolours the
+    // whole text, keeping the modified flag (options, appearance dialog).
+    void refreshAppearance();
+    // Takes the host's word-wrap option.
+    void applyWordWrap();
+
+    // The highlighting class of the character at pos.
+    TokenClass classAt(int pos) const;
+    const ClassFormats &formats() const { return m_formats; }
+    const TypingHighlighter &typingHighlighter() const;
+    const TextDocument &document() const { return m_document; }
+
+    EditorHost *host() const { return m_host; }
+    QMenu *contextMenu() const;
+
+    static constexpr int StepThreshold = HighlightPainter::StepThreshold;
+
+signals:
+    void modifiedChanged(bool modified);
+    void captionChanged(const QString &caption);
+    void fileNameChanged(const QString &fileName);
+    // 1-based line and column of the caret.
+    void caretMoved(int line, int column);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    Prompter &prompter() const;
+    bool highlighting() const;
+    // Replaces the whole content; formats come from runs (or all standard).
+    // False when the editor was destroyed meanwhile.
+    bool fill(const QString &text, bool highlight);
+    // Sets the formats of the whole text in place (full highlighting or all standard).
+    void recolour(bool highlight);
+    QString textRange(int from, int to) const;
+    QString selectedText() const;
+    int findInDocument(int from, const FindOptions &options) const;
+    void selectRange(int start, int end);
+    void emitCaret();
+
+    EditorHost *m_host;
+    TEditView *m_edit = nullptr;
+    TextDocument m_document;
+    ClassFormats m_formats;
+    HighlightPainter m_painter;
+    int m_filling = 0;          // > 0 while the content is replaced: no modified signals
+    bool m_lastModified = false;
+    bool m_endReached = false;
+    bool m_discardApproved = false;
+};

@@ -1,1 +1,0 @@
-// Keeps the library non-empty until this area has its own files.
