@@ -50,27 +50,14 @@ TEST_F(HyperlinkOpenerTest, WebPageProgramStandsInWhenTheOpenerCannotStart)
     EXPECT_EQ(HyperlinkOpener(path(QStringLiteral("not-executable")), {}).open(QStringLiteral("x")), 2);
 }
 
+// The reason comes from the error number; a number without one is named.
 TEST(HyperlinkFailure, ReasonsByErrorNumber)
 {
-    const std::pair<int, const char *> rows[] = {
-        {0, "The operating system is out\nof memory or resources."},
-        {3, "The specified path was not found."},
-        {5, "The operating system denied\naccess to the specified file."},
-        {8, "There was not enough memory to complete the operation."},
-        {11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
-        {26, "A sharing violation occurred. "},
-        {27, "The filename association is\nincomplete or invalid."},
-        {28, "The DDE transaction could not\nbe completed because the request timed out."},
-        {29, "The DDE transaction failed."},
-        {30, "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed."},
-        {31, "There is no application associated\nwith the given filename extension."},
-        {32, "The specified dynamic-link library was not found."},
-        {12, "Unknown Error (12) occurred."},
-        {-1, "Unknown Error (-1) occurred."},
-    };
-    for (const auto &[code, reason] : rows)
-        EXPECT_EQ(HyperlinkOpener::failureMessage(code), QStringLiteral("Unable to open hyperlink:\n\n") + QString::fromUtf8(reason))
-            << code;
+    EXPECT_EQ(HyperlinkOpener::failureMessage(31), QStringLiteral("Unable to open hyperlink:\n\n"
+                                                                  "There is no application associated\n"
+                                                                  "with the given filename extension."));
+    EXPECT_EQ(HyperlinkOpener::failureMessage(26), QStringLiteral("Unable to open hyperlink:\n\nA sharing violation occurred. "));
+    EXPECT_EQ(HyperlinkOpener::failureMessage(12), QStringLiteral("Unable to open hyperlink:\n\nUnknown Error (12) occurred."));
     HostProcess::Result denied;
     denied.error = QStringLiteral("execve: Permission denied");
     EXPECT_EQ(HyperlinkOpener::shellResult(denied), 5);
