@@ -491,9 +491,16 @@ QString german(int id)
     return t ? QString::fromUtf8(t) : QString();
 }
 
+bool isVerbatim(int id)
+{
+    // The symbol commands lie between 32784 and 32982; the bar toggles among them
+    // are prose.
+    return id >= 32784 && id <= 32982 && german(id).startsWith(u'\\');
+}
+
 QString text(int id)
 {
-    if (const auto &t = translation(); t && contains(id)) {
+    if (const auto &t = translation(); t && contains(id) && !isVerbatim(id)) {
         const QString translated = t->translate(nullptr, key(id).constData());
         if (!translated.isNull())
             return translated;

@@ -273,6 +273,10 @@ enum Id : int {
 QString text(int id);
 // The built-in German text under a number, whatever language is in force.
 QString german(int id);
+// Texts that are the same in every language: the LaTeX markup of the symbol
+// commands (their name and the text they insert). Language files carry them
+// unchanged, and text() never takes them from a file.
+bool isVerbatim(int id);
 bool contains(int id);
 // Every number the table holds, in ascending order.
 QList<int> ids();

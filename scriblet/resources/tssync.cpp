@@ -6,8 +6,8 @@
 //                                         changed as unfinished, drops numbers no longer used
 //
 // Each message is keyed by its string number (id-based translation); its source is
-// the German text. LaTeX markup (a symbol command's name and the text it inserts)
-// is the same in every language and is copied, never translated.
+// the German text. Texts that are the same in every language (Str::isVerbatim:
+// LaTeX markup) are copied, never translated.
 #include "resources/strings.h"
 
 #include <QCoreApplication>
@@ -27,8 +27,6 @@ struct Message {
     QString comment; // the translator's own note, kept
     bool finished = false;
 };
-
-bool isMarkup(const QString &german) { return german.startsWith(u'\\'); }
 
 QMap<int, Message> read(const QString &path, QString *language, QString *error)
 {
@@ -89,9 +87,9 @@ bool write(const QString &path, const QString &language, const QMap<int, Message
         xml.writeStartElement(QStringLiteral("message"));
         xml.writeAttribute(QStringLiteral("id"), QString::number(it.key()));
         xml.writeTextElement(QStringLiteral("source"), m.source);
-        if (isMarkup(m.source))
+        if (Str::isVerbatim(it.key()))
             xml.writeTextElement(QStringLiteral("extracomment"),
-                                 QStringLiteral("LaTeX markup that a button inserts: the same in every language."));
+                                 QStringLiteral("The same in every language (LaTeX markup): keep it as it is."));
         if (!m.comment.isEmpty())
             xml.writeTextElement(QStringLiteral("translatorcomment"), m.comment);
         xml.writeStartElement(QStringLiteral("translation"));
@@ -133,7 +131,7 @@ int update(const QString &language, const QString &path)
     for (int id : Str::ids()) {
         const QString source = Str::german(id);
         Message m = old.value(id);
-        if (isMarkup(source)) {
+        if (Str::isVerbatim(id)) {
             m = {source, source, m.comment, true};
         } else if (!old.contains(id)) {
             m = {source, QString(), QString(), false};

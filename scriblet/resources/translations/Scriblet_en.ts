@@ -752,224 +752,224 @@ with the given filename extension.</translation>
         <message id="32784">
             <source>\leftarrow
 \leftarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\leftarrow
 \leftarrow </translation>
         </message>
         <message id="32785">
             <source>\Leftarrow
 \Leftarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Leftarrow
 \Leftarrow </translation>
         </message>
         <message id="32786">
             <source>\longleftarrow
 \longleftarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\longleftarrow
 \longleftarrow </translation>
         </message>
         <message id="32787">
             <source>\Longleftarrow
 \Longleftarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Longleftarrow
 \Longleftarrow </translation>
         </message>
         <message id="32788">
             <source>\rightarrow
 \rightarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\rightarrow
 \rightarrow </translation>
         </message>
         <message id="32789">
             <source>\Rightarrow
 \Rightarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Rightarrow
 \Rightarrow </translation>
         </message>
         <message id="32790">
             <source>\longrightarrow
 \longrightarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\longrightarrow
 \longrightarrow </translation>
         </message>
         <message id="32791">
             <source>\Longrightarrow
 \Longrightarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Longrightarrow
 \Longrightarrow </translation>
         </message>
         <message id="32792">
             <source>\leftrightarrow
 \leftrightarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\leftrightarrow
 \leftrightarrow </translation>
         </message>
         <message id="32793">
             <source>\longleftrightarrow
 \longleftrightarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\longleftrightarrow
 \longleftrightarrow </translation>
         </message>
         <message id="32794">
             <source>\Leftrightarrow
 \Leftrightarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Leftrightarrow
 \Leftrightarrow </translation>
         </message>
         <message id="32795">
             <source>\Longleftrightarrow
 \Longleftrightarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Longleftrightarrow
 \Longleftrightarrow </translation>
         </message>
         <message id="32796">
             <source>\uparrow
 \uparrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\uparrow
 \uparrow </translation>
         </message>
         <message id="32797">
             <source>\Uparrow
 \Uparrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Uparrow
 \Uparrow </translation>
         </message>
         <message id="32798">
             <source>\downarrow
 \downarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\downarrow
 \downarrow </translation>
         </message>
         <message id="32799">
             <source>\Downarrow
 \Downarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Downarrow
 \Downarrow </translation>
         </message>
         <message id="32800">
             <source>\updownarrow
 \updownarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\updownarrow
 \updownarrow </translation>
         </message>
         <message id="32801">
             <source>\Updownarrow
 \Updownarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Updownarrow
 \Updownarrow </translation>
         </message>
         <message id="32802">
             <source>\nearrow
 \nearrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\nearrow
 \nearrow </translation>
         </message>
         <message id="32803">
             <source>\searrow
 \searrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\searrow
 \searrow </translation>
         </message>
         <message id="32804">
             <source>\swarrow
 \swarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\swarrow
 \swarrow </translation>
         </message>
         <message id="32805">
             <source>\nwarrow
 \nwarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\nwarrow
 \nwarrow </translation>
         </message>
         <message id="32806">
             <source>\mapsto
 \mapsto </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\mapsto
 \mapsto </translation>
         </message>
         <message id="32807">
             <source>\longmapsto
 \longmapsto </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\longmapsto
 \longmapsto </translation>
         </message>
         <message id="32808">
             <source>\hookleftarrow
 \hookleftarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\hookleftarrow
 \hookleftarrow </translation>
         </message>
         <message id="32809">
             <source>\hookrightarrow
 \hookrightarrow </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\hookrightarrow
 \hookrightarrow </translation>
         </message>
         <message id="32810">
             <source>\leftharpoonup
 \leftharpoonup </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\leftharpoonup
 \leftharpoonup </translation>
         </message>
         <message id="32811">
             <source>\leftharpoondown
 \leftharpoondown </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\leftharpoondown
 \leftharpoondown </translation>
         </message>
         <message id="32812">
             <source>\rightharpoonup
 \rightharpoonup </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\rightharpoonup
 \rightharpoonup </translation>
         </message>
         <message id="32813">
             <source>\rightharpoondown
 \rightharpoondown </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\rightharpoondown
 \rightharpoondown </translation>
         </message>
         <message id="32814">
             <source>\rightleftharpoons
 \rightleftharpoons </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\rightleftharpoons
 \rightleftharpoons </translation>
         </message>
         <message id="32816">
             <source>\pm
 \pm </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\pm
 \pm </translation>
         </message>
@@ -980,133 +980,133 @@ with the given filename extension.</translation>
         <message id="32818">
             <source>\mp
 \mp </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\mp
 \mp </translation>
         </message>
         <message id="32819">
             <source>\cdot
 \cdot </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\cdot
 \cdot </translation>
         </message>
         <message id="32820">
             <source>\times
 \times </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\times
 \times </translation>
         </message>
         <message id="32821">
             <source>\ast
 \ast </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\ast
 \ast </translation>
         </message>
         <message id="32822">
             <source>\star
 \star </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\star
 \star </translation>
         </message>
         <message id="32823">
             <source>\setminus
 \setminus </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\setminus
 \setminus </translation>
         </message>
         <message id="32824">
             <source>\dvi
 \div </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\dvi
 \div </translation>
         </message>
         <message id="32825">
             <source>\diamond
 \diamond </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\diamond
 \diamond </translation>
         </message>
         <message id="32826">
             <source>\wr
 \wr </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\wr
 \wr </translation>
         </message>
         <message id="32827">
             <source>\hat
 \hat </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\hat
 \hat </translation>
         </message>
         <message id="32828">
             <source>\tilde
 \tilde </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\tilde
 \tilde </translation>
         </message>
         <message id="32829">
             <source>\grave
 \grave </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\grave
 \grave </translation>
         </message>
         <message id="32830">
             <source>\ddot
 \ddot </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\ddot
 \ddot </translation>
         </message>
         <message id="32831">
             <source>\bar
 \bar </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\bar
 \bar </translation>
         </message>
         <message id="32832">
             <source>\check
 \check </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\check
 \check </translation>
         </message>
         <message id="32833">
             <source>\acute
 \acute </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\acute
 \acute </translation>
         </message>
         <message id="32834">
             <source>\dot
 \dot </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\dot
 \dot </translation>
         </message>
         <message id="32835">
             <source>\breve
 \breve </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\breve
 \breve </translation>
         </message>
         <message id="32836">
             <source>\vec
 \vec </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\vec
 \vec </translation>
         </message>
@@ -1117,406 +1117,406 @@ with the given filename extension.</translation>
         <message id="32838">
             <source>\circ
 \circ </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\circ
 \circ </translation>
         </message>
         <message id="32839">
             <source>\bullet
 \bullet </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\bullet
 \bullet </translation>
         </message>
         <message id="32840">
             <source>\cap
 \cap </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\cap
 \cap </translation>
         </message>
         <message id="32841">
             <source>\cup
 \cup </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\cup
 \cup </translation>
         </message>
         <message id="32842">
             <source>\uplus
 \uplus </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\uplus
 \uplus </translation>
         </message>
         <message id="32843">
             <source>\sqcup
 \sqcup</source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\sqcup
 \sqcup</translation>
         </message>
         <message id="32844">
             <source>\sqcap
 \sqcap </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\sqcap
 \sqcap </translation>
         </message>
         <message id="32845">
             <source>\triangleleft
 \triangleleft </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\triangleleft
 \triangleleft </translation>
         </message>
         <message id="32846">
             <source>\triangleright
 \triangleright </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\triangleright
 \triangleright </translation>
         </message>
         <message id="32847">
             <source>\vee
 \vee </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\vee
 \vee </translation>
         </message>
         <message id="32848">
             <source>\wedge
 \wedge </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\wedge
 \wedge </translation>
         </message>
         <message id="32849">
             <source>\oplus
 \oplus </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\oplus
 \oplus </translation>
         </message>
         <message id="32850">
             <source>\ominus
 \ominus </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\ominus
 \ominus </translation>
         </message>
         <message id="32851">
             <source>\otimes
 \otimes </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\otimes
 \otimes </translation>
         </message>
         <message id="32852">
             <source>\oslash
 \oslash </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\oslash
 \oslash </translation>
         </message>
         <message id="32853">
             <source>\odot
 \odot </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\odot
 \odot </translation>
         </message>
         <message id="32854">
             <source>\dagger
 \dagger </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\dagger
 \dagger </translation>
         </message>
         <message id="32855">
             <source>\ddagger
 \ddagger </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\ddagger
 \ddagger </translation>
         </message>
         <message id="32856">
             <source>\amalg
 \amalg </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\amalg
 \amalg </translation>
         </message>
         <message id="32857">
             <source>\bigcirc
 \bigcirc </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\bigcirc
 \bigcirc </translation>
         </message>
         <message id="32858">
             <source>\bigtriangleup
 \bigtriangleup </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\bigtriangleup
 \bigtriangleup </translation>
         </message>
         <message id="32859">
             <source>\bigtriangledown
 \bigtriangledown </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\bigtriangledown
 \bigtriangledown </translation>
         </message>
         <message id="32860">
             <source>\leq
 \leq </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\leq
 \leq </translation>
         </message>
         <message id="32861">
             <source>\geq
 \geq </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\geq
 \geq </translation>
         </message>
         <message id="32862">
             <source>\prec
 \prec </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\prec
 \prec </translation>
         </message>
         <message id="32863">
             <source>\succ
 \succ </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\succ
 \succ </translation>
         </message>
         <message id="32864">
             <source>\preceq
 \preceq </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\preceq
 \preceq </translation>
         </message>
         <message id="32865">
             <source>\succeq
 \succeq </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\succeq
 \succeq </translation>
         </message>
         <message id="32866">
             <source>\ll
 \ll </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\ll
 \ll </translation>
         </message>
         <message id="32868">
             <source>\subset
 \subset </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\subset
 \subset </translation>
         </message>
         <message id="32869">
             <source>\supset
 \supset </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\supset
 \supset </translation>
         </message>
         <message id="32870">
             <source>\subseteq
 \subseteq </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\subseteq
 \subseteq </translation>
         </message>
         <message id="32871">
             <source>\supseteq
 \supseteq </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\supseteq
 \supseteq </translation>
         </message>
         <message id="32872">
             <source>\sqsubseteq
 \sqsubseteq </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\sqsubseteq
 \sqsubseteq </translation>
         </message>
         <message id="32873">
             <source>\sqsupseteq
 \sqsupseteq </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\sqsupseteq
 \sqsupseteq </translation>
         </message>
         <message id="32874">
             <source>\in
 \in </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\in
 \in </translation>
         </message>
         <message id="32875">
             <source>\ni
 \ni </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\ni
 \ni </translation>
         </message>
         <message id="32876">
             <source>\vdash
 \vdash </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\vdash
 \vdash </translation>
         </message>
         <message id="32877">
             <source>\dashv
 \dashv </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\dashv
 \dashv </translation>
         </message>
         <message id="32878">
             <source>\smile
 \smile </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\smile
 \smile </translation>
         </message>
         <message id="32879">
             <source>\frown
 \frown </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\frown
 \frown </translation>
         </message>
         <message id="32880">
             <source>\mid
 \mid </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\mid
 \mid </translation>
         </message>
         <message id="32881">
             <source>\parallel
 \parallel </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\parallel
 \parallel </translation>
         </message>
         <message id="32882">
             <source>\sqsubset
 \sqsubset </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\sqsubset
 \sqsubset </translation>
         </message>
         <message id="32883">
             <source>\sqsupset
 \sqsupset </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\sqsupset
 \sqsupset </translation>
         </message>
         <message id="32884">
             <source>\equiv
 \equiv </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\equiv
 \equiv </translation>
         </message>
         <message id="32885">
             <source>\sim
 \sim </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\sim
 \sim </translation>
         </message>
         <message id="32886">
             <source>\simeq
 \simeq </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\simeq
 \simeq </translation>
         </message>
         <message id="32887">
             <source>\asymp
 \asymp </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\asymp
 \asymp </translation>
         </message>
         <message id="32888">
             <source>\approx
 \approx </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\approx
 \approx </translation>
         </message>
         <message id="32889">
             <source>\cong
 \cong </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\cong
 \cong </translation>
         </message>
         <message id="32890">
             <source>\bowtie
 \bowtie </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\bowtie
 \bowtie </translation>
         </message>
         <message id="32891">
             <source>\propto
 \propto </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\propto
 \propto </translation>
         </message>
         <message id="32892">
             <source>\models
 \models </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\models
 \models </translation>
         </message>
         <message id="32893">
             <source>\doteq
 \doteq </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\doteq
 \doteq </translation>
         </message>
         <message id="32894">
             <source>\perp
 \perp </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\perp
 \perp </translation>
         </message>
         <message id="32895">
             <source>\Join
 \Join </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Join
 \Join </translation>
         </message>
         <message id="32896">
             <source>\not
 \not</source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\not
 \not</translation>
         </message>
@@ -1527,77 +1527,77 @@ with the given filename extension.</translation>
         <message id="32898">
             <source>\gg
 \gg </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\gg
 \gg </translation>
         </message>
         <message id="32899">
             <source>\alpha
 \alpha </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\alpha
 \alpha </translation>
         </message>
         <message id="32900">
             <source>\beta
 \beta </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\beta
 \beta </translation>
         </message>
         <message id="32901">
             <source>\gamma
 \gamma </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\gamma
 \gamma </translation>
         </message>
         <message id="32902">
             <source>\delta
 \delta </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\delta
 \delta </translation>
         </message>
         <message id="32903">
             <source>\epsilon
 \epsilon </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\epsilon
 \epsilon </translation>
         </message>
         <message id="32904">
             <source>\varepsilon
 \varepsilon </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\varepsilon
 \varepsilon </translation>
         </message>
         <message id="32905">
             <source>\zeta
 \zeta </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\zeta
 \zeta </translation>
         </message>
         <message id="32906">
             <source>\eta
 \eta </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\eta
 \eta </translation>
         </message>
         <message id="32907">
             <source>\theta
 \theta </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\theta
 \theta </translation>
         </message>
         <message id="32908">
             <source>\vartheta
 \vartheta </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\vartheta
 \vartheta </translation>
         </message>
@@ -1608,210 +1608,210 @@ with the given filename extension.</translation>
         <message id="32912">
             <source>\iota
 \iota </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\iota
 \iota </translation>
         </message>
         <message id="32913">
             <source>\kappa
 \kappa </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\kappa
 \kappa </translation>
         </message>
         <message id="32914">
             <source>\lambda
 \lambda </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\lambda
 \lambda </translation>
         </message>
         <message id="32915">
             <source>\mu
 \mu </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\mu
 \mu </translation>
         </message>
         <message id="32916">
             <source>\nu
 \nu </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\nu
 \nu </translation>
         </message>
         <message id="32917">
             <source>\xi
 \xi </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\xi
 \xi </translation>
         </message>
         <message id="32918">
             <source>\pi
 \pi </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\pi
 \pi </translation>
         </message>
         <message id="32919">
             <source>\varpi
 \varpi </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\varpi
 \varpi </translation>
         </message>
         <message id="32920">
             <source>\rho
 \rho </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\rho
 \rho </translation>
         </message>
         <message id="32921">
             <source>\varrho
 \varrho </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\varrho
 \varrho </translation>
         </message>
         <message id="32922">
             <source>\sigma
 \sigma </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\sigma
 \sigma </translation>
         </message>
         <message id="32923">
             <source>\varsigma
 \varsigma </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\varsigma
 \varsigma </translation>
         </message>
         <message id="32924">
             <source>\tau
 \tau </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\tau
 \tau </translation>
         </message>
         <message id="32925">
             <source>\upsilon
 \upsilon </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\upsilon
 \upsilon </translation>
         </message>
         <message id="32926">
             <source>\phi
 \phi </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\phi
 \phi </translation>
         </message>
         <message id="32927">
             <source>\varphi
 \varphi </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\varphi
 \varphi </translation>
         </message>
         <message id="32928">
             <source>\chi
 \chi </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\chi
 \chi </translation>
         </message>
         <message id="32929">
             <source>\psi
 \psi </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\psi
 \psi </translation>
         </message>
         <message id="32930">
             <source>\omega
 \omega </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\omega
 \omega </translation>
         </message>
         <message id="32931">
             <source>\Gamma
 \Gamma </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Gamma
 \Gamma </translation>
         </message>
         <message id="32932">
             <source>\Delta
 \Delta </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Delta
 \Delta </translation>
         </message>
         <message id="32933">
             <source>\Theta
 \Theta </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Theta
 \Theta </translation>
         </message>
         <message id="32934">
             <source>\Lambda
 \Lambda </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Lambda
 \Lambda </translation>
         </message>
         <message id="32935">
             <source>\Xi
 \Xi </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Xi
 \Xi </translation>
         </message>
         <message id="32936">
             <source>\Pi
 \Pi </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Pi
 \Pi </translation>
         </message>
         <message id="32937">
             <source>\Sigma
 \Sigma </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Sigma
 \Sigma </translation>
         </message>
         <message id="32938">
             <source>\Upsilon
 \Upsilon </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Upsilon
 \Upsilon </translation>
         </message>
         <message id="32939">
             <source>\Phi
 \Phi </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Phi
 \Phi </translation>
         </message>
         <message id="32940">
             <source>\Psi
 \Psi </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Psi
 \Psi </translation>
         </message>
         <message id="32941">
             <source>\Omega
 \Omega </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Omega
 \Omega </translation>
         </message>
@@ -1832,70 +1832,70 @@ Save As</translation>
         <message id="32946">
             <source>\aleph
 \aleph </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\aleph
 \aleph </translation>
         </message>
         <message id="32947">
             <source>\hbar
 \hbar </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\hbar
 \hbar </translation>
         </message>
         <message id="32948">
             <source>\imath
 \imath </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\imath
 \imath </translation>
         </message>
         <message id="32949">
             <source>\jmath
 \jmath </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\jmath
 \jmath </translation>
         </message>
         <message id="32950">
             <source>\ell
 \ell </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\ell
 \ell </translation>
         </message>
         <message id="32951">
             <source>\wp
 \wp </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\wp
 \wp </translation>
         </message>
         <message id="32952">
             <source>\Re
 \Re </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Re
 \Re </translation>
         </message>
         <message id="32953">
             <source>\Im
 \Im </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\Im
 \Im </translation>
         </message>
         <message id="32954">
             <source>\partial
 \partial </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\partial
 \partial </translation>
         </message>
         <message id="32955">
             <source>\infty
 \infty </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\infty
 \infty </translation>
         </message>
@@ -1906,154 +1906,154 @@ Save As</translation>
         <message id="32957">
             <source>\prime
 \prime </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\prime
 \prime </translation>
         </message>
         <message id="32958">
             <source>\emptyset
 \emptyset </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\emptyset
 \emptyset </translation>
         </message>
         <message id="32959">
             <source>\nabla
 \nabla </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\nabla
 \nabla </translation>
         </message>
         <message id="32960">
             <source>\surd
 \surd </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\surd
 \surd </translation>
         </message>
         <message id="32961">
             <source>\top
 \top </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\top
 \top </translation>
         </message>
         <message id="32962">
             <source>\bot
 \bot </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\bot
 \bot </translation>
         </message>
         <message id="32963">
             <source>\|
 \| </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\|
 \| </translation>
         </message>
         <message id="32964">
             <source>\angle
 \angle </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\angle
 \angle </translation>
         </message>
         <message id="32965">
             <source>\triangle
 \triangle </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\triangle
 \triangle </translation>
         </message>
         <message id="32966">
             <source>\backslash
 \backslash </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\backslash
 \backslash </translation>
         </message>
         <message id="32967">
             <source>\forall
 \forall </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\forall
 \forall </translation>
         </message>
         <message id="32968">
             <source>\exists
 \exists </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\exists
 \exists </translation>
         </message>
         <message id="32969">
             <source>\neg
 \neg </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\neg
 \neg </translation>
         </message>
         <message id="32970">
             <source>\flat
 \flat </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\flat
 \flat </translation>
         </message>
         <message id="32971">
             <source>\natural
 \natural </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\natural
 \natural </translation>
         </message>
         <message id="32972">
             <source>\sharp
 \sharp </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\sharp
 \sharp </translation>
         </message>
         <message id="32973">
             <source>\clubsuit
 \clubsuit </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\clubsuit
 \clubsuit </translation>
         </message>
         <message id="32974">
             <source>\diamondsuit
 \diamondsuit </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\diamondsuit
 \diamondsuit </translation>
         </message>
         <message id="32975">
             <source>\heartsuit
 \heartsuit </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\heartsuit
 \heartsuit </translation>
         </message>
         <message id="32976">
             <source>\spadesuit
 \spadesuit </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\spadesuit
 \spadesuit </translation>
         </message>
         <message id="32977">
             <source>\S
 \S </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\S
 \S </translation>
         </message>
         <message id="32978">
             <source>\P
 \P </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\P
 \P </translation>
         </message>
@@ -2064,14 +2064,14 @@ Save As</translation>
         <message id="32981">
             <source>\glqq
 \glqq </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\glqq
 \glqq </translation>
         </message>
         <message id="32982">
             <source>\grqq
 \grqq </source>
-            <extracomment>LaTeX markup that a button inserts: the same in every language.</extracomment>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
             <translation>\grqq
 \grqq </translation>
         </message>
