@@ -265,7 +265,25 @@ enum Id : int {
     HyperlinkReason31 = 20168,
     HyperlinkReason32 = 20169,
     HyperlinkUnknown = 20170,
-    OwnEnd = 20171
+    // Log pane, error walk and run results
+    CapNextError = 20171,
+    CapPreviousError = 20172,
+    LogCounts = 20173,
+    LogCountsNoBoxes = 20174,
+    RunCancelled = 20175,
+    LogNotNew = 20176,
+    LogCut = 20177,
+    NoErrors = 20178,
+    ErrorPosition = 20179,
+    EntryWithoutFile = 20180,
+    LogFindName = 20181,
+    RunStatusName = 20182,
+    ToolStartFailedDetail = 20183,
+    ToolReasonNotFound = 20184,
+    ToolReasonNoDirectory = 20185,
+    TocNotCurrent = 20186,
+    TocNotCurrentTip = 20187,
+    OwnEnd = 20188
 };
 
 // The text under a number in the language in force; empty for a number the

@@ -741,6 +741,78 @@ with the given filename extension.</translation>
             <source>Unknown Error (%d) occurred.</source>
             <translation>Unknown Error (%d) occurred.</translation>
         </message>
+        <message id="20171">
+            <source>&amp;Nächster Fehler</source>
+            <translation>&amp;Next Error</translation>
+        </message>
+        <message id="20172">
+            <source>&amp;Vorheriger Fehler</source>
+            <translation>&amp;Previous Error</translation>
+        </message>
+        <message id="20173">
+            <source>%s beendet – Fehler: %s, Warnungen: %s, Bad Boxes: %s</source>
+            <translation>%s finished – errors: %s, warnings: %s, bad boxes: %s</translation>
+        </message>
+        <message id="20174">
+            <source>%s beendet – Fehler: %s, Warnungen: %s</source>
+            <translation>%s finished – errors: %s, warnings: %s</translation>
+        </message>
+        <message id="20175">
+            <source>%s wurde abgebrochen.</source>
+            <translation>%s was cancelled.</translation>
+        </message>
+        <message id="20176">
+            <source>%s wurde abgebrochen, bevor ein neues Log geschrieben war.
+Das Log des vorigen Laufs wird nicht gezeigt.</source>
+            <translation>%s was cancelled before it wrote a new log.
+The log of the previous run is not shown.</translation>
+        </message>
+        <message id="20177">
+            <source>[Der Anfang des Logs wurde abgeschnitten: die ersten %s Zeilen werden nicht gezeigt.]</source>
+            <translation>[The beginning of the log was cut off: the first %s lines are not shown.]</translation>
+        </message>
+        <message id="20178">
+            <source>Das Log enthält keine Fehler.</source>
+            <translation>The log contains no errors.</translation>
+        </message>
+        <message id="20179">
+            <source>Fehler %s von %s: %s</source>
+            <translation>Error %s of %s: %s</translation>
+        </message>
+        <message id="20180">
+            <source>Das Log nennt zu diesem Eintrag keine Datei.</source>
+            <translation>The log names no file for this entry.</translation>
+        </message>
+        <message id="20181">
+            <source>Im Log suchen</source>
+            <translation>Find in log</translation>
+        </message>
+        <message id="20182">
+            <source>Ergebnis des letzten Laufs</source>
+            <translation>Result of the last run</translation>
+        </message>
+        <message id="20183">
+            <source>Programm: %s
+Grund: %s</source>
+            <translation>Program: %s
+Reason: %s</translation>
+        </message>
+        <message id="20184">
+            <source>Das Programm wurde weder unter diesem Namen noch in den Ordnern des Suchpfads (PATH) gefunden.</source>
+            <translation>The program was found neither under this name nor in the folders of the search path (PATH).</translation>
+        </message>
+        <message id="20185">
+            <source>Der Ordner %s existiert nicht.</source>
+            <translation>The folder %s does not exist.</translation>
+        </message>
+        <message id="20186">
+            <source>%s (nicht aktuell)</source>
+            <translation>%s (not current)</translation>
+        </message>
+        <message id="20187">
+            <source>Der letzte LaTeX-Lauf ist fehlgeschlagen; gezeigt wird das letzte vollständige Inhaltsverzeichnis.</source>
+            <translation>The last LaTeX run failed; the last complete table of contents is shown.</translation>
+        </message>
         <message id="32781">
             <source>Auswahl der Schriftart für die Dokumente</source>
             <translation>Chooses the font of the documents</translation>
@@ -2414,6 +2486,18 @@ Wenn Ihnen das Programm gefällt, unterstützen Sie seine Weiterentwicklung, ind
             <translation>Scriblet is free of charge.
 
 If you like the program, support its development by reporting errors and suggesting improvements.</translation>
+        </message>
+        <message id="33132">
+            <source>Öffnet die Datei des nächsten Fehlers im Log an seiner Zeile.
+Nächster Fehler</source>
+            <translation>Opens the file of the next error in the log at its line.
+Next Error</translation>
+        </message>
+        <message id="33133">
+            <source>Öffnet die Datei des vorigen Fehlers im Log an seiner Zeile.
+Vorheriger Fehler</source>
+            <translation>Opens the file of the previous error in the log at its line.
+Previous Error</translation>
         </message>
         <message id="57345">
             <source>Bereit...</source>

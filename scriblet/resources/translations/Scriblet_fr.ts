@@ -741,6 +741,78 @@ with the given filename extension.</source>
             <source>Unknown Error (%d) occurred.</source>
             <translation>Une erreur inconnue (%d) s'est produite.</translation>
         </message>
+        <message id="20171">
+            <source>&amp;Nächster Fehler</source>
+            <translation>Erreur &amp;suivante</translation>
+        </message>
+        <message id="20172">
+            <source>&amp;Vorheriger Fehler</source>
+            <translation>Erreur &amp;précédente</translation>
+        </message>
+        <message id="20173">
+            <source>%s beendet – Fehler: %s, Warnungen: %s, Bad Boxes: %s</source>
+            <translation>%s terminé – erreurs : %s, avertissements : %s, bad boxes : %s</translation>
+        </message>
+        <message id="20174">
+            <source>%s beendet – Fehler: %s, Warnungen: %s</source>
+            <translation>%s terminé – erreurs : %s, avertissements : %s</translation>
+        </message>
+        <message id="20175">
+            <source>%s wurde abgebrochen.</source>
+            <translation>%s a été interrompu.</translation>
+        </message>
+        <message id="20176">
+            <source>%s wurde abgebrochen, bevor ein neues Log geschrieben war.
+Das Log des vorigen Laufs wird nicht gezeigt.</source>
+            <translation>%s a été interrompu avant d'écrire un nouveau journal.
+Le journal de l'exécution précédente n'est pas affiché.</translation>
+        </message>
+        <message id="20177">
+            <source>[Der Anfang des Logs wurde abgeschnitten: die ersten %s Zeilen werden nicht gezeigt.]</source>
+            <translation>[Le début du journal a été coupé : les %s premières lignes ne sont pas affichées.]</translation>
+        </message>
+        <message id="20178">
+            <source>Das Log enthält keine Fehler.</source>
+            <translation>Le journal ne contient aucune erreur.</translation>
+        </message>
+        <message id="20179">
+            <source>Fehler %s von %s: %s</source>
+            <translation>Erreur %s sur %s : %s</translation>
+        </message>
+        <message id="20180">
+            <source>Das Log nennt zu diesem Eintrag keine Datei.</source>
+            <translation>Le journal n'indique aucun fichier pour cette entrée.</translation>
+        </message>
+        <message id="20181">
+            <source>Im Log suchen</source>
+            <translation>Rechercher dans le journal</translation>
+        </message>
+        <message id="20182">
+            <source>Ergebnis des letzten Laufs</source>
+            <translation>Résultat de la dernière exécution</translation>
+        </message>
+        <message id="20183">
+            <source>Programm: %s
+Grund: %s</source>
+            <translation>Programme : %s
+Raison : %s</translation>
+        </message>
+        <message id="20184">
+            <source>Das Programm wurde weder unter diesem Namen noch in den Ordnern des Suchpfads (PATH) gefunden.</source>
+            <translation>Le programme est introuvable sous ce nom comme dans les dossiers du chemin de recherche (PATH).</translation>
+        </message>
+        <message id="20185">
+            <source>Der Ordner %s existiert nicht.</source>
+            <translation>Le dossier %s n'existe pas.</translation>
+        </message>
+        <message id="20186">
+            <source>%s (nicht aktuell)</source>
+            <translation>%s (pas à jour)</translation>
+        </message>
+        <message id="20187">
+            <source>Der letzte LaTeX-Lauf ist fehlgeschlagen; gezeigt wird das letzte vollständige Inhaltsverzeichnis.</source>
+            <translation>La dernière exécution de LaTeX a échoué ; la dernière table des matières complète est affichée.</translation>
+        </message>
         <message id="32781">
             <source>Auswahl der Schriftart für die Dokumente</source>
             <translation>Choix de la police des documents</translation>
@@ -2414,6 +2486,18 @@ Wenn Ihnen das Programm gefällt, unterstützen Sie seine Weiterentwicklung, ind
             <translation>Scriblet est gratuit.
 
 Si le programme vous plaît, soutenez son développement en signalant les erreurs et en proposant des améliorations.</translation>
+        </message>
+        <message id="33132">
+            <source>Öffnet die Datei des nächsten Fehlers im Log an seiner Zeile.
+Nächster Fehler</source>
+            <translation>Ouvre le fichier de l'erreur suivante du journal à sa ligne.
+Erreur suivante</translation>
+        </message>
+        <message id="33133">
+            <source>Öffnet die Datei des vorigen Fehlers im Log an seiner Zeile.
+Vorheriger Fehler</source>
+            <translation>Ouvre le fichier de l'erreur précédente du journal à sa ligne.
+Erreur précédente</translation>
         </message>
         <message id="57345">
             <source>Bereit...</source>
