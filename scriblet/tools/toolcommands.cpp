@@ -184,6 +184,7 @@ bool ToolCommands::isBusy() const { return m_display->isBusy(); }
 
 void ToolCommands::updateUserToolTexts()
 {
+    m_runStatus->setAccessibleName(Str::text(Str::RunStatusName));
     for (int n = 0; n < 10; ++n) {
         const QString &name = m_settings.userTools[n].name;
         m_userTools[n]->setText(name);
