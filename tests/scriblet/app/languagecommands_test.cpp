@@ -11,10 +11,13 @@
 #include "resources/language.h"
 #include "resources/strings.h"
 #include "tools/clogbar.h"
+#include "tools/toolcommands.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMenuBar>
@@ -86,6 +89,12 @@ TEST_F(LanguageCommandsTest, EnglishAndBackReplacesBothMenusAndStoresTheChoice)
     EXPECT_EQ(m_frame->logBar()->windowTitle(), QStringLiteral("Log Pane"));
     EXPECT_EQ(m_frame->projectBar()->windowTitle(), QStringLiteral("Project Pane"));
     EXPECT_EQ(m_frame->projectBar()->objectName(), QStringLiteral("ProjectBar"));
+    // The log pane's find field and label, and the run-status pane, are named anew.
+    auto *findEdit = m_frame->logBar()->findChild<QLineEdit *>(QStringLiteral("LogFindEdit"));
+    ASSERT_NE(findEdit, nullptr);
+    EXPECT_EQ(findEdit->accessibleName(), QStringLiteral("Find in log"));
+    EXPECT_EQ(findEdit->parentWidget()->findChild<QLabel *>()->text(), QStringLiteral("Fi&nd what:"));
+    EXPECT_EQ(m_frame->toolCommands()->runStatusPane()->accessibleName(), QStringLiteral("Result of the last run"));
     EXPECT_EQ(pane(Cmd::PaneMainDoc), QStringLiteral("Main TeX document :  current"));
     EXPECT_EQ(pane(Cmd::PaneLine), QStringLiteral(" Ln : 1"));
     EXPECT_EQ(m_frame->statusBar()->currentMessage(), QStringLiteral("Ready..."));
