@@ -69,6 +69,12 @@ enum Id : int {
     Licence = 33125,
     AccentsBar = 33126,
     InfoText = 33127,
+    // The default keyword files: the command lines in three parts, the environments.
+    // File contents, the same in every language.
+    DefaultCommands1 = 33067,
+    DefaultEnvironments = 33068,
+    DefaultCommands2 = 33069,
+    DefaultCommands3 = 33070,
     LinePaneSize = 32945,    // sizes the line pane
     MainDocPaneSize = 32943, // sizes the main-document pane
     Ready = 57345,
@@ -283,7 +289,22 @@ enum Id : int {
     ToolReasonNoDirectory = 20185,
     TocNotCurrent = 20186,
     TocNotCurrentTip = 20187,
-    OwnEnd = 20188
+    // Colouring
+    CapSyntaxHighlighting = 20188,
+    SyntaxTitle = 20189,
+    SyntaxCheck = 20190,
+    SyntaxEntryList = 20191,
+    SyntaxEntryCommands = 20192, // the seven entries of the colour list, in their order
+    SyntaxEntrySquareBrackets = 20193,
+    SyntaxEntryCurlyBraces = 20194,
+    SyntaxEntryComment = 20195,
+    SyntaxEntryMath = 20196,
+    SyntaxEntryNormalText = 20197,
+    SyntaxEntryBackground = 20198,
+    SyntaxDefault = 20199,
+    SyntaxColour = 20200,
+    ColourTitle = 20201,
+    OwnEnd = 20202
 };
 
 // The text under a number in the language in force; empty for a number the

@@ -813,6 +813,62 @@ Reason: %s</translation>
             <source>Der letzte LaTeX-Lauf ist fehlgeschlagen; gezeigt wird das letzte vollständige Inhaltsverzeichnis.</source>
             <translation>The last LaTeX run failed; the last complete table of contents is shown.</translation>
         </message>
+        <message id="20188">
+            <source>Sy&amp;ntax-Highlighting</source>
+            <translation>&amp;Syntax Highlighting</translation>
+        </message>
+        <message id="20189">
+            <source>Syntax-Highlighting</source>
+            <translation>Syntax Highlighting</translation>
+        </message>
+        <message id="20190">
+            <source>Syntax-Highlighting</source>
+            <translation>Syntax Highlighting</translation>
+        </message>
+        <message id="20191">
+            <source>Farbe für</source>
+            <translation>Colour for</translation>
+        </message>
+        <message id="20192">
+            <source>\ (La)TeX Kommandos</source>
+            <translation>\ (La)TeX commands</translation>
+        </message>
+        <message id="20193">
+            <source>[] eckige Klammern</source>
+            <translation>[] square brackets</translation>
+        </message>
+        <message id="20194">
+            <source>{} geschweifte Klammern</source>
+            <translation>{} curly braces</translation>
+        </message>
+        <message id="20195">
+            <source>% Bemerkung</source>
+            <translation>% comment</translation>
+        </message>
+        <message id="20196">
+            <source>$ mathematischer Mode</source>
+            <translation>$ math mode</translation>
+        </message>
+        <message id="20197">
+            <source>normaler Text</source>
+            <translation>normal text</translation>
+        </message>
+        <message id="20198">
+            <source>Hintergrund</source>
+            <translation>Background</translation>
+        </message>
+        <message id="20199">
+            <source>&amp;Default</source>
+            <translation>&amp;Default</translation>
+        </message>
+        <message id="20200">
+            <source>&amp;Farbe</source>
+            <translation>&amp;Colour</translation>
+        </message>
+        <message id="20201">
+            <source>Farbe</source>
+            <translation>Colour</translation>
+        </message>
         <message id="32781">
             <source>Auswahl der Schriftart für die Dokumente</source>
             <translation>Chooses the font of the documents</translation>
@@ -2147,6 +2203,12 @@ Save As</translation>
             <translation>\grqq
 \grqq </translation>
         </message>
+        <message id="32983">
+            <source>Einstellungen zum Syntax-Highlighting
+Syntax-Hightlighting</source>
+            <translation>Sets the colours of syntax highlighting
+Syntax Highlighting</translation>
+        </message>
         <message id="32984">
             <source>Festlegen der Umlaute
 Umlaute</source>
@@ -2262,6 +2324,656 @@ Exit</translation>
         <message id="33061">
             <source>Schaltet den Zeilenumbruch ein/aus</source>
             <translation>Switches word wrap on or off</translation>
+        </message>
+        <message id="33067">
+            <source>%
+,
+\
+-
+Alph
+COLON
+HUGE
+Huge
+LARGE
+Large
+Roman
+addcontentsline
+address
+addtocontents
+addtocounter
+addtolength
+addvspace
+alph
+alpha
+appendix
+arabic
+arccos
+arcsin
+arctan
+author
+backslash
+baselinestretch
+begin
+beta
+bf
+bfseries
+bibitem
+bibliography
+bibliographystyle
+bigskip
+bottomfraction
+bullet
+caption
+cc
+cdots
+centering
+cfoot
+chapter
+chaptermark
+circ
+circle
+cite
+cleardoublepage
+clearemptydoublepage
+clearpage
+cline
+closing
+columnsep
+cos
+dashbox
+date
+ddots
+delta
+depth
+documentclass
+documentstyle
+dotfill
+dots
+em
+emph
+encl
+end
+enlargethispage
+epsfig
+eta
+evensidemargin
+fancyplain
+fbox
+flushbottom
+fnsymbol
+fontencoding
+fontfamily
+fontseries
+fontshape
+fontsize
+footheight
+footnote
+footnotemark
+footnotesize
+footnotetext
+footskip
+frac
+frame
+framebox
+fussy
+gamma
+glqq
+grqq
+headheight
+headsep
+height
+</source>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
+            <translation>%
+,
+\
+-
+Alph
+COLON
+HUGE
+Huge
+LARGE
+Large
+Roman
+addcontentsline
+address
+addtocontents
+addtocounter
+addtolength
+addvspace
+alph
+alpha
+appendix
+arabic
+arccos
+arcsin
+arctan
+author
+backslash
+baselinestretch
+begin
+beta
+bf
+bfseries
+bibitem
+bibliography
+bibliographystyle
+bigskip
+bottomfraction
+bullet
+caption
+cc
+cdots
+centering
+cfoot
+chapter
+chaptermark
+circ
+circle
+cite
+cleardoublepage
+clearemptydoublepage
+clearpage
+cline
+closing
+columnsep
+cos
+dashbox
+date
+ddots
+delta
+depth
+documentclass
+documentstyle
+dotfill
+dots
+em
+emph
+encl
+end
+enlargethispage
+epsfig
+eta
+evensidemargin
+fancyplain
+fbox
+flushbottom
+fnsymbol
+fontencoding
+fontfamily
+fontseries
+fontshape
+fontsize
+footheight
+footnote
+footnotemark
+footnotesize
+footnotetext
+footskip
+frac
+frame
+framebox
+fussy
+gamma
+glqq
+grqq
+headheight
+headsep
+height
+</translation>
+        </message>
+        <message id="33068">
+            <source>array
+center
+description
+enumerate
+eqnarray
+equation
+figure
+flushleft
+flushright
+itemize
+letter
+list
+minipage
+picture
+quotation
+quote
+tabbing
+table
+tabular
+thebibliography
+theorem
+titlepage
+verse
+lrbox
+document
+appendix
+displaymath
+</source>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
+            <translation>array
+center
+description
+enumerate
+eqnarray
+equation
+figure
+flushleft
+flushright
+itemize
+letter
+list
+minipage
+picture
+quotation
+quote
+tabbing
+table
+tabular
+thebibliography
+theorem
+titlepage
+verse
+lrbox
+document
+appendix
+displaymath
+</translation>
+        </message>
+        <message id="33069">
+            <source>hfill
+hline
+hoffset
+hrulefill
+hspace
+huge
+hyphenation
+in
+include
+includeonly
+indent
+infty
+input
+int
+item
+itshape
+kill
+label
+large
+ldots
+left
+lefteqn
+leftmark
+leq
+lhead
+limits
+line
+linebreak
+linethickness
+listoffigures
+listoftables
+location
+makeatletter
+makeatother
+makebox
+makelabels
+maketitle
+markboth
+markleft
+markright
+mathbb
+mathbf
+mathcal
+mathit
+mathnormal
+mathrm
+mathsf
+mathtt
+mathversion
+mbox
+mdseries
+medskip
+mu
+multicolumn
+multiput
+nabla
+name
+newcommand
+newcounter
+newenvironment
+newfont
+newlength
+newline
+newpage
+newsavebox
+newtheorem
+nocite
+nofiles
+noindent
+nolinebreak
+nonumber
+nopagebreak
+normalfont
+normalsize
+not
+nu
+oddsidemargin
+onecolumn
+opening
+oval
+overbrace
+overline
+pagebreak
+pagenumbering
+pageref
+pagestyle
+par
+paragraph
+parbox
+parindent
+parskip
+part
+partial
+phi
+pi
+ps
+</source>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
+            <translation>hfill
+hline
+hoffset
+hrulefill
+hspace
+huge
+hyphenation
+in
+include
+includeonly
+indent
+infty
+input
+int
+item
+itshape
+kill
+label
+large
+ldots
+left
+lefteqn
+leftmark
+leq
+lhead
+limits
+line
+linebreak
+linethickness
+listoffigures
+listoftables
+location
+makeatletter
+makeatother
+makebox
+makelabels
+maketitle
+markboth
+markleft
+markright
+mathbb
+mathbf
+mathcal
+mathit
+mathnormal
+mathrm
+mathsf
+mathtt
+mathversion
+mbox
+mdseries
+medskip
+mu
+multicolumn
+multiput
+nabla
+name
+newcommand
+newcounter
+newenvironment
+newfont
+newlength
+newline
+newpage
+newsavebox
+newtheorem
+nocite
+nofiles
+noindent
+nolinebreak
+nonumber
+nopagebreak
+normalfont
+normalsize
+not
+nu
+oddsidemargin
+onecolumn
+opening
+oval
+overbrace
+overline
+pagebreak
+pagenumbering
+pageref
+pagestyle
+par
+paragraph
+parbox
+parindent
+parskip
+part
+partial
+phi
+pi
+ps
+</translation>
+        </message>
+        <message id="33070">
+            <source>pushtabs
+put
+qquad
+quad
+raggedbottom
+raggedleft
+raggedright
+raisebox
+ref
+refstepcounter
+renewcommand
+rhead
+right
+rightmark
+rm
+rmfamily
+roman
+rule
+savebox
+sbox
+scriptsize
+scshape
+section
+sectionmark
+selectfont
+setcounter
+setlength
+settodepth
+settoheight
+settowidth
+sffamily
+shortstack
+signature
+sin
+sloppy
+slshape
+small
+smallskip
+sqrt
+startbreaks
+stepcounter
+stopbreaks
+subfigure
+subparagraph
+subsection
+subsubsection
+sum
+symbol
+tableofcontents
+tan
+telephone
+textbf
+textheight
+textit
+textmd
+textnormal
+textrm
+textsc
+textsf
+textsl
+texttt
+textup
+textwidth
+thanks
+thepage
+thesection
+theta
+thispagestyle
+tilde
+times
+tiny
+title
+today
+topmargin
+topskip
+totalheight
+ttfamily
+twocolumn
+typein
+typeout
+underbrace
+underline
+upshape
+usebox
+usecounter
+usefont
+usepackage
+value
+vdots
+vector
+verb
+vfill
+vline
+voffset
+vspace
+width
+</source>
+            <extracomment>The same in every language (LaTeX markup): keep it as it is.</extracomment>
+            <translation>pushtabs
+put
+qquad
+quad
+raggedbottom
+raggedleft
+raggedright
+raisebox
+ref
+refstepcounter
+renewcommand
+rhead
+right
+rightmark
+rm
+rmfamily
+roman
+rule
+savebox
+sbox
+scriptsize
+scshape
+section
+sectionmark
+selectfont
+setcounter
+setlength
+settodepth
+settoheight
+settowidth
+sffamily
+shortstack
+signature
+sin
+sloppy
+slshape
+small
+smallskip
+sqrt
+startbreaks
+stepcounter
+stopbreaks
+subfigure
+subparagraph
+subsection
+subsubsection
+sum
+symbol
+tableofcontents
+tan
+telephone
+textbf
+textheight
+textit
+textmd
+textnormal
+textrm
+textsc
+textsf
+textsl
+texttt
+textup
+textwidth
+thanks
+thepage
+thesection
+theta
+thispagestyle
+tilde
+times
+tiny
+title
+today
+topmargin
+topskip
+totalheight
+ttfamily
+twocolumn
+typein
+typeout
+underbrace
+underline
+upshape
+usebox
+usecounter
+usefont
+usepackage
+value
+vdots
+vector
+verb
+vfill
+vline
+voffset
+vspace
+width
+</translation>
         </message>
         <message id="33071">
             <source>Blendet die Projektbreich ein oder aus.

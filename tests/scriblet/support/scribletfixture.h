@@ -12,6 +12,7 @@
 #include "tools/toolhost.h"
 #include "tools/toolrunner.h"
 
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -35,6 +36,7 @@ public:
     QStringList saveAnswers; // next save-dialog answers, taken in order
     QString saveAnswer;      // then this one (empty: cancel)
     std::optional<QFont> fontAnswer;
+    std::optional<QColor> colourAnswer;
     bool nameAccepted = true;
     QString projectName;
     int language = 0;
@@ -54,6 +56,8 @@ public:
     int informationShown = 0;
     int aboutShown = 0;
     int beeps = 0;
+    QList<QFont> fontsOffered;   // the font each font dialog started from
+    QList<QColor> coloursOffered; // the colour each colour chooser started from
 
     // Called while the language dialog / a message box is up (the hand-over tests
     // look at the program's state there).
@@ -101,9 +105,18 @@ public:
     }
     bool chooseFont(QFont *font) override
     {
+        fontsOffered << *font;
         if (!fontAnswer)
             return false;
         *font = *fontAnswer;
+        return true;
+    }
+    bool chooseColour(QColor *colour) override
+    {
+        coloursOffered << *colour;
+        if (!colourAnswer)
+            return false;
+        *colour = *colourAnswer;
         return true;
     }
     bool askProjectName(QString *name) override
