@@ -57,6 +57,13 @@ void DocumentHighlighter::rehighlight()
     schedule();
 }
 
+void DocumentHighlighter::holdBack(bool on)
+{
+    m_heldBack = on;
+    if (!on)
+        schedule();
+}
+
 void DocumentHighlighter::schedule()
 {
     if (!m_timer.isActive())
@@ -127,6 +134,8 @@ void DocumentHighlighter::onContentsChange(int position, int removed, int added)
     if (!last.isValid())
         last = m_doc->lastBlock();
     const int firstNumber = block.blockNumber();
+    // Besides its first and last line, an edit off the screen waits for the background.
+    const int syncLines = firstNumber >= m_shown.first && firstNumber <= m_shown.second + 1 ? SyncLines : 1;
     // Lines after the edit moved by the lines it added or removed.
     const int blockCount = m_doc->blockCount();
     if (m_next > firstNumber)
@@ -140,7 +149,7 @@ void DocumentHighlighter::onContentsChange(int position, int removed, int added)
         while (block.isValid()) {
             const bool edge = count == 0 || block == last;
             block.setUserState(edge ? Unknown : Fresh);
-            if (edge || count < SyncLines) {
+            if (edge || count < syncLines) {
                 std::pair<int, int> window{0, 0};
                 if (block.length() - 1 > LongLine) {
                     // The line cannot be measured before it is laid out again: the
@@ -171,6 +180,10 @@ void DocumentHighlighter::onContentsChange(int position, int removed, int added)
 bool DocumentHighlighter::colourStale(int first, int last, const QElapsedTimer &clock, qint64 budgetMs)
 {
     QTextBlock block = m_doc->findBlockByNumber(first);
+    // New formats make a line lay itself out again when it is next needed; only the
+    // lines on the screen must be repainted now (a repaint per step would cost more
+    // than the colouring).
+    const std::pair<int, int> shown = m_view ? m_shown : std::pair{0, m_doc->blockCount()};
     int dirtyFrom = -1;
     int dirtyTo = -1;
     bool done = true;
@@ -181,9 +194,10 @@ bool DocumentHighlighter::colourStale(int first, int last, const QElapsedTimer &
                 m_next = std::min(m_next, block.blockNumber());
                 break;
             }
-            const int end = block.position() + block.length();
+            const int number = block.blockNumber();
             const int start = block.position();
-            if (colour(block, windowFor(block))) {
+            const int end = start + block.length();
+            if (colour(block, windowFor(block)) && number >= shown.first && number <= shown.second) {
                 if (dirtyFrom < 0)
                     dirtyFrom = start;
                 dirtyTo = end;
@@ -191,7 +205,6 @@ bool DocumentHighlighter::colourStale(int first, int last, const QElapsedTimer &
         }
         block = block.next();
     }
-    // Outside an edit the widget must be told that these lines look different.
     if (dirtyFrom >= 0)
         m_doc->markContentsDirty(dirtyFrom, dirtyTo - dirtyFrom);
     return done;
@@ -203,13 +216,16 @@ void DocumentHighlighter::step()
     clock.start();
     try {
         if (m_view) {
-            const auto [first, last] = m_view->visibleBlocks();
-            if (!colourStale(first, last, clock, StepBudgetMs))
+            m_shown = m_view->visibleBlocks();
+            if (!colourStale(m_shown.first, m_shown.second, clock, StepBudgetMs))
                 return;
         }
-        // Then on from where the last step stopped, a few hundred lines at a time,
-        // so that one dirty mark never spans much more than the lines it coloured.
+        // Then on from where the last step stopped, a few hundred lines at a time.
         const int blocks = m_doc->blockCount();
+        if (m_heldBack) {
+            m_timer.stop();
+            return;
+        }
         while (m_next < blocks) {
             const int first = m_next;
             const int last = std::min(blocks - 1, first + 255);
@@ -232,7 +248,8 @@ void DocumentHighlighter::viewChanged()
     if (!m_view)
         return;
     // A long line in view whose window no longer covers what is shown waits again.
-    const auto [first, last] = m_view->visibleBlocks();
+    m_shown = m_view->visibleBlocks();
+    const auto [first, last] = m_shown;
     for (QTextBlock b = m_doc->findBlockByNumber(first); b.isValid() && b.blockNumber() <= last; b = b.next()) {
         const auto *w = static_cast<const ColourWindow *>(b.userData());
         if (!w || !m_enabled || isStale(b))
@@ -270,7 +287,8 @@ void DocumentHighlighter::rehighlightRange(int from, int to)
 
 void DocumentHighlighter::finish()
 {
-    if (!m_timer.isActive())
+    // Held back, the timer rests although lines still wait.
+    if (!m_timer.isActive() && !m_heldBack)
         return;
     QElapsedTimer clock;
     clock.start();

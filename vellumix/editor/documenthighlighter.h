@@ -42,7 +42,8 @@ public:
     static constexpr int Margin = 8192;
     // A background step ends after this many milliseconds.
     static constexpr int StepBudgetMs = 6;
-    // An edit colours this many of its lines at once; the rest follow in the background.
+    // An edit on the screen colours this many of its lines at once; the rest, and the
+    // lines of an edit elsewhere (a file arriving), follow in the background.
     static constexpr int SyncLines = 64;
 
     explicit DocumentHighlighter(QTextDocument *document, QObject *parent = nullptr);
@@ -64,9 +65,12 @@ public:
     void viewChanged();
     // Does the remaining background work now.
     void finish();
+    // While held back (a file still arriving), only the visible lines are coloured in
+    // the background; releasing it colours the rest.
+    void holdBack(bool on);
 
     // True when no line waits for its colours.
-    bool isDone() const { return !m_timer.isActive(); }
+    bool isDone() const { return !m_heldBack && !m_timer.isActive(); }
     // The class the colours give the character at pos (Standard where none).
     TokenClass classAt(int pos) const;
     // The layout format on the character at pos; false where it has none.
@@ -95,6 +99,9 @@ private:
     const HighlightView *m_view = nullptr;
     ClassFormats m_formats;
     bool m_enabled = true;
+    bool m_heldBack = false;
+    // The visible blocks as the last step saw them (an edit cannot ask the screen).
+    std::pair<int, int> m_shown{0, 0};
     // A block whose user state is not m_generation waits for its colours.
     int m_generation = 0;
     // Blocks before this number are known to be coloured.

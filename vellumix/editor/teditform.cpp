@@ -76,6 +76,11 @@ TEditForm::TEditForm(EditorHost *host, QWidget *parent)
     connect(this, &QWidget::windowTitleChanged, this, &TEditForm::captionChanged);
     connect(m_edit, &QPlainTextEdit::cursorPositionChanged, this, &TEditForm::emitCaret);
     connect(&m_filler, &TextFiller::finished, this, &TEditForm::onFillFinished);
+    connect(&m_filler, &TextFiller::grew, this, [this](int previousBlockCount) {
+        // Lines arrived on the screen only when it showed the end of the text.
+        if (m_edit->visibleBlocks().second >= previousBlockCount - 1)
+            m_edit->viewport()->update();
+    });
     connect(&m_highlighter, &DocumentHighlighter::finished, this, &TEditForm::highlightingFinished);
     connect(&m_highlighter, &DocumentHighlighter::failed, this,
             [this] { prompter().showError(EditorMessages::HighlightError); });
@@ -139,12 +144,15 @@ void TEditForm::fill(QString text)
     if (!m_filler.isFilling())
         ++m_filling;
     m_edit->setReadOnly(true);
+    // While the text arrives only the lines on the screen are coloured.
+    m_highlighter.holdBack(true);
     m_filler.start(std::move(text));
 }
 
 void TEditForm::onFillFinished()
 {
     m_edit->setReadOnly(false);
+    m_highlighter.holdBack(false);
     --m_filling;
     // Appending said nothing of the modified flag: the form's own flag holds.
     m_edit->document()->setModified(m_lastModified);

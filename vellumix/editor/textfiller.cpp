@@ -1,6 +1,8 @@
 #include "editor/textfiller.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
+#include <QSignalBlocker>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -46,18 +48,29 @@ void TextFiller::step()
 {
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < StepBudgetMs && appendPiece()) {
+    const int before = m_doc->blockCount();
+    QAbstractTextDocumentLayout *layout = m_doc->documentLayout();
+    {
+        // A repaint and a scroll-bar update per piece would cost more than the pieces.
+        const QSignalBlocker quiet(layout);
+        while (clock.elapsed() < StepBudgetMs && appendPiece()) {
+        }
     }
+    emit layout->documentSizeChanged(layout->documentSize());
+    emit grew(before);
     if (!isFilling())
         complete();
 }
 
 void TextFiller::finish()
 {
+    if (!isFilling())
+        return;
+    const int before = m_doc->blockCount();
     while (appendPiece()) {
     }
-    if (m_timer.isActive() || !m_text.isEmpty())
-        complete();
+    emit grew(before);
+    complete();
 }
 
 void TextFiller::complete()

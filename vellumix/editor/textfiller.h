@@ -4,7 +4,8 @@
 // never laid out twice while it grows.
 //
 // The document records no undo steps while it fills (the undo history starts with
-// the complete text); whoever lets the user edit calls finish() first.
+// the complete text); whoever lets the user edit calls finish() first. While a step
+// appends, the document's layout keeps quiet; afterwards it tells the new size once.
 #pragma once
 
 #include <QObject>
@@ -17,9 +18,9 @@ class TextFiller : public QObject {
     Q_OBJECT
 public:
     // About this many characters go into the document per piece.
-    static constexpr int PieceChars = 64 * 1024;
+    static constexpr int PieceChars = 16 * 1024;
     // A step ends after this many milliseconds.
-    static constexpr int StepBudgetMs = 8;
+    static constexpr int StepBudgetMs = 12;
 
     explicit TextFiller(QTextDocument *document, QObject *parent = nullptr);
 
@@ -32,6 +33,9 @@ public:
     QStringView pending() const { return QStringView(m_text).mid(m_offset); }
 
 signals:
+    // A step added lines after the first previousBlockCount ones. The widget is not
+    // told to repaint for every step (what arrives is mostly below the screen).
+    void grew(int previousBlockCount);
     // The whole text is in the document.
     void finished();
 
