@@ -1,6 +1,7 @@
 // The editor form on the screen: typing highlighter, loads and saves through the
 // form, insert, find and replace, brace matching, go to line, close question and
 // the context menu.
+#include "common/vellumixsettings.h"
 #include "editor/editormessages.h"
 #include "editor/teditform.h"
 
@@ -11,6 +12,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -679,6 +682,19 @@ TEST_F(EditFormTest, WordWrapFollowsTheFrame)
     host.options.wordWrap = false;
     form->applyWordWrap();
     EXPECT_EQ(form->editor()->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(EditFormTest, FirstStartSystemFontIsTheFixedWidthFont)
+{
+    // "System" is the face a first start gives every class.
+    host.fonts = VellumixSettings::defaultFonts();
+    form->refreshAppearance();
+    EXPECT_EQ(form->editor()->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    EXPECT_TRUE(QFontInfo(form->editor()->font()).fixedPitch());
 }
 
 } // namespace
