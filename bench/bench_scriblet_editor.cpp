@@ -1,6 +1,7 @@
 // Scriblet editor speed: start-up to the first shown main window, open-to-editable
 // time for generated 1, 5 and 20 MB .tex files, typing latency in the middle of
-// the 5 MB file, and the peak memory of the process. Prints a table.
+// the 5 MB file, a file that is one 1 MB line (open, the longest stall in the two
+// seconds after, typing on the line), and the peak memory of the process.
 #include "app/cmainframe.h"
 #include "app/documentmanager.h"
 #include "common/cshellsettings.h"
@@ -57,6 +58,53 @@ QString makeTex(const QString &dir, qint64 bytes)
 
 double ms(qint64 ns) { return double(ns) / 1e6; }
 
+// The generated text without line breaks: one line of about bytes characters.
+QString makeLongLine(const QString &dir, qint64 bytes)
+{
+    const QString path = dir + QStringLiteral("/line%1.tex").arg(bytes);
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    const QByteArray para = "Dies ist ein Absatz mit \\textbf{fettem} Text und einer Formel $a^2+b^2=c^2$. ";
+    qint64 written = 0;
+    while (written < bytes)
+        written += f.write(para);
+    return path;
+}
+
+// Runs the event loop for ms milliseconds; returns the longest single turn.
+double longestTurn(int forMs)
+{
+    QElapsedTimer total;
+    QElapsedTimer turn;
+    total.start();
+    qint64 longest = 0;
+    while (total.elapsed() < forMs) {
+        turn.start();
+        QApplication::processEvents(QEventLoop::AllEvents, 5);
+        longest = std::max(longest, turn.nsecsElapsed());
+    }
+    return ms(longest);
+}
+
+// Key-to-repaint latencies of typing count letters at the caret, sorted.
+QList<qint64> typeKeys(CShellView *view, int count)
+{
+    QList<qint64> lat;
+    QElapsedTimer t;
+    for (int i = 0; i < count; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        t.restart();
+        QApplication::sendEvent(view, &press);
+        QApplication::sendEvent(view, &release);
+        QApplication::processEvents();
+        view->viewport()->repaint();
+        lat.append(t.nsecsElapsed());
+    }
+    std::sort(lat.begin(), lat.end());
+    return lat;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -80,7 +128,11 @@ int main(int argc, char **argv)
 
     CShellView *view5 = nullptr;
     QString path5;
+    // "line" as the argument measures only the long line.
+    const bool lineOnly = argc > 1 && QByteArray(argv[1]) == "line";
     for (qint64 mb : {1, 5, 20}) {
+        if (lineOnly)
+            break;
         const QString path = makeTex(dir.path(), mb * 1024 * 1024);
         t.restart();
         CShellView *v = frame.documents().openDocument(path);
@@ -98,20 +150,28 @@ int main(int argc, char **argv)
         QTextCursor c = view5->textCursor();
         c.setPosition(view5->document()->textDocument()->characterCount() / 2);
         view5->setTextCursor(c);
-        QList<qint64> lat;
-        for (int i = 0; i < 300; ++i) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-            QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-            t.restart();
-            QApplication::sendEvent(view5, &press);
-            QApplication::sendEvent(view5, &release);
-            QApplication::processEvents();
-            view5->viewport()->repaint();
-            lat.append(t.nsecsElapsed());
-        }
-        std::sort(lat.begin(), lat.end());
+        const QList<qint64> lat = typeKeys(view5, 300);
         std::printf("%-40s %9.2f ms\n", "typing latency median (5 MB)", ms(lat.at(lat.size() / 2)));
         std::printf("%-40s %9.2f ms\n", "typing latency p99 (5 MB)", ms(lat.at(lat.size() * 99 / 100)));
+    }
+    {
+        const QString path = makeLongLine(dir.path(), 1024 * 1024);
+        t.restart();
+        CShellView *v = frame.documents().openDocument(path);
+        if (v)
+            v->viewport()->repaint();
+        std::printf("%-40s %9.1f ms\n", "open to shown, one 1 MB line", ms(t.nsecsElapsed()));
+        std::printf("%-40s %9.1f ms\n", "longest stall in the 2 s after", longestTurn(2000));
+        if (v) {
+            QTextCursor c = v->textCursor();
+            c.setPosition(v->document()->textDocument()->characterCount() / 2);
+            v->setTextCursor(c);
+            v->centerCursor();
+            QApplication::processEvents();
+            const QList<qint64> lat = typeKeys(v, 30);
+            std::printf("%-40s %9.2f ms\n", "typing latency median (1 MB line)", ms(lat.at(lat.size() / 2)));
+            std::printf("%-40s %9.2f ms\n", "typing latency max (1 MB line)", ms(lat.constLast()));
+        }
     }
     rusage ru{};
     getrusage(RUSAGE_SELF, &ru);

@@ -8,6 +8,7 @@
 #include "editor/changetracker.h"
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <functional>
 
 class CShellDoc;
@@ -71,6 +72,11 @@ protected:
 
 private:
     void onContentsChange(int pos, int removed, int added);
+    // Lines longer than this keep their shaped glyphs (see keepShapes).
+    static constexpr int LongLine = 4096;
+    // The long lines among blocks first..last keep their shaped glyphs: otherwise
+    // every paint and caret move shapes the whole line again.
+    static void keepShapes(QTextBlock first, const QTextBlock &last);
 
     CShellDoc *m_doc;
     CShellSettings *m_settings;
