@@ -4,13 +4,14 @@
 #include "app/editorarea.h"
 #include "app/editorwiring.h"
 #include "app/handover.h"
+#include "app/helpcommands.h"
 #include "app/programcallswiring.h"
+#include "app/spellwiring.h"
 #include "app/taboutbox.h"
 #include "app/tspeedbar.h"
 #include "app/twindowbar.h"
 #include "common/dialogprompter.h"
 #include "editor/teditform.h"
-#include "platform/associations.h"
 #include "platform/profile.h"
 #include "programcalls/programcalls.h"
 
@@ -80,6 +81,8 @@ TFrameForm::TFrameForm(const QString &programDir, Prompter *prompter, const Envi
     m_cleanUpWiring = new CleanUpWiring(*this);
     m_editorWiring->install();
     m_programCallsWiring = new ProgramCallsWiring(*this);
+    m_help = new HelpCommands(m_programDir, *m_prompter, this, statusBar());
+    m_spellWiring = new SpellWiring(*this);
 
     m_menus->rebuildRecentMenu();
     m_menus->rebuildExternalPrograms();
@@ -401,6 +404,7 @@ void TFrameForm::restoreAtStartUp()
     m_session->restore();
     showMainFileStatus();
     m_windowBar->refresh();
+    m_spellWiring->restoreWindow();
     activateWindow();
 }
 
@@ -412,6 +416,7 @@ void TFrameForm::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    m_spellWiring->storeWindow();
     QString error;
     if (!m_session->writeAtExit(*this, m_recent.entries(), &error))
         m_prompter->showError(QStringLiteral("Could not write the settings file:\r\n") + error);
@@ -439,14 +444,6 @@ void TFrameForm::rebuildSpeedBar()
     for (int i = 0; i < defs.size(); ++i)
         if (const SpeedCommandWord *word = findSpeedCommandWord(defs.at(i).command))
             m_speedBar->button(i)->setEnabled(actions().*(word->action) != nullptr);
-}
-
-void TFrameForm::onHelp(const QString &fileName)
-{
-    const QString path = QDir(m_programDir).filePath(fileName);
-    QString error;
-    if (!QFileInfo(path).isFile() || !Associations::openWithDesktop(path, m_programDir, &error))
-        m_prompter->showError(QStringLiteral("Unable to open the help file ") + QDir::toNativeSeparators(path));
 }
 
 void TFrameForm::onAbout()

@@ -3,7 +3,7 @@
 // when it closes, see Session), the main file, the recent-file list, the speed bar,
 // the window bar and the status bar, and dispatches the menu commands.
 //
-// The features (editor commands, program calls, clean-up) are wired in when the frame
+// The features (editor commands, program calls, clean-up, spell check) are wired in when the frame
 // is created; each reaches the frame only through its wiring in app/.
 #pragma once
 
@@ -28,10 +28,12 @@ class CleanUpWiring;
 class EditorArea;
 class EditorCommands;
 class EditorWiring;
+class HelpCommands;
 class ProgramCalls;
 class ProgramCallsWiring;
 class QLabel;
 class QMdiSubWindow;
+class SpellWiring;
 class TEditForm;
 class TSpeedBar;
 class TWindowBar;
@@ -116,7 +118,8 @@ public:
     void receiveHandOver(const QList<QByteArray> &messages);
 
     // ---- start-up
-    // Restores the main file and the remembered editors (after every window exists).
+    // Restores the main file, the remembered editors and the windows that were open
+    // at the last exit (after every window exists).
     void restoreAtStartUp();
 
     // ---- placeholders
@@ -134,6 +137,8 @@ public:
     Prompter &prompter() const { return *m_prompter; }
     EditorCommands &editorCommands() const;
     ProgramCalls &programCalls() const;
+    // Help > "Vellumix..." and "LaTeX...".
+    HelpCommands &help() const { return *m_help; }
     // Rebuilds the speed bar from the settings (version and Buttons entries).
     void rebuildSpeedBar();
     // Refreshes status panel 0 with the caret of the active editor.
@@ -145,7 +150,6 @@ public:
     void onOpen();
     void onSave();
     void onSaveAs();
-    void onHelp(const QString &fileName);
     void onAbout();
 
 signals:
@@ -184,6 +188,8 @@ private:
     EditorWiring *m_editorWiring = nullptr;
     ProgramCallsWiring *m_programCallsWiring = nullptr;
     CleanUpWiring *m_cleanUpWiring = nullptr;
+    HelpCommands *m_help = nullptr;
+    SpellWiring *m_spellWiring = nullptr;
     EditorArea *m_area = nullptr;
     std::unique_ptr<Session> m_session;
     TSpeedBar *m_speedBar = nullptr;
