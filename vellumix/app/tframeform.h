@@ -3,7 +3,7 @@
 // when it closes, see Session), the main file, the recent-file list, the speed bar,
 // the window bar and the status bar, and dispatches the menu commands.
 //
-// The features (editor commands, program calls, clean-up) are wired in when the frame
+// The features (editor commands, program calls, clean-up, templates, toolboxes) are wired in when the frame
 // is created; each reaches the frame only through its wiring in app/.
 #pragma once
 
@@ -30,9 +30,13 @@ class EditorCommands;
 class EditorWiring;
 class ProgramCalls;
 class ProgramCallsWiring;
+class TemplatesWiring;
+class ToolboxesWiring;
 class QLabel;
 class QMdiSubWindow;
 class TEditForm;
+class TemplateCommands;
+class ToolboxCommands;
 class TSpeedBar;
 class TWindowBar;
 
@@ -134,6 +138,8 @@ public:
     Prompter &prompter() const { return *m_prompter; }
     EditorCommands &editorCommands() const;
     ProgramCalls &programCalls() const;
+    TemplateCommands &templateCommands() const;
+    ToolboxCommands &toolboxCommands() const;
     // Rebuilds the speed bar from the settings (version and Buttons entries).
     void rebuildSpeedBar();
     // Refreshes status panel 0 with the caret of the active editor.
@@ -184,6 +190,8 @@ private:
     EditorWiring *m_editorWiring = nullptr;
     ProgramCallsWiring *m_programCallsWiring = nullptr;
     CleanUpWiring *m_cleanUpWiring = nullptr;
+    TemplatesWiring *m_templatesWiring = nullptr;
+    ToolboxesWiring *m_toolboxesWiring = nullptr;
     EditorArea *m_area = nullptr;
     std::unique_ptr<Session> m_session;
     TSpeedBar *m_speedBar = nullptr;
