@@ -3,9 +3,10 @@
 #include "toolboxes/templaterows.h"
 
 #include <QStyleOptionButton>
+#include <QtMath>
 #include <QStylePainter>
 
-TemplateRowButton::TemplateRowButton(const QString &caption, int leftMargin, QWidget *parent)
+TemplateRowButton::TemplateRowButton(const QString &caption, qreal leftMargin, QWidget *parent)
     : QAbstractButton(parent), m_leftMargin(leftMargin)
 {
     setText(caption);
@@ -16,7 +17,7 @@ TemplateRowButton::TemplateRowButton(const QString &caption, int leftMargin, QWi
 QSize TemplateRowButton::sizeHint() const
 {
     const QFontMetrics fm(font());
-    return QSize(m_leftMargin + fm.horizontalAdvance(text()) + TemplateRows::Padding,
+    return QSize(qCeil(m_leftMargin) + fm.horizontalAdvance(text()) + TemplateRows::Padding,
                  TemplateRows::rowHeight(fm.boundingRect(QStringLiteral("gÄ")).height()));
 }
 
@@ -29,7 +30,8 @@ void TemplateRowButton::paintEvent(QPaintEvent *)
     p.drawControl(QStyle::CE_PushButtonBevel, option);
     p.setPen(palette().color(QPalette::ButtonText));
     // Blanks lead later rows' captions: the text is drawn as it is, never trimmed.
-    p.drawText(rect().adjusted(m_leftMargin, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text());
+    p.drawText(QRectF(rect()).adjusted(m_leftMargin, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip,
+               text());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

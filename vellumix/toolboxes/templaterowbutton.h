@@ -9,14 +9,14 @@ class TemplateRowButton : public QAbstractButton
 {
     Q_OBJECT
 public:
-    TemplateRowButton(const QString &caption, int leftMargin, QWidget *parent = nullptr);
+    TemplateRowButton(const QString &caption, qreal leftMargin, QWidget *parent = nullptr);
 
-    int leftMargin() const { return m_leftMargin; }
+    qreal leftMargin() const { return m_leftMargin; }
     QSize sizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int m_leftMargin;
+    qreal m_leftMargin;
 };

@@ -9,7 +9,7 @@ QString caption(int index, const QString &name)
     return QStringLiteral("   ") + name;
 }
 
-int leftMargin(int index, const std::function<int(const QString &)> &textWidth)
+qreal leftMargin(int index, const std::function<qreal(const QString &)> &textWidth)
 {
     if (index < 9)
         return textWidth(QStringLiteral("1")) + Padding;

@@ -15,8 +15,9 @@ inline constexpr int NumberedRows = 12;
 inline constexpr int Padding = 4;
 
 QString caption(int index, const QString &name);
-// textWidth: the width of a text in the rows' font.
-int leftMargin(int index, const std::function<int(const QString &)> &textWidth);
+// textWidth: the width of a text in the rows' font. Fractional widths keep the names
+// lined up to the pixel where whole-pixel widths would round differently.
+qreal leftMargin(int index, const std::function<qreal(const QString &)> &textWidth);
 // The height of "gÄ" in the rows' font + 8 pixels.
 inline int rowHeight(int textHeight) { return textHeight + 8; }
 

@@ -36,9 +36,16 @@ QList<QRect> screenAreas()
     return areas;
 }
 
+// Room for a title bar and borders while the window system has not told their size
+// (before the window is first shown).
+constexpr QSize FrameAllowance(8, 32);
+
 void placeOnScreen(QWidget *w, const QPoint &wanted)
 {
-    w->move(ToolboxPlacement::onScreen(wanted, w->frameGeometry().size(), screenAreas()));
+    QSize outer = w->frameGeometry().size();
+    if (outer == w->size())
+        outer += FrameAllowance;
+    w->move(ToolboxPlacement::onScreen(wanted, outer, screenAreas()));
 }
 
 } // namespace
@@ -121,9 +128,11 @@ void ToolboxCommands::store(ToolboxSettings &s) const
 
 void ToolboxCommands::showToolbox(QWidget *toolbox)
 {
-    // The screens may have changed since the place was stored.
+    // The screens may have changed since the place was stored; once shown, the
+    // window's real frame decides.
     placeOnScreen(toolbox, toolbox->pos());
     toolbox->show();
+    placeOnScreen(toolbox, toolbox->pos());
     toolbox->raise();
 }
 

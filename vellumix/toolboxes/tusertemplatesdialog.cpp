@@ -49,7 +49,7 @@ void TUserTemplatesDialog::rebuild()
     qDeleteAll(m_rows);
     m_rows.clear();
     const QStringList names = m_host.userTemplateNames();
-    const QFontMetrics fm = fontMetrics();
+    const QFontMetricsF fm(font());
     auto width = [&fm](const QString &text) { return fm.horizontalAdvance(text); };
     for (int k = 0; k < names.size(); ++k) {
         auto *row = new TemplateRowButton(TemplateRows::caption(k, names.at(k)), TemplateRows::leftMargin(k, width),

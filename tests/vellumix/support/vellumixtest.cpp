@@ -6,9 +6,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QTimer>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTest>
 
 VellumixTest::VellumixTest() = default;
 
@@ -40,6 +43,13 @@ void VellumixTest::restart()
 {
     m_frame.reset();
     frame().restoreAtStartUp();
+}
+
+bool VellumixTest::showFrameActive()
+{
+    frame().show();
+    frame().activateWindow();
+    return QTest::qWaitForWindowActive(&frame());
 }
 
 bool VellumixTest::closeFrame()
@@ -90,4 +100,13 @@ bool VellumixTest::waitForLatex(const QString &stem)
 QStringList VellumixTest::listing(const QString &dir)
 {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+void onNextModal(const std::function<void(QDialog *)> &f)
+{
+    QTimer::singleShot(0, [f] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << "no modal dialog";
+        f(dialog);
+    });
 }
