@@ -35,6 +35,7 @@ public:
 
 private:
     friend class LatexLogParser;
+    friend class BibtexLogParser;
     // Entries come in log order (by logLine).
     void append(LatexLogEntry entry);
     // The last entry, for the parser to complete; the log must not be empty.

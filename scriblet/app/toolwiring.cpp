@@ -60,10 +60,14 @@ public:
     {
         return m_frame->projectBar() && m_frame->projectBar()->project().isActive();
     }
-    void refreshTableOfContents() override
+    void refreshTableOfContents(bool runFailed) override
     {
         if (m_frame->projectBar())
-            m_frame->projectBar()->refreshToc();
+            m_frame->projectBar()->refreshToc(runFailed);
+    }
+    bool openDocumentAt(const QString &path, int line) override
+    {
+        return m_frame->documents().openDocument(path, line) != nullptr;
     }
 
 private:
@@ -100,6 +104,11 @@ void install(CMainFrame *frame)
     run->menuAction()->setVisible(!frame->children().isEmpty());
     QObject::connect(frame, &CMainFrame::activeViewChanged, run,
                      [frame, run] { run->menuAction()->setVisible(!frame->children().isEmpty()); });
+    // The walk through the errors, with and without a document: the main document's
+    // errors open their files.
+    QMenu *tex = frame->menu(QStringLiteral("menuTex"));
+    tex->addSeparator();
+    tex->addActions(commands->errorActions());
     QMenu *settingsMenu = frame->menu(QStringLiteral("menuSettings"));
     settingsMenu->addAction(commands->mainDocumentAction());
     settingsMenu->addAction(commands->programCallsAction());

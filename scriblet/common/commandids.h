@@ -71,6 +71,8 @@ constexpr int RunDvips = 33029;     // F8
 constexpr int MainDocument = 33030; // F4
 constexpr int UserTool1 = 33033;    // Ctrl+F1, tool 0
 constexpr int UserTool10 = 33042;   // Ctrl+F10, tool 9
+constexpr int NextError = 33132;     // F12: the next error of the last run's log
+constexpr int PreviousError = 33133; // Shift+F12
 
 // Macros Shift+F1..F10, settings dialogs
 constexpr int Macro1 = 33010; // .. 33019

@@ -136,10 +136,10 @@ void CProjectBar::empty()
     m_tree->empty();
 }
 
-void CProjectBar::refreshToc()
+void CProjectBar::refreshToc(bool afterFailedRun)
 {
     if (m_project.isActive())
-        m_tree->reloadToc();
+        m_tree->reloadToc(afterFailedRun);
 }
 
 bool CProjectBar::reportLoadFailure(const QString &file, const QString &reason)

@@ -36,8 +36,9 @@ public:
     void rebuild();
     void empty();
     // Reloads the table of contents while a project is active; nothing otherwise.
-    // Called after every LaTeX run.
-    void refreshToc();
+    // Called after every LaTeX run; afterFailedRun: that run failed or was
+    // cancelled, so the last good table stays when the new one is empty or shorter.
+    void refreshToc(bool afterFailedRun = false);
     // A project is loaded (created, opened or filled).
     bool isProjectLoaded() const { return m_project.isActive(); }
 

@@ -139,18 +139,30 @@ void CProjectTree::deleteTocBranch()
     m_tocBranch = nullptr;
 }
 
-void CProjectTree::refreshToc()
+void CProjectTree::refreshToc(bool afterFailedRun)
 {
-    m_toc.tocFile = m_project.tocPath();
-    m_toc.ReadToc();
-    m_toc.ParseToc([this](const QString &m) { m_prompter.message(m); });
+    TocTable fresh;
+    fresh.tocFile = m_project.tocPath();
+    fresh.ReadToc();
+    fresh.ParseToc([this](const QString &m) { m_prompter.message(m); });
+    if (m_lastGood.tocFile != fresh.tocFile)
+        m_lastGood = TocTable(); // another main document: its old table means nothing here
+    // LaTeX writes the ".toc" at \end{document}: a run that stopped before leaves it
+    // empty or cut short.
+    m_tocStale = afterFailedRun && fresh.headingCount() < m_lastGood.headingCount();
+    if (m_tocStale) {
+        m_toc = m_lastGood;
+    } else {
+        m_toc = std::move(fresh);
+        m_lastGood = m_toc;
+    }
     buildTocBranch();
 }
 
-void CProjectTree::reloadToc()
+void CProjectTree::reloadToc(bool afterFailedRun)
 {
     deleteTocBranch();
-    refreshToc();
+    refreshToc(afterFailedRun);
 }
 
 void CProjectTree::buildTocBranch()
@@ -158,9 +170,13 @@ void CProjectTree::buildTocBranch()
     deleteTocBranch();
     if (!m_rootItem)
         return; // no project shown
-    m_tocBranch = new QTreeWidgetItem(m_rootItem, QStringList{Str::text(Str::ProjectToc)});
+    const QString caption = m_tocStale ? Str::format(Str::TocNotCurrent, {Str::text(Str::ProjectToc)})
+                                       : Str::text(Str::ProjectToc);
+    m_tocBranch = new QTreeWidgetItem(m_rootItem, QStringList{caption});
     m_tocBranch->setData(0, CodeRole, int(CodeToc));
     m_tocBranch->setExpanded(true);
+    if (m_tocStale)
+        m_tocBranch->setToolTip(0, Str::text(Str::TocNotCurrentTip));
     if (m_toc.tocText == Str::text(Str::NoTocFile)) {
         auto *item = new QTreeWidgetItem(m_tocBranch, QStringList{m_toc.tocText});
         item->setData(0, CodeRole, int(CodeToc));
@@ -197,8 +213,10 @@ bool CProjectTree::newProject()
     insertFilesBranch();
     // Code 100, so that its context menu offers the add commands.
     insertSorted(Str::text(Str::NoProjectFiles), CodeFile);
+    m_toc = TocTable();
     m_toc.tocText = Str::text(Str::NoTocFile);
-    m_toc.headings.clear();
+    m_lastGood = TocTable();
+    m_tocStale = false;
     buildTocBranch();
     return true;
 }

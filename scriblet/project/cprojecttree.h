@@ -30,10 +30,15 @@ public:
 
     // Full rebuild and main-document hand-over; nothing while no project is active.
     void rebuild();
-    // Reads and parses the ".toc" file again and rebuilds the TOC branch.
-    void refreshToc();
+    // Reads and parses the ".toc" file again and rebuilds the TOC branch. After a
+    // LaTeX run that failed or was cancelled (afterFailedRun), a table that came out
+    // empty or shorter than the last good one does not replace it: the last good
+    // table stays, its branch marked "(nicht aktuell)".
+    void refreshToc(bool afterFailedRun = false);
     // Deletes the TOC branch, then refreshToc().
-    void reloadToc();
+    void reloadToc(bool afterFailedRun = false);
+    // False while the pane shows a kept table instead of the ".toc" file's.
+    bool isTocCurrent() const { return !m_tocStale; }
     // Deletes every item.
     void empty();
 
@@ -81,6 +86,8 @@ private:
     ProjectHost &m_host;
     Prompter &m_prompter;
     TocTable m_toc;
+    TocTable m_lastGood; // the last table shown as current, for the same ".toc" file
+    bool m_tocStale = false;
     QTreeWidgetItem *m_filesBranch = nullptr;
     QTreeWidgetItem *m_tocBranch = nullptr;
     QTreeWidgetItem *m_contextItem = nullptr;

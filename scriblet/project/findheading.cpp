@@ -3,6 +3,7 @@
 #include "common/prompter.h"
 #include "platform/textcodec.h"
 #include "project/cproject.h"
+#include "project/headingtext.h"
 #include "project/projecthost.h"
 #include "project/toctable.h"
 #include "resources/strings.h"
@@ -19,6 +20,39 @@ QString commandForLevel(int level)
     case 3: return QStringLiteral("\\subsubsection");
     default: return QStringLiteral("\\chapter");
     }
+}
+
+// A "%" before `at` that no backslash escapes makes the rest of the line a comment.
+bool isCommentedOut(QStringView line, qsizetype at)
+{
+    for (qsizetype i = 0; i < at; ++i) {
+        if (line[i] == u'\\')
+            ++i;
+        else if (line[i] == u'%')
+            return true;
+    }
+    return false;
+}
+
+// The heading command at `at` of the line (content[lineStart + at]) gives the
+// heading whose text is one of the wanted ones: its markup, blanks and line breaks
+// do not count, and its short title ("\section[Kurz]{Lang}") is what the ".toc" holds.
+bool headingMatches(const QString &content, qsizetype lineStart, QStringView line, const QString &command,
+                    const QStringList &wanted)
+{
+    for (qsizetype at = line.indexOf(command); at >= 0 && !isCommentedOut(line, at);
+         at = line.indexOf(command, at + 1)) {
+        QString shortTitle;
+        QString title;
+        if (!HeadingText::headingArguments(content, lineStart + at, command, &shortTitle, &title))
+            continue;
+        for (const QString &argument : {shortTitle, title}) {
+            const QString text = HeadingText::plain(argument);
+            if (!text.isEmpty() && wanted.contains(text))
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -51,6 +85,7 @@ std::optional<HeadingLocation> locateHeading(const TocTable &table, const CProje
             continue;
         const QString command = commandForLevel(row.level);
         const QString spelled = spellTitle(row.title, umlauts);
+        const QStringList wanted{HeadingText::plain(row.title), HeadingText::plain(spelled)};
         for (int slot = 0; slot < project.entryCount(); ++slot) {
             const QString path = project.absolutePath(slot);
             if (!project.path(slot).toLower().endsWith(QLatin1String("tex")))
@@ -71,11 +106,16 @@ std::optional<HeadingLocation> locateHeading(const TocTable &table, const CProje
                     lf = content.size();
                 const QStringView line = QStringView(content).mid(pos, lf - pos);
                 ++lineNumber;
-                if (line.contains(command)) {
+                // A heading in a comment is none.
+                const qsizetype at = line.indexOf(command);
+                if (at >= 0 && !isCommentedOut(line, at)) {
                     if (line.contains(spelled))
                         return HeadingLocation{path, lineNumber, spelled, command};
                     if (line.contains(row.title))
                         return HeadingLocation{path, lineNumber, row.title, command};
+                    // The view finds the line again by its own text.
+                    if (headingMatches(content, pos, line, command, wanted))
+                        return HeadingLocation{path, lineNumber, line.left(255).trimmed().toString(), command};
                 }
                 pos = lf + 1;
             }

@@ -25,8 +25,10 @@ QString spellTitle(const QString &title, const QStringList &umlauts);
 // Searches the project's files ending in "tex" (slot order) for the first row of
 // the table whose display text contains text: the first line with the heading
 // command and the title, in the user's spelling or as written in the table (the
-// latter finds headings in sources that hold the letters themselves). A file that
-// cannot be read gives "error reading file" and the search goes on.
+// latter finds headings in sources that hold the letters themselves), or else a
+// heading command on the line whose title reads the same once markup, blanks and
+// line breaks are left aside (HeadingText). A file that cannot be read gives
+// "error reading file" and the search goes on.
 std::optional<HeadingLocation> locateHeading(const TocTable &table, const CProject &project,
                                              const QString &text, const QStringList &umlauts,
                                              const std::function<void(const QString &)> &message);

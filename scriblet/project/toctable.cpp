@@ -1,20 +1,23 @@
 #include "project/toctable.h"
 
+#include "platform/saferead.h"
 #include "platform/textcodec.h"
+#include "project/headingtext.h"
 #include "resources/strings.h"
 
 #include <QFile>
 
 QString TocEntry::displayText() const
 {
-    return number.isEmpty() ? title : number + QLatin1Char(' ') + title;
+    const QString shown = HeadingText::plain(title);
+    return number.isEmpty() ? shown : number + QLatin1Char(' ') + shown;
 }
 
 void TocTable::ReadToc()
 {
     tocText.clear();
-    QFile file(tocFile);
-    if (tocFile.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    QFile file; // a pipe or device named like the .toc file is refused, not read
+    if (tocFile.isEmpty() || !SafeRead::openRegularFile(file, tocFile)) {
         tocText = Str::text(Str::NoTocFile);
         return;
     }

@@ -15,7 +15,8 @@ struct TocEntry {
     QString title;  // German letters decoded, other markup left in place
     int level = 0;  // 0 chapter, 1 section, 2 subsection, 3 subsubsection
 
-    // Number, a blank and the title; the title alone without a number.
+    // Number, a blank and the title as a reader sees it (markup removed, see
+    // HeadingText); the title alone without a number.
     QString displayText() const;
     bool operator==(const TocEntry &) const = default;
 };

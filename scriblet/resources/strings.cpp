@@ -95,6 +95,8 @@ const Entry Table[] = {
     {33087, "Schließt das aktive Projekt.\nProjekt schließen"},
     {33088, "Das aktuelle Projekt speichern.\nProjekt speichern"},
     {33089, "Das aktuelle Projekt unter neuem Namen speichern.\nProjekt speichern unter"},
+    {33132, "Öffnet die Datei des nächsten Fehlers im Log an seiner Zeile.\nNächster Fehler"},
+    {33133, "Öffnet die Datei des vorigen Fehlers im Log an seiner Zeile.\nVorheriger Fehler"},
     {57664, "Info"},
     // Symbol commands: prompt, line feed, the text inserted
     {32784, "\\leftarrow\n\\leftarrow "},
@@ -431,6 +433,23 @@ const Entry Table[] = {
     {NoProjectFiles, "no project-files!"},
     {NoTocFile, "no TOC-file!"},
     {CannotOpenProject, "Die Projekt-Datei %s konnte nicht geöffnet werden.\n%s"},
+    {CapNextError, "&Nächster Fehler"},
+    {CapPreviousError, "&Vorheriger Fehler"},
+    {LogCounts, "%s beendet – Fehler: %s, Warnungen: %s, Bad Boxes: %s"},
+    {LogCountsNoBoxes, "%s beendet – Fehler: %s, Warnungen: %s"},
+    {RunCancelled, "%s wurde abgebrochen."},
+    {LogNotNew, "%s wurde abgebrochen, bevor ein neues Log geschrieben war.\nDas Log des vorigen Laufs wird nicht gezeigt."},
+    {LogCut, "[Der Anfang des Logs wurde abgeschnitten: die ersten %s Zeilen werden nicht gezeigt.]"},
+    {NoErrors, "Das Log enthält keine Fehler."},
+    {ErrorPosition, "Fehler %s von %s: %s"},
+    {EntryWithoutFile, "Das Log nennt zu diesem Eintrag keine Datei."},
+    {LogFindName, "Im Log suchen"},
+    {RunStatusName, "Ergebnis des letzten Laufs"},
+    {ToolStartFailedDetail, "Programm: %s\nGrund: %s"},
+    {ToolReasonNotFound, "Das Programm wurde weder unter diesem Namen noch in den Ordnern des Suchpfads (PATH) gefunden."},
+    {ToolReasonNoDirectory, "Der Ordner %s existiert nicht."},
+    {TocNotCurrent, "%s (nicht aktuell)"},
+    {TocNotCurrentTip, "Der letzte LaTeX-Lauf ist fehlgeschlagen; gezeigt wird das letzte vollständige Inhaltsverzeichnis."},
 };
 
 // Index from number to table row (rows hold UTF-8 bytes, no looked-up text).

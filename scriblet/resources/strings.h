@@ -228,6 +228,24 @@ enum Id : int {
     NoProjectFiles,
     NoTocFile,
     CannotOpenProject,
+    // Log pane, error walk and run results
+    CapNextError,
+    CapPreviousError,
+    LogCounts,
+    LogCountsNoBoxes,
+    RunCancelled,
+    LogNotNew,
+    LogCut,
+    NoErrors,
+    ErrorPosition,
+    EntryWithoutFile,
+    LogFindName,
+    RunStatusName,
+    ToolStartFailedDetail,
+    ToolReasonNotFound,
+    ToolReasonNoDirectory,
+    TocNotCurrent,
+    TocNotCurrentTip,
     OwnEnd
 };
 

@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
 
@@ -56,7 +57,10 @@ public:
 class ToolCommands::Display : public ToolRunner::Display
 {
 public:
-    Display(QMainWindow *window, CLogBar *logBar) : m_window(window), m_logBar(logBar) {}
+    Display(QMainWindow *window, CLogBar *logBar, QLabel *runStatus)
+        : m_window(window), m_logBar(logBar), m_runStatus(runStatus)
+    {
+    }
 
     void beginWaitedRun(const QString &statusText) override
     {
@@ -76,10 +80,15 @@ public:
         }
     }
     void keepAlive() override { QCoreApplication::processEvents(); }
-    void setLogText(const QString &text) override
+    void showLog(const LogAnalysis &log) override
     {
         if (m_logBar)
-            m_logBar->setText(text);
+            m_logBar->setLog(log);
+    }
+    void showRunStatus(const QString &text) override
+    {
+        m_runStatus->setText(text);
+        m_runStatus->setToolTip(text);
     }
 
     bool isBusy() const { return m_depth > 0; }
@@ -87,6 +96,7 @@ public:
 private:
     QMainWindow *m_window;
     CLogBar *m_logBar;
+    QLabel *m_runStatus;
     InputBlocker m_blocker;
     int m_depth = 0;
 };
@@ -96,11 +106,17 @@ ToolCommands::ToolCommands(QMainWindow *window, CShellSettings &settings, ToolHo
     : QObject(window)
     , m_window(window)
     , m_settings(settings)
+    , m_host(host)
     , m_prompter(prompter)
-    , m_display(std::make_unique<Display>(window, logBar))
+    , m_logBar(logBar)
+    , m_runStatus(new QLabel(window->statusBar()))
+    , m_display(std::make_unique<Display>(window, logBar, m_runStatus))
     , m_runner(std::make_unique<ToolRunner>(settings, host, *m_display, prompter, std::move(launcher)))
 {
     setObjectName(QStringLiteral("ToolCommands"));
+    m_runStatus->setObjectName(QStringLiteral("runStatusPane"));
+    m_runStatus->setAccessibleName(Str::text(Str::RunStatusName));
+    window->statusBar()->insertPermanentWidget(0, m_runStatus);
     m_runLatex = makeAction(Cmd::RunLatex, Str::CapRunLatex, QKeySequence(Qt::Key_F5));
     m_runBibtex = makeAction(Cmd::RunBibtex, Str::CapRunBibtex, QKeySequence(Qt::Key_F6));
     m_runDviViewer = makeAction(Cmd::RunDviViewer, Str::CapRunDviViewer, QKeySequence(Qt::Key_F7));
@@ -108,6 +124,9 @@ ToolCommands::ToolCommands(QMainWindow *window, CShellSettings &settings, ToolHo
     m_runPsViewer = makeAction(Cmd::RunPsViewer, Str::CapRunPsViewer, QKeySequence(Qt::Key_F9));
     m_mainDocument = makeAction(Cmd::MainDocument, Str::CapMainDocument, QKeySequence(Qt::Key_F4));
     m_programCalls = makeAction(Cmd::ProgramCalls, Str::CapProgramCalls, QKeySequence());
+    m_nextError = makeAction(Cmd::NextError, Str::CapNextError, QKeySequence(Qt::Key_F12), Cmd::NextError);
+    m_previousError =
+        makeAction(Cmd::PreviousError, Str::CapPreviousError, QKeySequence(Qt::SHIFT | Qt::Key_F12), Cmd::PreviousError);
     for (int n = 0; n < 10; ++n) {
         m_userTools[n] = makeAction(Cmd::UserTool1 + n, 0, QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_F1 + n)));
         connect(m_userTools[n], &QAction::triggered, this, [this, n] { onUserTool(n); });
@@ -121,17 +140,21 @@ ToolCommands::ToolCommands(QMainWindow *window, CShellSettings &settings, ToolHo
     connect(m_runPsViewer, &QAction::triggered, this, &ToolCommands::onRunPsViewer);
     connect(m_mainDocument, &QAction::triggered, this, &ToolCommands::onMainDocument);
     connect(m_programCalls, &QAction::triggered, this, &ToolCommands::onProgramCalls);
+    connect(m_nextError, &QAction::triggered, this, &ToolCommands::onNextError);
+    connect(m_previousError, &QAction::triggered, this, &ToolCommands::onPreviousError);
+    if (m_logBar)
+        connect(m_logBar, &CLogBar::entryActivated, this, &ToolCommands::openEntry);
 }
 
 ToolCommands::~ToolCommands() = default;
 
-QAction *ToolCommands::makeAction(int id, int captionId, const QKeySequence &key)
+QAction *ToolCommands::makeAction(int id, int captionId, const QKeySequence &key, int promptId)
 {
     auto *action = new QAction(m_window);
     action->setObjectName(QStringLiteral("cmd%1").arg(id));
     action->setProperty("commandId", id);
     if (captionId)
-        ActionText::set(action, captionId, id);
+        ActionText::set(action, captionId, promptId ? promptId : id);
     if (!key.isEmpty()) {
         action->setShortcut(key);
         // On the window itself, so that the keys work with and without a document.
@@ -149,7 +172,7 @@ QList<QAction *> ToolCommands::runActions() const
 QList<QAction *> ToolCommands::actions() const
 {
     QList<QAction *> all = runActions();
-    all << m_mainDocument << m_programCalls;
+    all << m_mainDocument << m_programCalls << m_nextError << m_previousError;
     for (QAction *a : m_userTools)
         all << a;
     return all;
@@ -221,4 +244,40 @@ void ToolCommands::onProgramCalls()
     CProgramCallsSheet sheet(m_settings, m_prompter, m_window);
     sheet.exec();
     updateUserToolTexts();
+}
+
+void ToolCommands::onNextError() { goToError(true); }
+
+void ToolCommands::onPreviousError() { goToError(false); }
+
+void ToolCommands::goToError(bool forward)
+{
+    if (isBusy() || !m_logBar)
+        return;
+    const int entry = m_logBar->log().nextError(m_logBar->currentEntry(), forward);
+    if (entry < 0) {
+        m_window->statusBar()->showMessage(Str::text(Str::NoErrors));
+        return;
+    }
+    openEntry(entry);
+}
+
+void ToolCommands::openEntry(int entry)
+{
+    if (!m_logBar || entry < 0 || entry >= m_logBar->log().log().size())
+        return;
+    m_logBar->setCurrentEntry(entry);
+    const LogAnalysis &log = m_logBar->log();
+    const LatexLogEntry &e = log.log().at(entry);
+    if (e.file.isEmpty()) {
+        m_window->statusBar()->showMessage(Str::text(Str::EntryWithoutFile));
+        return;
+    }
+    m_host.openDocumentAt(e.file, e.line);
+    // After the editor opened: its own texts would cover the message otherwise.
+    const QString where = e.kind == LatexLogEntry::Kind::Error
+                              ? Str::format(Str::ErrorPosition, {QString::number(log.errorsBefore(entry) + 1),
+                                                                 QString::number(log.log().errorCount()), e.message})
+                              : e.message;
+    m_window->statusBar()->showMessage(where);
 }

@@ -1,5 +1,6 @@
 // What the tools need from the main window: the open documents, needsTexRun, the
-// project pane and the main-document status pane. The main window's wiring
+// project pane, the main-document status pane and the editor (to open a file at
+// the line of an error). The main window's wiring
 // implements it; tests implement it without a window. Questions to the user go
 // through the Prompter.
 #pragma once
@@ -39,8 +40,15 @@ public:
     virtual void setNeedsTexRun(bool on) = 0;
 
     virtual bool isProjectLoaded() const = 0;
-    // Has the project pane re-read the table of contents.
-    virtual void refreshTableOfContents() = 0;
+    // Has the project pane re-read the table of contents after a LaTeX run.
+    // runFailed: the run was cancelled or ended with errors, so the ".toc" it left
+    // may be empty or cut short; the pane then keeps its last good table.
+    virtual void refreshTableOfContents(bool runFailed) = 0;
+
+    // Opens the file in the editor (an open one is activated) with the caret at the
+    // start of the line (counted from 1; 0 leaves the caret). False when it could
+    // not be opened (the editor has said why).
+    virtual bool openDocumentAt(const QString &path, int line) = 0;
 };
 
 // Starts the tools' programs; the host implementation uses HostProcess, tests may

@@ -6,22 +6,64 @@
 #include "platform/paths.h"
 #include "resources/strings.h"
 #include "tools/commandtemplate.h"
-#include "tools/logreader.h"
 
+#include <QDateTime>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QThread>
+
+namespace {
+
+// What a log file looked like before a run: a cancelled run that wrote no log must
+// not present the previous one as its own.
+struct FileStamp {
+    bool exists = false;
+    qint64 size = 0;
+    QDateTime modified;
+    QDateTime changed;
+
+    static FileStamp of(const QString &path)
+    {
+        const QFileInfo info(path);
+        if (!info.exists())
+            return {};
+        return {true, info.size(), info.lastModified(), info.metadataChangeTime()};
+    }
+    bool operator==(const FileStamp &) const = default;
+};
+
+// HostProcess's word for a waited run ended by cancelWaitedRun().
+bool isCancelled(const HostProcess::Result &r)
+{
+    return r.started && r.error == QLatin1String("cancelled");
+}
+
+// Reads and parses a log on a thread of its own; the window keeps painting meanwhile.
+LogAnalysis readOffThread(const QString &path, LogAnalysis::Format format, const std::function<void()> &pump)
+{
+    LogAnalysis result;
+    std::unique_ptr<QThread> worker(QThread::create([&] { result = LogAnalysis::read(path, format); }));
+    worker->start();
+    while (!worker->wait(QDeadlineTimer(15)))
+        if (pump)
+            pump();
+    return result;
+}
+
+} // namespace
 
 HostProcess::Result HostToolLauncher::run(const QString &exe, const QStringList &args, const QString &workingDir,
                                           bool wait, const std::function<void()> &keepAlive)
 {
     HostProcess::Result result;
     if (!workingDir.isEmpty() && !QFileInfo(workingDir).isDir()) {
-        result.error = QStringLiteral("directory not found: %1").arg(QDir::toNativeSeparators(workingDir));
+        result.error = Str::format(Str::ToolReasonNoDirectory, {QDir::toNativeSeparators(workingDir)});
         return result;
     }
     const QString program = HostProcess::findProgram(exe, workingDir);
     if (program.isEmpty()) {
-        result.error = QStringLiteral("program not found: %1").arg(exe);
+        result.error = Str::text(Str::ToolReasonNotFound);
         return result;
     }
     if (wait)
@@ -94,30 +136,53 @@ ToolRunner::TargetResult ToolRunner::resolveTarget(Target *target)
     return TargetResult::Ok;
 }
 
-bool ToolRunner::start(const QString &exe, const QStringList &args, const QString &dir, bool wait,
-                       const QString &toolName)
+ToolRunner::Run ToolRunner::start(const QString &exe, const QStringList &args, const QString &dir, bool wait,
+                                  const QString &toolName, const QString &logPath, LogAnalysis::Format format)
 {
-    HostProcess::Result result;
+    Run run;
     if (wait) {
+        m_cancelled = false;
+        const FileStamp before = FileStamp::of(logPath);
+        const auto pump = [this] { m_display.keepAlive(); };
         m_display.beginWaitedRun(Str::format(Str::ToolRunning, {toolName}));
-        result = m_launcher->run(exe, args, dir, true, [this] { m_display.keepAlive(); });
+        run.result = m_launcher->run(exe, args, dir, true, pump);
+        m_cancelled = isCancelled(run.result);
+        if (run.result.started && !logPath.isEmpty()) {
+            run.logIsNew = !m_cancelled || FileStamp::of(logPath) != before;
+            if (run.logIsNew)
+                run.log = readOffThread(logPath, format, pump);
+        }
         m_display.endWaitedRun();
     } else {
-        result = m_launcher->run(exe, args, dir, false, {});
+        run.result = m_launcher->run(exe, args, dir, false, {});
     }
-    if (!result.started)
-        m_prompter.message(Str::text(Str::ToolStartFailed));
-    return result.started;
+    if (!run.result.started) {
+        // The documented text, then which program and why.
+        const QString reason = run.result.error.isEmpty() ? QStringLiteral("?") : run.result.error;
+        m_prompter.message(Str::text(Str::ToolStartFailed) + QStringLiteral("\n\n")
+                           + Str::format(Str::ToolStartFailedDetail, {exe, reason}));
+    }
+    return run;
 }
 
-void ToolRunner::loadLog(const Target &target)
+bool ToolRunner::present(const Run &run, const QString &toolName, bool withBadBoxes)
 {
-    const QString base = target.name.size() >= 4 ? target.name.chopped(4) : QString();
-    m_display.setLogText(LogReader::readText(target.directory + base + QStringLiteral(".log")));
+    m_display.showLog(run.logIsNew ? run.log : LogAnalysis::message(Str::format(Str::LogNotNew, {toolName})));
+    const LatexLog &log = run.log.log();
+    const auto n = [](int count) { return QString::number(count); };
+    if (m_cancelled)
+        m_display.showRunStatus(Str::format(Str::RunCancelled, {toolName}));
+    else if (withBadBoxes)
+        m_display.showRunStatus(Str::format(Str::LogCounts, {toolName, n(log.errorCount()), n(log.warningCount()),
+                                                             n(log.badBoxCount())}));
+    else
+        m_display.showRunStatus(Str::format(Str::LogCountsNoBoxes, {toolName, n(log.errorCount()), n(log.warningCount())}));
+    return m_cancelled || run.result.exitCode != 0 || !run.log.isLoaded() || log.errorCount() > 0;
 }
 
 bool ToolRunner::runLatex()
 {
+    m_cancelled = false;
     m_host.saveModifiedDocuments();
     if (noDocument()) {
         m_prompter.message(Str::text(Str::ToolNoCurrentDocument));
@@ -136,14 +201,19 @@ bool ToolRunner::runLatex()
         return false;
     }
     const QStringList args = CommandTemplate::builtinArguments(tex.cmd, target.name);
-    if (!start(tex.exe, args, target.directory, true, Str::toolTip(Cmd::RunLatex)))
+    const QString base = target.name.size() >= 4 ? target.name.chopped(4) : QString();
+    const QString toolName = Str::toolTip(Cmd::RunLatex);
+    const Run run = start(tex.exe, args, target.directory, true, toolName,
+                          target.directory + base + QStringLiteral(".log"), LogAnalysis::Format::Latex);
+    if (!run.result.started)
         return false;
     m_settings.dviChanged = 1;
-    m_host.setNeedsTexRun(false);
-    loadLog(target);
+    // A cancelled run typeset nothing whole: the next dependent tool runs LaTeX again.
+    m_host.setNeedsTexRun(m_cancelled);
+    const bool failed = present(run, toolName, true);
     if (m_host.isProjectLoaded())
-        m_host.refreshTableOfContents();
-    return true;
+        m_host.refreshTableOfContents(failed);
+    return !m_cancelled;
 }
 
 bool ToolRunner::runBibtex() { return runDependent(Tool::Bibtex); }
@@ -197,26 +267,35 @@ bool ToolRunner::runDependent(Tool tool)
         m_prompter.message(Str::text(Str::ToolNoCmdLine));
         return false;
     }
+    m_cancelled = false;
     const bool saved = m_host.saveModifiedDocuments();
     if (noDocument()) {
         m_prompter.message(Str::text(Str::ToolNoCurrentDocument));
         return false;
     }
+    // A prerequisite ended with Escape ends the command.
     if (saved || m_host.needsTexRun()) {
         m_host.setNeedsTexRun(false);
-        if (t.runtex)
-            runLatex();
-        if (tool == Tool::PsViewer && t.rundvips)
-            runDvips();
+        if (t.runtex && !runLatex() && m_cancelled)
+            return false;
+        if (tool == Tool::PsViewer && t.rundvips && !runDvips() && m_cancelled)
+            return false;
     }
     Target target;
     if (!takeTarget(&target))
         return false;
-    if (tool == Tool::PsViewer && m_settings.dviChanged && t.rundvips)
-        runDvips();
+    if (tool == Tool::PsViewer && m_settings.dviChanged && t.rundvips && !runDvips() && m_cancelled)
+        return false;
     const QString base = target.name.size() >= 4 ? target.name.chopped(4) : QString();
     const QStringList args = CommandTemplate::builtinArguments(t.cmd, base + suffix);
-    if (!start(t.exe, args, target.directory, wait, toolName))
+    // BibTeX's log (".blg") is read and shown like LaTeX's.
+    const QString logPath = tool == Tool::Bibtex ? target.directory + base + QStringLiteral(".blg") : QString();
+    const Run run = start(t.exe, args, target.directory, wait, toolName, logPath, LogAnalysis::Format::Bibtex);
+    if (!run.result.started)
+        return false;
+    if (tool == Tool::Bibtex)
+        present(run, toolName, false);
+    if (m_cancelled)
         return false;
     if (tool == Tool::Dvips)
         m_settings.dviChanged = 0;
@@ -257,17 +336,19 @@ bool ToolRunner::runUserTool(int n)
         m_prompter.message(Str::text(Str::ToolNoCurrentDocument));
         return false;
     }
+    m_cancelled = false;
     m_host.saveModifiedDocuments();
+    // A prerequisite ended with Escape ends the command.
     if (m_host.needsTexRun()) {
         m_host.setNeedsTexRun(false);
-        if (t.runtex)
-            runLatex();
-        if (t.rundvips)
-            runDvips();
+        if (t.runtex && !runLatex() && m_cancelled)
+            return false;
+        if (t.rundvips && !runDvips() && m_cancelled)
+            return false;
     }
-    if (m_settings.dviChanged && t.rundvips)
-        runDvips();
+    if (m_settings.dviChanged && t.rundvips && !runDvips() && m_cancelled)
+        return false;
 
     QDir::setCurrent(dir);
-    return start(t.exe, e.arguments, dir, false, t.name);
+    return start(t.exe, e.arguments, dir, false, t.name).result.started;
 }

@@ -7,6 +7,7 @@
 // directory of the document a tool runs on and never restores it.
 #pragma once
 
+#include "tools/loganalysis.h"
 #include "tools/toolhost.h"
 
 #include <memory>
@@ -22,7 +23,8 @@ public:
 
     static constexpr int UserToolCount = 10;
 
-    // What a run shows: the wait state while a waited tool runs, and LaTeX's log.
+    // What a run shows: the wait state while a waited tool runs, the log of LaTeX
+    // and BibTeX, and how their last run ended.
     class Display
     {
     public:
@@ -30,10 +32,14 @@ public:
         // A waited tool starts / ended: wait cursor, no input, the status text names it.
         virtual void beginWaitedRun(const QString &statusText) = 0;
         virtual void endWaitedRun() = 0;
-        // Called repeatedly while a waited tool runs, to keep the window painted.
+        // Called repeatedly while a waited tool runs or its log is read, to keep the
+        // window painted.
         virtual void keepAlive() = 0;
-        // Replaces the log pane's text.
-        virtual void setLogText(const QString &text) = 0;
+        // Replaces the log pane's content.
+        virtual void showLog(const LogAnalysis &log) = 0;
+        // The result of the last LaTeX or BibTeX run for the status bar ("LaTeX
+        // beendet – Fehler: 2, ...", "LaTeX wurde abgebrochen.").
+        virtual void showRunStatus(const QString &text) = 0;
     };
 
     // Everything given must outlive the runner; launcher defaults to HostToolLauncher.
@@ -50,7 +56,9 @@ public:
     // shows them in the status pane, sets needsTexRun and changes the current directory.
     void setMainDocument(const QString &maintex, const QString &mainpath);
 
-    // Each returns true when the tool's program was started.
+    // Each returns true when the tool's program was started (and, for a waited
+    // tool, not cancelled with Escape). A cancelled run ends the whole command: the
+    // tools that would follow it do not start.
     bool runLatex();
     bool runBibtex();
     bool runDviViewer();
@@ -73,12 +81,24 @@ private:
     bool takeTarget(Target *target);
     bool noDocument() const;
     bool runDependent(Tool tool);
-    bool start(const QString &exe, const QStringList &args, const QString &dir, bool wait, const QString &toolName);
-    void loadLog(const Target &target);
+    // Starts the program (a failed start is reported). A waited one sets
+    // m_cancelled, and its log is read (off the window's thread) before the wait
+    // ends when logPath is given.
+    struct Run {
+        HostProcess::Result result;
+        LogAnalysis log;
+        bool logIsNew = true; // the log file changed during the run
+    };
+    Run start(const QString &exe, const QStringList &args, const QString &dir, bool wait, const QString &toolName,
+              const QString &logPath = {}, LogAnalysis::Format format = LogAnalysis::Format::Latex);
+    // Shows a LaTeX or BibTeX run's log in the pane and its result in the status
+    // bar. True when the run failed: cancelled, ended with errors, or left no log.
+    bool present(const Run &run, const QString &toolName, bool withBadBoxes);
 
     CShellSettings &m_settings;
     ToolHost &m_host;
     Display &m_display;
     Prompter &m_prompter;
     std::unique_ptr<ToolLauncher> m_launcher;
+    bool m_cancelled = false; // the last waited tool was ended with Escape
 };

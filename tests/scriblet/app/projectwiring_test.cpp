@@ -7,6 +7,7 @@
 #include "project/cprojecttree.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QProcess>
 
@@ -155,6 +156,58 @@ TEST_F(ProjectWiringTest, AProjectThatCannotBeSavedKeepsTheWindowOpen)
     ASSERT_TRUE(QDir().rmdir(dir + "/thesis.sbp"));
     EXPECT_TRUE(m_frame->close());
     EXPECT_TRUE(testsupport::readAll(dir + "/thesis.sbp").endsWith(".\\anhang.tex\r\n"));
+}
+
+TEST_F(ProjectWiringTest, AFailedRunKeepsTheTableOfContentsAndAHeadingWithMarkupIsFound)
+{
+    if (!testsupport::haveProgram("latex"))
+        GTEST_SKIP() << "latex is not installed";
+    const QByteArray body = "\\tableofcontents\n"
+                            "\\chapter{Einleitung}\n"
+                            "\\section{Grundlagen der \\textbf{Methode}}\n"
+                            "Text.\n"
+                            "\\section{Ein Titel, der sich\n"
+                            "  über zwei Zeilen zieht}\n"
+                            "\\end{document}\n";
+    testsupport::writeFile(path("p/main.tex"), "\\documentclass{report}\n\\begin{document}\n" + body);
+    testsupport::writeFile(path("p/p.sbp"), "[main]\r\n.\\main.tex\r\n[files]\r\n");
+    m_frame->requestProject(path("p/p.sbp"));
+    CProjectTree *tree = m_bar->tree();
+    m_frame->action(33024)->trigger(); // the program's own template: no options
+    const QString marked = QStringLiteral("1.1 Grundlagen der Methode");
+    const QString wrapped = QString::fromUtf8("1.2 Ein Titel, der sich über zwei Zeilen zieht");
+    ASSERT_TRUE(findItem(tree->tocBranch(), marked));
+    ASSERT_TRUE(findItem(tree->tocBranch(), wrapped));
+    EXPECT_TRUE(tree->isTocCurrent());
+
+    // An error stops this run after \tableofcontents opened the .toc and before
+    // \end{document} would have filled it: LaTeX leaves it empty.
+    QByteArray broken = body;
+    broken.replace("Text.", "Text \\undefinedMacro.");
+    testsupport::writeFile(path("p/main.tex"), "\\documentclass{report}\n\\begin{document}\n" + broken);
+    m_frame->action(33024)->trigger();
+    ASSERT_TRUE(testsupport::readAll(path("p/main.toc")).isEmpty()) << "the run did not stop early";
+    EXPECT_FALSE(tree->isTocCurrent());
+    EXPECT_EQ(tree->tocBranch()->text(0), QStringLiteral("Inhaltsverzeichnis (nicht aktuell)"));
+    ASSERT_TRUE(findItem(tree->tocBranch(), marked));
+    // The error and TeX's "Emergency stop" that ends a run without a terminal.
+    auto *status = m_frame->findChild<QLabel *>("runStatusPane");
+    ASSERT_TRUE(status);
+    EXPECT_TRUE(status->text().startsWith(QString::fromUtf8("LaTeX beendet – Fehler: 2,"))) << status->text().toStdString();
+
+    // The kept headings still lead to their lines, markup and wrapping notwithstanding.
+    tree->activateItem(findItem(tree->tocBranch(), marked));
+    ASSERT_TRUE(m_frame->activeView());
+    EXPECT_EQ(m_frame->activeView()->caretLine(), 5);
+    tree->activateItem(findItem(tree->tocBranch(), wrapped));
+    EXPECT_EQ(m_frame->activeView()->caretLine(), 7);
+    EXPECT_TRUE(m_prompter.messages.isEmpty()) << m_prompter.messages.join('\n').toStdString();
+
+    // Mended, the next run shows the table LaTeX writes, as current.
+    testsupport::writeFile(path("p/main.tex"), "\\documentclass{report}\n\\begin{document}\n" + body);
+    m_frame->action(33024)->trigger();
+    EXPECT_TRUE(tree->isTocCurrent());
+    EXPECT_EQ(tree->tocBranch()->text(0), QStringLiteral("Inhaltsverzeichnis"));
 }
 
 } // namespace

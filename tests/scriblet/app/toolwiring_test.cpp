@@ -5,6 +5,8 @@
 #include "framefixture.h"
 #include "app/cmainframe.h"
 #include "common/cshellsettings.h"
+#include "editor/cchildframe.h"
+#include "editor/cshelldoc.h"
 #include "editor/cshellview.h"
 #include "testsupport.h"
 #include "tools/clogbar.h"
@@ -21,9 +23,12 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QThread>
+#include <QTextBlock>
 #include <QTimer>
 
 namespace {
@@ -195,6 +200,61 @@ TEST_F(ToolWiringTest, MessagesGoThroughThePrompter)
     cmd(33033)->trigger();
     EXPECT_EQ(m_prompter.messages,
               QStringList{QString::fromUtf8("Keine EXE-Datei angegeben!\nBitte die Einstellungen überprüfen!")});
+}
+
+TEST_F(ToolWiringTest, ErrorsOfTheRealLatexOpenTheirFilesAtTheirLines)
+{
+    if (!haveTex())
+        GTEST_SKIP() << "TeX Live is not installed";
+    testsupport::writeFile(path("doc/main.tex"), "\\documentclass{report}\n\\begin{document}\n"
+                                                 "\\include{chap1}\n\\input{sub/part}\n\\end{document}\n");
+    testsupport::writeFile(path("doc/chap1.tex"), "Chapter text (with a parenthesis.\n\nHere \\undefinedInChapter is bad.\n");
+    testsupport::writeFile(path("doc/sub/part.tex"), "Intro.\n\\undefinedInSub\n");
+    m_settings->tex.cmd = QStringLiteral("-interaction=nonstopmode %s");
+    ASSERT_TRUE(docs().openDocument(path("doc/main.tex")));
+    cmd(33024)->trigger();
+    EXPECT_TRUE(m_prompter.messages.isEmpty()) << m_prompter.messages.join('\n').toStdString();
+    auto *status = m_frame->findChild<QLabel *>("runStatusPane");
+    ASSERT_TRUE(status);
+    EXPECT_TRUE(status->text().startsWith(QString::fromUtf8("LaTeX beendet – Fehler: 2, "))) << status->text().toStdString();
+    // The pane stands at the first error.
+    const int firstError = logBar()->log().paneLine(logBar()->log().nextError(-1, true));
+    EXPECT_EQ(logBar()->edit()->textCursor().blockNumber(), firstError);
+
+    // F12 (Next Error) opens each file at its line.
+    m_frame->show();
+    m_frame->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_frame.get()));
+    QTest::keyClick(m_frame.get(), Qt::Key_F12);
+    ASSERT_TRUE(m_frame->activeView());
+    EXPECT_EQ(m_frame->activeChild()->doc()->path(), path("doc/chap1.tex"));
+    EXPECT_EQ(m_frame->activeView()->caretLine(), 3);
+    EXPECT_EQ(m_frame->statusBar()->currentMessage(), QStringLiteral("Fehler 1 von 2: Undefined control sequence."));
+    cmd(33132)->trigger();
+    EXPECT_EQ(m_frame->activeChild()->doc()->path(), path("doc/sub/part.tex"));
+    EXPECT_EQ(m_frame->activeView()->caretLine(), 2);
+
+    // A double click on the first error's line in the pane opens the chapter again.
+    QTextCursor c(logBar()->edit()->document()->findBlockByNumber(firstError));
+    logBar()->edit()->setTextCursor(c);
+    const QPoint at = logBar()->edit()->cursorRect().center();
+    QTest::mouseDClick(logBar()->edit()->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(m_frame->activeChild()->doc()->path(), path("doc/chap1.tex"));
+    EXPECT_EQ(m_frame->activeView()->caretLine(), 3);
+    EXPECT_EQ(m_frame->children().size(), 3);
+}
+
+TEST_F(ToolWiringTest, TheWalkIsInTheTexMenuWithItsKeys)
+{
+    QMenu *tex = m_frame->menu(QStringLiteral("menuTex"));
+    ASSERT_TRUE(tex);
+    EXPECT_TRUE(tex->actions().contains(cmd(33132)));
+    EXPECT_TRUE(tex->actions().contains(cmd(33133)));
+    EXPECT_EQ(cmd(33132)->shortcut(), QKeySequence(Qt::Key_F12));
+    EXPECT_EQ(cmd(33133)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F12));
+    // Shown, with their keys, also before any document is open.
+    EXPECT_TRUE(cmd(33132)->isVisible());
+    EXPECT_TRUE(tex->menuAction()->isVisible());
 }
 
 } // namespace

@@ -397,4 +397,65 @@ TEST_F(ProjectBarTest, RefreshWithoutProjectDoesNothing)
     EXPECT_EQ(m_host.mainDocumentWrites, 0);
 }
 
+TEST_F(ProjectBarTest, AFailedRunKeepsTheLastGoodTableMarkedAsNotCurrent)
+{
+    file("m/main.tex", "\\chapter{Eins}\n\\section{Grundlagen der \\textbf{Methode}}\n\\chapter{Zwei}\n");
+    const QByteArray good = "\\contentsline {chapter}{\\numberline {1}Eins}{1}%\n"
+                            "\\contentsline {section}{\\numberline {1.1}Grundlagen der \\textbf {Methode}}{1}%\n"
+                            "\\contentsline {chapter}{\\numberline {2}Zwei}{2}%\n";
+    file("m/main.toc", good);
+    file("m/m.sbp", "[main]\r\n.\\main.tex\r\n[files]\r\n");
+    ASSERT_TRUE(m_bar->openProject(path("m/m.sbp")));
+    const QStringList shown{"1 Eins", "2 Zwei"};
+    EXPECT_EQ(childTexts(tree()->tocBranch()), shown);
+    EXPECT_EQ(tree()->tocBranch()->text(0), QStringLiteral("Inhaltsverzeichnis"));
+
+    // LaTeX stopped before \end{document}: the .toc it opened stays empty, or it is gone.
+    for (const QByteArray &left : {QByteArray(), QByteArray("\\contentsline {chapter}{\\numberline {1}Eins}{1}%\n")}) {
+        file("m/main.toc", left);
+        m_bar->refreshToc(true);
+        EXPECT_EQ(childTexts(tree()->tocBranch()), shown);
+        EXPECT_FALSE(tree()->isTocCurrent());
+        EXPECT_EQ(tree()->tocBranch()->text(0), QStringLiteral("Inhaltsverzeichnis (nicht aktuell)"));
+        EXPECT_FALSE(tree()->tocBranch()->toolTip(0).isEmpty());
+    }
+    QFile::remove(path("m/main.toc"));
+    m_bar->refreshToc(true);
+    EXPECT_EQ(childTexts(tree()->tocBranch()), shown);
+    // The kept table still leads to its headings, markup and all.
+    tree()->activateItem(findChild(findChild(tree()->tocBranch(), "1 Eins"), "1.1 Grundlagen der Methode"));
+    ASSERT_EQ(m_host.opened.size(), 1);
+    EXPECT_EQ(m_host.opened[0].line, 2);
+
+    // A good run that leaves fewer headings (one was deleted) is the new table.
+    file("m/main.toc", "\\contentsline {chapter}{\\numberline {1}Eins}{1}%\n");
+    m_bar->refreshToc(false);
+    EXPECT_EQ(childTexts(tree()->tocBranch()), QStringList{"1 Eins"});
+    EXPECT_TRUE(tree()->isTocCurrent());
+    EXPECT_EQ(tree()->tocBranch()->text(0), QStringLiteral("Inhaltsverzeichnis"));
+    // A failed run that still wrote a whole table shows it.
+    file("m/main.toc", good);
+    m_bar->refreshToc(true);
+    EXPECT_EQ(childTexts(tree()->tocBranch()), shown);
+    EXPECT_TRUE(tree()->isTocCurrent());
+
+    // "Neu Laden" shows the file as it is.
+    file("m/main.toc", "");
+    m_bar->refreshToc(true);
+    EXPECT_FALSE(tree()->isTocCurrent());
+    tree()->onReloadToc();
+    EXPECT_TRUE(childTexts(tree()->tocBranch()).isEmpty());
+    EXPECT_TRUE(tree()->isTocCurrent());
+
+    // Another project's table is never kept for this one.
+    file("m/main.toc", good);
+    m_bar->refreshToc(false);
+    file("n/other.tex", "x");
+    file("n/n.sbp", "[main]\r\n.\\other.tex\r\n[files]\r\n");
+    ASSERT_TRUE(m_bar->openProject(path("n/n.sbp")));
+    m_bar->refreshToc(true);
+    EXPECT_EQ(childTexts(tree()->tocBranch()), QStringList{"no TOC-file!"});
+    EXPECT_TRUE(tree()->isTocCurrent());
+}
+
 } // namespace

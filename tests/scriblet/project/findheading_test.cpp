@@ -170,4 +170,39 @@ TEST_F(FindHeadingTest, HeadingsOfTheCompiledSampleAreFound)
     }
 }
 
+TEST_F(FindHeadingTest, HeadingsWithMarkupWrappedOrWithAShortTitleAreFound)
+{
+    addFile("main.tex", "\\chapter{Vorwort}\n"
+                        "\\section{Grundlagen der \\textbf{Methode}}\n"
+                        "% \\section{Ein Titel, der \"uber zwei Zeilen geht} is commented out\n"
+                        "\\section{Ein Titel, der \"uber\n"
+                        "  zwei Zeilen geht}\n"
+                        "\\section[Kurz]{Ein sehr langer Titel}\n"
+                        "\\section{M\"angel \\emph{neu}}\n");
+    // As LaTeX writes the titles into the ".toc" file (umlauts decoded).
+    addRow("2.1", "Grundlagen der \\textbf {Methode}", 1);
+    addRow("2.2", "Ein Titel, der über zwei Zeilen geht", 1);
+    addRow("2.3", "Kurz", 1);
+    addRow("2.4", "Mängel \\emph {neu}", 1);
+    struct {
+        const char *clicked;
+        int line;
+        const char *searchText;
+    } cases[] = {
+        {"2.1 Grundlagen der Methode", 2, "\\section{Grundlagen der \\textbf{Methode}}"},
+        {"2.2 Ein Titel, der über zwei Zeilen geht", 4, "\\section{Ein Titel, der \"uber"},
+        {"2.3 Kurz", 6, "Kurz"},
+        {"2.4 Mängel neu", 7, "\\section{M\"angel \\emph{neu}}"},
+    };
+    for (const auto &c : cases) {
+        m_host.opened.clear();
+        ASSERT_TRUE(FindHeading(m_table, m_project, QString::fromUtf8(c.clicked), m_host, m_prompter)) << c.clicked;
+        EXPECT_EQ(m_host.opened[0].line, c.line) << c.clicked;
+        // The view finds the line again by these two texts.
+        EXPECT_EQ(m_host.opened[0].searchText, QString::fromUtf8(c.searchText)) << c.clicked;
+        EXPECT_EQ(m_host.opened[0].command, QStringLiteral("\\section")) << c.clicked;
+    }
+    EXPECT_TRUE(m_prompter.messages.isEmpty());
+}
+
 } // namespace

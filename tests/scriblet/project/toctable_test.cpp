@@ -7,6 +7,8 @@
 #include <QProcess>
 #include <QRandomGenerator>
 
+#include <sys/stat.h>
+
 namespace {
 
 struct LineCase {
@@ -60,10 +62,14 @@ TEST_P(TocLineTest, ParsesTheLine)
 INSTANTIATE_TEST_SUITE_P(Lines, TocLineTest, ::testing::ValuesIn(lineCases),
                          [](const auto &info) { return std::string(info.param.name); });
 
-TEST(TocEntryTest, DisplayTextHasNoLeadingBlankWithoutNumber)
+TEST(TocEntryTest, DisplayTextHasNoLeadingBlankWithoutNumberAndNoMarkup)
 {
     EXPECT_EQ((TocEntry{"2.1", "Titel", 1}).displayText(), QStringLiteral("2.1 Titel"));
     EXPECT_EQ((TocEntry{"", "Vorwort", 0}).displayText(), QStringLiteral("Vorwort"));
+    // The title keeps LaTeX's markup; the pane shows the text a reader sees.
+    const TocEntry marked{"2.1", "Grundlagen der \\textbf {Methode}", 1};
+    EXPECT_EQ(marked.displayText(), QStringLiteral("2.1 Grundlagen der Methode"));
+    EXPECT_EQ((TocEntry{"", "\\texorpdfstring {\\emph {Vorwort}}{Vorwort}", 0}).displayText(), QStringLiteral("Vorwort"));
 }
 
 TEST(TocParseTest, DropsLastCharacterAndIgnoresTextAfterTheLastLineFeed)
@@ -110,6 +116,11 @@ TEST_F(TocReadTest, MissingFileGivesTheNoTocText)
     EXPECT_EQ(t.tocText, QStringLiteral("no TOC-file!"));
     t.ParseToc();
     EXPECT_EQ(t.headingCount(), 0);
+    // A pipe named like the file would never end a read: it counts as missing.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("pipe.toc")).constData(), 0600), 0);
+    t.tocFile = path("pipe.toc");
+    t.ReadToc();
+    EXPECT_EQ(t.tocText, QStringLiteral("no TOC-file!"));
 }
 
 TEST_F(TocReadTest, ReadsPiecesThatEndAtZeroBytesAndTurnsCrLfIntoLf)

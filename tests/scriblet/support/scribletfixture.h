@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QHash>
 #include <QList>
 #include <QStringList>
 #include <memory>
@@ -146,8 +147,8 @@ public:
 };
 
 // A window-less host and display for the tool runner: documents on disk, and a
-// journal of what happened, in order ("save a.tex", "log", "toc", "wait <status>",
-// "done", "activate").
+// journal of what happened, in order ("save a.tex", "log", "toc", "toc after
+// failure", "wait <status>", "done", "activate", "open <path>:<line>").
 struct FakeDocument {
     QString path; // empty: untitled
     QString title;
@@ -164,6 +165,8 @@ public:
     bool texRunNeeded = false;
     QStringList journal;
     QString logText;
+    LogAnalysis lastLog;
+    QString runStatus;
     QString mainStatus;
     int keepAliveCalls = 0;
 
@@ -211,24 +214,39 @@ public:
     bool needsTexRun() const override { return texRunNeeded; }
     void setNeedsTexRun(bool on) override { texRunNeeded = on; }
     bool isProjectLoaded() const override { return projectLoaded; }
-    void refreshTableOfContents() override { journal << QStringLiteral("toc"); }
+    void refreshTableOfContents(bool runFailed) override
+    {
+        journal << (runFailed ? QStringLiteral("toc after failure") : QStringLiteral("toc"));
+    }
+    bool openDocumentAt(const QString &path, int line) override
+    {
+        journal << QStringLiteral("open %1:%2").arg(path).arg(line);
+        return true;
+    }
 
     void beginWaitedRun(const QString &status) override { journal << QStringLiteral("wait ") + status; }
     void endWaitedRun() override { journal << QStringLiteral("done"); }
     void keepAlive() override { ++keepAliveCalls; }
-    void setLogText(const QString &text) override
+    void showLog(const LogAnalysis &log) override
     {
-        logText = text;
+        lastLog = log;
+        logText = log.text();
         journal << QStringLiteral("log");
     }
+    void showRunStatus(const QString &text) override { runStatus = text; }
 };
 
-// Records every start instead of starting; programs named in `missing` fail to start.
+// Records every start instead of starting; programs named in `missing` fail to
+// start, those in `cancelled` end as a waited run ended with Escape does, and
+// `output` files are written by the run named (as a tool writes its log).
 class RecordingLauncher : public ToolLauncher
 {
 public:
     explicit RecordingLauncher(QStringList *journal) : m_journal(journal) {}
     QStringList missing;
+    QStringList cancelled;
+    QHash<QString, QPair<QString, QByteArray>> output; // program -> (path, bytes)
+    int exitCode = 0;
 
     HostProcess::Result run(const QString &exe, const QStringList &args, const QString &dir, bool wait,
                             const std::function<void()> &keepAlive) override
@@ -236,15 +254,36 @@ public:
         HostProcess::Result r;
         r.started = !missing.contains(exe);
         *m_journal << QStringLiteral("%1 %2 [%3] in %4").arg(wait ? "run" : "start", exe, args.join('|'), dir);
-        if (r.started && wait && keepAlive)
+        if (!r.started) {
+            r.error = QStringLiteral("not found");
+            return r;
+        }
+        if (wait && keepAlive)
             keepAlive();
-        r.exitCode = 0;
+        if (output.contains(exe)) {
+            QFile f(output[exe].first);
+            if (f.open(QIODevice::WriteOnly))
+                f.write(output[exe].second);
+        }
+        r.exitCode = exitCode;
+        if (cancelled.contains(exe)) {
+            r.exitCode = -1;
+            r.error = QStringLiteral("cancelled");
+        }
         return r;
     }
 
 private:
     QStringList *m_journal;
 };
+
+// The message after a program that could not start: the documented text, then the
+// program and the reason.
+inline QString startFailedMessage(const QString &exe, const QString &reason)
+{
+    return QString::fromUtf8("Ein oder mehr Fehler traten auf!\nBitte die Einstellungen überprüfen!\n\nProgramm: ")
+           + exe + QStringLiteral("\nGrund: ") + reason;
+}
 
 // A settings object on a fresh "Scriblet.ini" in dir, with the tool defaults read
 // as the main frame reads them and the viewers given.

@@ -6,16 +6,19 @@
 #include "scribletfixture.h"
 #include "tools/clogbar.h"
 #include "tools/cmaintexdialog.h"
+#include "resources/strings.h"
 #include "tools/toolrunner.h"
 
 #include <QAction>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QApplication>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <QTimer>
 
 namespace {
@@ -63,6 +66,8 @@ TEST_F(ToolCommandsTest, ActionsCarryIdsShortcutsAndPrompts)
         {"cmd33026", 33026, QKeySequence(), "Programmaufrufe"},
         {"cmd33033", 33033, QKeySequence(Qt::CTRL | Qt::Key_F1), "Tool 1"},
         {"cmd33042", 33042, QKeySequence(Qt::CTRL | Qt::Key_F10), "Tool 10"},
+        {"cmd33132", 33132, QKeySequence(Qt::Key_F12), "Nächster Fehler"},
+        {"cmd33133", 33133, QKeySequence(Qt::SHIFT | Qt::Key_F12), "Vorheriger Fehler"},
     };
     for (const Row &row : rows) {
         auto *a = frame->findChild<QAction *>(QLatin1String(row.name));
@@ -73,6 +78,8 @@ TEST_F(ToolCommandsTest, ActionsCarryIdsShortcutsAndPrompts)
     }
     EXPECT_EQ(commands->userToolAction(0)->statusTip(), QString::fromUtf8("Tool 1 wird ausgeführt..."));
     EXPECT_EQ(commands->runLatexAction()->statusTip(), QString::fromUtf8("Ausführen von LaTeX."));
+    EXPECT_EQ(commands->nextErrorAction()->text(), QString::fromUtf8("&Nächster Fehler"));
+    EXPECT_EQ(commands->previousErrorAction()->text(), QString::fromUtf8("&Vorheriger Fehler"));
 }
 
 TEST_F(ToolCommandsTest, ShortcutWorksWithoutDocument)
@@ -162,6 +169,67 @@ TEST_F(ToolCommandsTest, LatexFillsLogPane)
     EXPECT_TRUE(m_prompter.messages.isEmpty()) << m_prompter.messages.join('\n').toStdString();
     EXPECT_TRUE(logBar->text().startsWith("This is")) << logBar->text().left(80).toStdString();
     EXPECT_EQ(logBar->edit()->textCursor().position(), 0);
+}
+
+TEST_F(ToolCommandsTest, EscapeCancelsTheRunTheStatusBarSaysSoAndTheOldLogIsNotShown)
+{
+    const QString latex = path("endless");
+    QFile::link(testsupport::helperPath(), latex);
+    testsupport::writeFile(latex + ".behave", "sleep=60000\n");
+    settings->tex.exe = latex;
+    host.open(path("doc/a.tex"), "x");
+    testsupport::writeFile(path("doc/a.log"), "the log of the run before\n");
+    QTimer::singleShot(300, [this] { QTest::keyClick(frame.get(), Qt::Key_Escape); });
+    QElapsedTimer clock;
+    clock.start();
+    commands->runLatexAction()->trigger();
+    EXPECT_LT(clock.elapsed(), 30000);
+    EXPECT_EQ(commands->runStatusPane()->text(), QStringLiteral("LaTeX wurde abgebrochen."));
+    EXPECT_EQ(logBar->text(), Str::format(Str::LogNotNew, {QStringLiteral("LaTeX")}));
+    EXPECT_TRUE(commands->runner().needsTexRun());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_TRUE(m_prompter.messages.isEmpty());
+}
+
+TEST_F(ToolCommandsTest, NextAndPreviousErrorOpenEachErrorsFileAtItsLine)
+{
+    testsupport::writeFile(path("doc/main.log"),
+                           "(./main.tex (./chap.tex\n"
+                           "! Undefined control sequence.\nl.3 \\foo\n         \nHelp.\n\n"
+                           "LaTeX Warning: Citation `x' on page 1 undefined on input line 5.\n\n"
+                           ")\n! Missing $ inserted.\nl.8 a^\n        \nHelp.\n\n)\n");
+    logBar->setLog(LogAnalysis::read(path("doc/main.log"), LogAnalysis::Format::Latex));
+    commands->nextErrorAction()->trigger();
+    commands->nextErrorAction()->trigger();
+    commands->nextErrorAction()->trigger(); // round to the first again
+    commands->previousErrorAction()->trigger();
+    EXPECT_EQ(host.journal, QStringList({"open " + path("doc/chap.tex") + ":3", "open " + path("doc/main.tex") + ":8",
+                                         "open " + path("doc/chap.tex") + ":3", "open " + path("doc/main.tex") + ":8"}));
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Fehler 2 von 2: Missing $ inserted."));
+    EXPECT_EQ(logBar->currentEntry(), 2);
+
+    // A double click on the warning opens its file too; Next goes on from there.
+    host.journal.clear();
+    emit logBar->entryActivated(1);
+    commands->nextErrorAction()->trigger();
+    EXPECT_EQ(host.journal, QStringList({"open " + path("doc/chap.tex") + ":5", "open " + path("doc/main.tex") + ":8"}));
+
+    // F12 works from the keyboard, also while the log pane has the focus.
+    host.journal.clear();
+    logBar->edit()->setFocus();
+    QTest::keyClick(logBar->edit(), Qt::Key_F12, Qt::ShiftModifier);
+    EXPECT_EQ(host.journal, QStringList({"open " + path("doc/chap.tex") + ":3"}));
+
+    // A log without errors, an entry without a file.
+    host.journal.clear();
+    logBar->setText(QStringLiteral("nothing"));
+    commands->nextErrorAction()->trigger();
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Das Log enthält keine Fehler."));
+    testsupport::writeFile(path("doc/nofile.log"), "! Emergency stop.\n<*> x\n\n");
+    logBar->setLog(LogAnalysis::read(path("doc/nofile.log"), LogAnalysis::Format::Latex));
+    commands->nextErrorAction()->trigger();
+    EXPECT_EQ(frame->statusBar()->currentMessage(), QStringLiteral("Das Log nennt zu diesem Eintrag keine Datei."));
+    EXPECT_TRUE(host.journal.isEmpty());
 }
 
 } // namespace

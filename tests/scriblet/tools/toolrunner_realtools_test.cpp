@@ -118,8 +118,11 @@ TEST_F(RealToolsTest, BibtexGetsMainBaseAndLatexRunsFirstAfterMainDocumentComman
     ASSERT_TRUE(runner->runBibtex());
     EXPECT_TRUE(m_prompter.messages.isEmpty()) << m_prompter.messages.join('\n').toStdString();
     EXPECT_EQ(host.journal, QStringList({"wait LaTeX wird ausgeführt...", "done", "log",
-                                         "wait BibTeX wird ausgeführt...", "done"}));
+                                         "wait BibTeX wird ausgeführt...", "done", "log"}));
     EXPECT_TRUE(testsupport::readAll(dir + "thesis.bbl").contains("The TeXbook"));
+    // The pane shows BibTeX's own log now, and the status bar its counts.
+    EXPECT_TRUE(host.logText.startsWith("This is BibTeX")) << host.logText.left(80).toStdString();
+    EXPECT_EQ(host.runStatus, QString::fromUtf8("BibTeX beendet – Fehler: 0, Warnungen: 0"));
 }
 
 TEST_F(RealToolsTest, ProgramThatDoesNotExist)
@@ -130,7 +133,10 @@ TEST_F(RealToolsTest, ProgramThatDoesNotExist)
     runner->setNeedsTexRun(true);
     settings->tex.exe = QStringLiteral("no-such-latex-program");
     EXPECT_FALSE(runner->runLatex());
-    EXPECT_EQ(m_prompter.messages, QStringList{Str::text(Str::ToolStartFailed)});
+    EXPECT_EQ(m_prompter.messages,
+              QStringList{startFailedMessage("no-such-latex-program",
+                                             QString::fromUtf8("Das Programm wurde weder unter diesem Namen noch in "
+                                                               "den Ordnern des Suchpfads (PATH) gefunden."))});
     EXPECT_EQ(host.logText, QStringLiteral("previous text"));
     EXPECT_EQ(settings->dviChanged, 0);
     EXPECT_TRUE(runner->needsTexRun());
@@ -138,7 +144,15 @@ TEST_F(RealToolsTest, ProgramThatDoesNotExist)
     m_prompter.messages.clear();
     settings->userTools[2] = {QStringLiteral("X"), QStringLiteral("/nonexistent/tool"), QStringLiteral("%m"), 0, 0};
     EXPECT_FALSE(runner->runUserTool(2));
-    EXPECT_EQ(m_prompter.messages, QStringList{Str::text(Str::ToolStartFailed)});
+    EXPECT_EQ(m_prompter.messages, QStringList{startFailedMessage("/nonexistent/tool", Str::text(Str::ToolReasonNotFound))});
+
+    // A main document whose folder is gone: the reason names the folder.
+    m_prompter.messages.clear();
+    settings->tex.exe = QStringLiteral("latex");
+    settings->setMainDocument(path("gone"), QStringLiteral("a.tex"));
+    EXPECT_FALSE(runner->runLatex());
+    EXPECT_EQ(m_prompter.messages,
+              QStringList{startFailedMessage("latex", QStringLiteral("Der Ordner %1/ existiert nicht.").arg(path("gone")))});
 }
 
 TEST_F(RealToolsTest, UserToolExampleWithRecordedArguments)

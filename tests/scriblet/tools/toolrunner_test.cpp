@@ -76,8 +76,9 @@ TEST_F(ToolRunnerTest, LatexSavesFirstAndUsesMainDocument)
     settings->setMainDocument(path("doc"), QStringLiteral("thesis.tex"));
     host.projectLoaded = true;
     runner->runLatex();
+    // A run that left no log counts as failed: the pane may keep its table of contents.
     QStringList expected{QStringLiteral("save other.tex")};
-    expected << latexRun(QStringLiteral("thesis.tex")) << "toc";
+    expected << latexRun(QStringLiteral("thesis.tex")) << "toc after failure";
     EXPECT_EQ(host.journal, expected);
     EXPECT_EQ(host.logText, Str::text(Str::LogNotLoaded));
     EXPECT_EQ(testsupport::readAll(path("other.tex")), QByteArray("changed"));
@@ -153,7 +154,7 @@ TEST_F(ToolRunnerTest, LatexStartFailureKeepsFlagsAndLog)
     runner->setNeedsTexRun(true);
     recorder->missing << "latex";
     EXPECT_FALSE(runner->runLatex());
-    EXPECT_EQ(m_prompter.messages, QStringList{Str::text(Str::ToolStartFailed)});
+    EXPECT_EQ(m_prompter.messages, QStringList{startFailedMessage("latex", "not found")});
     EXPECT_EQ(host.logText, QStringLiteral("previous"));
     EXPECT_EQ(settings->dviChanged, 0);
     EXPECT_TRUE(runner->needsTexRun());
@@ -198,7 +199,7 @@ TEST_F(ToolRunnerTest, DvipsStartFailureKeepsDviChanged)
     settings->dviChanged = 1;
     EXPECT_FALSE(runner->runDvips());
     EXPECT_EQ(settings->dviChanged, 1);
-    EXPECT_EQ(m_prompter.messages, QStringList{Str::text(Str::ToolStartFailed)});
+    EXPECT_EQ(m_prompter.messages, QStringList{startFailedMessage("dvips", "not found")});
     // The viewer then still tries DVIPS once more in its own step, then starts.
     m_prompter.messages.clear();
     host.journal.clear();
@@ -218,12 +219,14 @@ TEST_F(ToolRunnerTest, BibtexGetsMainBaseAndRunsLatexAfterMainDocumentCommand)
 
     runner->runBibtex();
     QStringList expected = latexRun(QStringLiteral("thesis.tex"));
-    expected << QStringLiteral("wait BibTeX wird ausgeführt...") << run("bibtex", "thesis") << "done";
+    // BibTeX's log (".blg") replaces LaTeX's in the pane.
+    expected << QStringLiteral("wait BibTeX wird ausgeführt...") << run("bibtex", "thesis") << "done" << "log";
     EXPECT_EQ(host.journal, expected);
 
     host.journal.clear();
     runner->runBibtex();
-    EXPECT_EQ(host.journal, QStringList({QStringLiteral("wait BibTeX wird ausgeführt..."), run("bibtex", "thesis"), "done"}));
+    EXPECT_EQ(host.journal,
+              QStringList({QStringLiteral("wait BibTeX wird ausgeführt..."), run("bibtex", "thesis"), "done", "log"}));
 
     runner->setMainDocument(QString(), path("doc"));
     EXPECT_EQ(host.mainStatus, QStringLiteral("Haupt-TeX-Dokument :  aktuelles"));
@@ -311,6 +314,97 @@ TEST_F(ToolRunnerTest, UserToolOutOfRangeDoesNothing)
     EXPECT_FALSE(runner->runUserTool(10));
     EXPECT_FALSE(runner->runUserTool(-1));
     EXPECT_TRUE(host.journal.isEmpty());
+}
+
+// A log with one error, one warning and one bad box, as LaTeX writes them.
+const QByteArray LogWithEntries = "This is pdfTeX\n(./a.tex\n"
+                                  "! Undefined control sequence.\nl.3 \\foo\n          \nHelp.\n\n"
+                                  "LaTeX Warning: Reference `x' on page 1 undefined on input line 4.\n\n"
+                                  "Overfull \\hbox (1.0pt too wide) in paragraph at lines 5--6\n[]\\OT1 text\n\n)\n";
+
+TEST_F(ToolRunnerTest, LatexCountsGoToTheStatusBarAndAFailedRunTellsTheTableOfContents)
+{
+    host.open(dir + "a.tex", "x");
+    host.projectLoaded = true;
+    recorder->output["latex"] = {dir + "a.log", LogWithEntries};
+    ASSERT_TRUE(runner->runLatex());
+    EXPECT_EQ(host.runStatus, QString::fromUtf8("LaTeX beendet – Fehler: 1, Warnungen: 1, Bad Boxes: 1"));
+    EXPECT_EQ(host.lastLog.log().size(), 3);
+    EXPECT_EQ(host.lastLog.log().at(0).file, dir + "a.tex");
+    EXPECT_EQ(host.journal.last(), "toc after failure");
+
+    // Warnings alone, and a zero exit: the run is good.
+    host.journal.clear();
+    recorder->output["latex"] = {dir + "a.log", "(./a.tex\nLaTeX Warning: Label(s) may have changed.\n\n)\n"};
+    runner->runLatex();
+    EXPECT_EQ(host.runStatus, QString::fromUtf8("LaTeX beendet – Fehler: 0, Warnungen: 1, Bad Boxes: 0"));
+    EXPECT_EQ(host.journal.last(), "toc");
+    // A non-zero exit is a failure even when the log shows none.
+    host.journal.clear();
+    recorder->exitCode = 1;
+    runner->runLatex();
+    EXPECT_EQ(host.journal.last(), "toc after failure");
+}
+
+TEST_F(ToolRunnerTest, BibtexLogIsShownWithItsCounts)
+{
+    host.open(dir + "a.tex", "x");
+    settings->bibtex.runtex = 0;
+    recorder->output["bibtex"] = {dir + "a.blg",
+                                  "I couldn't open database file nosuch.bib\n---line 6 of file a.aux\n"
+                                  " : \\bibdata{nosuch\n :                }\n"
+                                  "I'm skipping whatever remains of this command\n"
+                                  "Warning--I didn't find a database entry for \"nobody\"\n"};
+    ASSERT_TRUE(runner->runBibtex());
+    EXPECT_EQ(host.runStatus, QString::fromUtf8("BibTeX beendet – Fehler: 1, Warnungen: 1"));
+    ASSERT_EQ(host.lastLog.log().size(), 2);
+    EXPECT_EQ(host.lastLog.log().at(0).file, dir + "a.aux");
+    EXPECT_EQ(host.lastLog.log().at(0).line, 6);
+    EXPECT_EQ(host.lastLog.log().at(0).message, QStringLiteral("I couldn't open database file nosuch.bib"));
+}
+
+TEST_F(ToolRunnerTest, CancelledLatexSaysSoShowsNoOldLogAndEndsTheCommand)
+{
+    host.open(dir + "a.tex", "x");
+    host.projectLoaded = true;
+    testsupport::writeFile(dir + "a.log", "the log of the run before\n");
+    settings->dviChanged = 0;
+    recorder->cancelled << "latex";
+    host.edit(0, "edited");
+    EXPECT_FALSE(runner->runPsViewer());
+    // No DVIPS and no viewer after Escape.
+    QStringList expected{QStringLiteral("save a.tex")};
+    expected << latexRun() << "toc after failure";
+    EXPECT_EQ(host.journal, expected);
+    EXPECT_EQ(host.runStatus, QStringLiteral("LaTeX wurde abgebrochen."));
+    EXPECT_EQ(host.logText, Str::format(Str::LogNotNew, {QStringLiteral("LaTeX")}));
+    EXPECT_FALSE(host.logText.contains("the log of the run before"));
+    EXPECT_TRUE(runner->needsTexRun()); // nothing was typeset whole
+    EXPECT_TRUE(m_prompter.messages.isEmpty());
+
+    // A cancelled run that wrote some log shows what it wrote.
+    host.journal.clear();
+    recorder->output["latex"] = {dir + "a.log", "This is pdfTeX\n(./a.tex [1]\n"};
+    EXPECT_FALSE(runner->runLatex());
+    EXPECT_EQ(host.logText, QStringLiteral("This is pdfTeX\n(./a.tex [1]\n"));
+    EXPECT_EQ(host.runStatus, QStringLiteral("LaTeX wurde abgebrochen."));
+
+    // The next command that needs LaTeX runs it again, and is not held by the old cancel.
+    recorder->cancelled.clear();
+    host.journal.clear();
+    ASSERT_TRUE(runner->runPsViewer());
+    EXPECT_EQ(host.journal.filter("run latex").size(), 1);
+    EXPECT_EQ(host.journal.last(), start("psview", "a.ps", dir));
+}
+
+TEST_F(ToolRunnerTest, CancelledDvipsKeepsDviChangedAndStartsNoViewer)
+{
+    host.open(dir + "a.tex", "x");
+    settings->dviChanged = 1;
+    recorder->cancelled << "dvips";
+    EXPECT_FALSE(runner->runPsViewer());
+    EXPECT_EQ(host.journal, dvipsRun());
+    EXPECT_EQ(settings->dviChanged, 1);
 }
 
 } // namespace

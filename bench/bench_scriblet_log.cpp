@@ -1,0 +1,186 @@
+// Scriblet's log after a LaTeX run on large logs: reading and parsing on the worker
+// thread, the longest pause of the window's thread meanwhile (it only pumps events),
+// and the two steps of the window's thread that show the log's end in the pane
+// (taking the text, the first paint). Prints a table.
+#include "common/cshellsettings.h"
+#include "common/prompter.h"
+#include "tools/clogbar.h"
+#include "tools/loganalysis.h"
+#include "tools/toolrunner.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+// One stretch of a thesis log: a chapter file, font notes, a warning, an error with
+// its help, a bad box, a page.
+QByteArray stretch(int n)
+{
+    const QByteArray k = QByteArray::number(n);
+    return "(./kapitel/chapter" + k + ".tex\n"
+           "LaTeX Font Info:    External font `cmex10' loaded for size\n"
+           "(Font)              <7> on input line " + k + ".\n"
+           "\n"
+           "LaTeX Warning: Reference `fig:" + k + "' on page 3 undefined on input line 12.\n"
+           "\n"
+           "! Undefined control sequence.\n"
+           "l.17 Some text (with a parenthesis \\foo\n"
+           "                                        and the rest of the line.\n"
+           "The control sequence at the end of the top line\n"
+           "of your error message was never \\def'ed.\n"
+           "\n"
+           "Overfull \\hbox (12.34567pt too wide) in paragraph at lines 20--24\n"
+           "[]\\OT1/cmr/m/n/10 A paragraph with some words that did not fit |\n"
+           "\n"
+           "[" + k + "\n\n] ) ";
+}
+
+QByteArray makeLog(qint64 bytes)
+{
+    QByteArray log = "This is pdfTeX, Version 3.141592653-2.6-1.40.24 (TeX Live 2022/Debian)\n(./main.tex\n";
+    log.reserve(bytes + 4096);
+    for (int n = 1; log.size() < bytes; ++n)
+        log += stretch(n);
+    return log + ")\nOutput written on main.dvi (100 pages, 123456 bytes).\n";
+}
+
+class SilentPrompter : public Prompter
+{
+public:
+    void message(const QString &, Icon, const QString &) override {}
+    Answer question(const QString &, bool) override { return Answer::No; }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QStringList openFileNames(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &, const QString &, Overwrite) override
+    {
+        return {};
+    }
+    bool chooseFont(QFont *) override { return false; }
+    bool askProjectName(QString *) override { return false; }
+    int chooseLanguage() override { return 0; }
+    void showInformation() override {}
+    void showAbout() override {}
+    void beep() override {}
+};
+
+// One document, main.tex, in the benchmark's folder.
+class BenchHost : public ToolHost
+{
+public:
+    explicit BenchHost(const QString &doc) : m_doc(doc) {}
+    bool saveModifiedDocuments() override { return false; }
+    bool hasOpenDocuments() const override { return true; }
+    std::optional<ActiveDocument> activeDocument() const override { return ActiveDocument{"main.tex", m_doc}; }
+    void activateMainWindow() override {}
+    void setMainDocumentStatus(const QString &) override {}
+    bool needsTexRun() const override { return false; }
+    void setNeedsTexRun(bool) override {}
+    bool isProjectLoaded() const override { return false; }
+    void refreshTableOfContents(bool) override {}
+    bool openDocumentAt(const QString &, int) override { return true; }
+
+private:
+    QString m_doc;
+};
+
+// "LaTeX" writes the prepared log, as the real one would.
+class LogWriter : public ToolLauncher
+{
+public:
+    LogWriter(const QString &path, const QByteArray &log) : m_path(path), m_log(log) {}
+    HostProcess::Result run(const QString &, const QStringList &, const QString &, bool, const std::function<void()> &) override
+    {
+        QFile f(m_path);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(m_log);
+        HostProcess::Result r;
+        r.started = true;
+        r.exitCode = 1;
+        return r;
+    }
+
+private:
+    QString m_path;
+    QByteArray m_log;
+};
+
+// Times the window's pauses between pumps and the pane's showing of the log.
+class BenchDisplay : public ToolRunner::Display
+{
+public:
+    explicit BenchDisplay(CLogBar *bar) : m_bar(bar) {}
+    void beginWaitedRun(const QString &) override { m_gap.invalidate(); }
+    void endWaitedRun() override {}
+    void keepAlive() override
+    {
+        if (m_gap.isValid())
+            longestPauseNs = std::max(longestPauseNs, m_gap.nsecsElapsed());
+        QCoreApplication::processEvents();
+        m_gap.start();
+    }
+    void showLog(const LogAnalysis &log) override
+    {
+        QElapsedTimer t;
+        t.start();
+        m_bar->setLog(log);
+        showNs = t.nsecsElapsed();
+        t.start();
+        m_bar->edit()->viewport()->repaint(); // the first paint of the new text
+        paintNs = t.nsecsElapsed();
+        entries = log.log().size();
+    }
+    void showRunStatus(const QString &) override {}
+
+    qint64 longestPauseNs = 0;
+    qint64 showNs = 0;
+    qint64 paintNs = 0;
+    int entries = 0;
+
+private:
+    CLogBar *m_bar;
+    QElapsedTimer m_gap;
+};
+
+double ms(qint64 ns) { return double(ns) / 1e6; }
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    const QString doc = dir.filePath(QStringLiteral("main.tex"));
+    QFile(doc).open(QIODevice::WriteOnly);
+    CShellSettings settings(dir.filePath(QStringLiteral("cfg")));
+    settings.readToolSettings();
+    SilentPrompter prompter;
+    BenchHost host(doc);
+    CLogBar bar;
+    bar.resize(800, 300);
+    bar.show();
+
+    std::printf("%-4s %9s %8s %16s %18s %14s %14s %10s\n", "MB", "lines", "entries", "read+parse ms",
+                "longest pause ms", "pane text ms", "pane paint ms", "shown MB");
+    for (const int mb : {1, 10, 50}) {
+        const QByteArray log = makeLog(qint64(mb) * 1000 * 1000);
+        BenchDisplay display(&bar);
+        ToolRunner runner(settings, host, display, prompter,
+                          std::make_unique<LogWriter>(dir.filePath(QStringLiteral("main.log")), log));
+        runner.runLatex(); // writes the log, reads it on the worker, shows it
+        QElapsedTimer t;
+        t.start();
+        const LogAnalysis direct = LogAnalysis::read(dir.filePath(QStringLiteral("main.log")), LogAnalysis::Format::Latex);
+        const qint64 readNs = t.nsecsElapsed();
+        std::printf("%-4d %9lld %8d %16.1f %18.1f %14.1f %14.1f %10.1f\n", mb, (long long)log.count('\n'),
+                    display.entries, ms(readNs), ms(display.longestPauseNs), ms(display.showNs), ms(display.paintNs),
+                    double(direct.text().size()) / 1e6);
+        std::fflush(stdout);
+    }
+    return 0;
+}
