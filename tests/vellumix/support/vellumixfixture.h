@@ -191,6 +191,10 @@ protected:
     QMenu *menu(const QString &objectName);
     QAction *action(const QString &objectName);
     void trigger(const char *objectName);
+    // A new editor with the text and the range [from, to) selected.
+    TEditForm *editorWith(const QString &text, int from, int to);
+    // The editor's selection with '\n' between lines.
+    static QString selection(TEditForm *e);
     // The main file doc/paper.tex with the text, chosen and opened through
     // File > "Main File..."; returns its editor.
     TEditForm *chooseMainFile(const QByteArray &text = TexDocument);

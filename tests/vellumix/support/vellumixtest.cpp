@@ -2,6 +2,7 @@
 #include "vellumixfixture.h"
 
 #include "app/tframeform.h"
+#include "editor/teditform.h"
 
 #include <QAction>
 #include <QApplication>
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QTest>
 
 VellumixTest::VellumixTest() = default;
@@ -82,6 +84,23 @@ void VellumixTest::trigger(const char *objectName)
     QAction *a = action(QString::fromLatin1(objectName));
     ASSERT_NE(a, nullptr) << objectName;
     a->trigger();
+}
+
+TEditForm *VellumixTest::editorWith(const QString &text, int from, int to)
+{
+    trigger("New1");
+    TEditForm *e = frame().activeEditor();
+    e->editor()->setPlainText(text);
+    QTextCursor c = e->editor()->textCursor();
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    e->editor()->setTextCursor(c);
+    return e;
+}
+
+QString VellumixTest::selection(TEditForm *e)
+{
+    return e->editor()->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
 }
 
 TEditForm *VellumixTest::chooseMainFile(const QByteArray &text)

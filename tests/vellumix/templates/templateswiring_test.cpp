@@ -29,22 +29,6 @@ using testsupport::writeFile;
 class TemplatesFrameTest : public VellumixTest
 {
 protected:
-    // A new editor with the text, its range [from, to) selected.
-    TEditForm *editorWith(const QString &text, int from, int to)
-    {
-        trigger("New1");
-        TEditForm *e = frame().activeEditor();
-        e->editor()->setPlainText(text);
-        QTextCursor c = e->editor()->textCursor();
-        c.setPosition(from);
-        c.setPosition(to, QTextCursor::KeepAnchor);
-        e->editor()->setTextCursor(c);
-        return e;
-    }
-    static QString selection(TEditForm *e)
-    {
-        return e->editor()->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-    }
     QMenu *userMenu() { return frame().findChild<QMenu *>("UserTemplatesMenu"); }
     QList<QAction *> userItems()
     {
@@ -143,6 +127,50 @@ TEST_F(TemplatesFrameTest, ADamagedFileGivesItsWholeTemplatesAWarningAndAKeptCop
     EXPECT_EQ(readAll(tpl() + ".damaged"), damaged);
     m_frame.reset();
     EXPECT_EQ(readAll(tpl()), TemplateFile::encode({{"One", "1", ""}}));
+}
+
+TEST_F(TemplatesFrameTest, AFileThatCannotBeReadOrKeptIsNeverReplaced)
+{
+    // Too large to be a template file (sparse: no disk space is used).
+    const QByteArray head = TemplateFile::encode({{"One", "1", ""}});
+    writeFile(tpl(), head);
+    ASSERT_TRUE(QFile::resize(tpl(), TemplateFile::MaxFileSize + 1));
+    EXPECT_TRUE(userItems().isEmpty());
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages[0].contains("not available in this run")) << prompter.messages[0].toStdString();
+    m_frame.reset();
+    EXPECT_EQ(QFileInfo(tpl()).size(), TemplateFile::MaxFileSize + 1);
+
+    // Damaged, and its copy cannot be made: it stays as it is.
+    const QByteArray damaged = head + QByteArray(20, '\xff');
+    writeFile(tpl(), damaged);
+    QDir().mkpath(tpl() + ".damaged");
+    prompter.messages.clear();
+    ASSERT_EQ(userItems().size(), 1);
+    EXPECT_TRUE(prompter.messages.value(0).contains("It is left as it is.")) << prompter.messages.value(0).toStdString();
+    m_frame.reset();
+    EXPECT_EQ(readAll(tpl()), damaged);
+}
+
+TEST_F(TemplatesFrameTest, ATemplateFileThatCannotBeWrittenAtExitIsReportedAndKept)
+{
+    const QByteArray old = TemplateFile::encode({{"Old", "o", ""}});
+    writeFile(tpl(), old);
+    onNextModal([](QDialog *d) {
+        onNextModal([](QDialog *edit) {
+            edit->findChild<QLineEdit *>("Name")->setText(QString(200, 'n'));
+            edit->accept();
+        });
+        d->findChild<QPushButton *>("NewBtn")->click();
+        d->accept();
+    });
+    trigger("UserTemplates3");
+    testsupport::withFullDisk([this] { EXPECT_TRUE(closeFrame()); });
+    const QStringList errors = prompter.errors.filter("Could not save the user templates");
+    ASSERT_EQ(errors.size(), 1) << prompter.errors.join('|').toStdString();
+    EXPECT_TRUE(errors[0].contains("Vellumix.tpl")) << errors[0].toStdString();
+    m_frame.reset();
+    EXPECT_EQ(readAll(tpl()), old);
 }
 
 TEST_F(TemplatesFrameTest, OldTemplateFilesAreConvertedBelowVersionFiftyAndAFailureIsReported)

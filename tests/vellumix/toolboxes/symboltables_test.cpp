@@ -2,7 +2,6 @@
 #include "vellumixfixture.h"
 
 #include "toolboxes/symboltables.h"
-#include "toolboxes/templaterows.h"
 
 #include <QSet>
 
@@ -55,44 +54,19 @@ TEST(SymbolTablesTest, GreekLettersInsertTheirCommandOrTheLatinLookAlike)
     EXPECT_EQ(greek[24 + 6].beforeText(), QStringLiteral("H ")) << "capital eta";
 }
 
-TEST(SymbolTablesTest, MathAndSymbolsCarryTheirModeAndWrapWhereTheyTakeAnArgument)
+TEST(SymbolTablesTest, OnlyTheMathSymbolsThatTakeAnArgumentWrapTheSelection)
 {
     QStringList wrapping;
     for (const SymbolEntry &e : mathTable().entries) {
         EXPECT_STREQ(e.hint, "(Math Mode)");
-        EXPECT_TRUE(e.beforeText().endsWith(' ') || e.beforeText().endsWith('{')) << e.before;
         if (!e.afterText().isEmpty())
             wrapping << e.beforeText() + "|" + e.afterText();
     }
     EXPECT_EQ(wrapping, QStringList({"\\sum_{|}^{} ", "\\prod_{|}^{} ", "\\sqrt{|} "}));
-
-    int textMode = 0;
-    for (const SymbolEntry &e : symbolTable().entries) {
+    for (const SymbolEntry &e : symbolTable().entries)
         EXPECT_TRUE(e.afterText().isEmpty());
-        textMode += QLatin1String(e.hint) == QLatin1String("(Text Mode)");
-    }
-    EXPECT_EQ(textMode, 11);
-    EXPECT_EQ(symbolTable().entries[13].beforeText(), QStringLiteral("\\raisebox{1ex}{\\scriptsize o}"));
-    EXPECT_EQ(symbolTable().entries[13].insertedText(), QStringLiteral("\\raisebox{1ex}{\\scriptsize o}"));
-    EXPECT_EQ(mathTable().entries[17].insertedText(), QStringLiteral("\\sqrt{}"));
-}
-
-TEST(TemplateRowsTest, TwelveRowsAreNumberedAndTheirNamesLineUpWithTheRest)
-{
-    EXPECT_EQ(TemplateRows::caption(0, "One"), QStringLiteral("1: One"));
-    EXPECT_EQ(TemplateRows::caption(11, "Twelve"), QStringLiteral("12: Twelve"));
-    EXPECT_EQ(TemplateRows::caption(12, "Thirteen"), QStringLiteral("   Thirteen"));
-    // With a digit 7 pixels, ':' 3 and a blank 4 wide, every name starts at x = 21.
-    auto width = [](const QString &t) {
-        qreal w = 0;
-        for (QChar c : t)
-            w += c.isDigit() ? 7 : (c == ':' ? 3 : 4);
-        return w;
-    };
-    for (int index : {0, 8, 9, 11, 12, 40}) {
-        const QString prefix = TemplateRows::caption(index, QString());
-        EXPECT_EQ(TemplateRows::leftMargin(index, width) + width(prefix), 4 + 7 + 7 + 3 + 4) << index;
-    }
+    // The one text without a trailing blank.
+    EXPECT_EQ(symbolTable().entries[13].insertedText(), symbolTable().entries[13].beforeText());
 }
 
 } // namespace

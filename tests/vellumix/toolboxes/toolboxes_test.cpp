@@ -68,17 +68,6 @@ class ToolboxesTest : public VellumixTest
 {
 protected:
     ToolboxCommands &boxes() { return frame().toolboxCommands(); }
-    TEditForm *editorWith(const QString &text, int from, int to)
-    {
-        trigger("New1");
-        TEditForm *e = frame().activeEditor();
-        e->editor()->setPlainText(text);
-        QTextCursor c = e->editor()->textCursor();
-        c.setPosition(from);
-        c.setPosition(to, QTextCursor::KeepAnchor);
-        e->editor()->setTextCursor(c);
-        return e;
-    }
     static QRect screenArea() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 };
 
