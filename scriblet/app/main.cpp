@@ -5,10 +5,15 @@
 #include "common/cshellsettings.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The icon of every window, the same drawing as the installed theme icon; the
+    // desktop entry's name lets the desktop match the windows to it.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/scriblet.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("scriblet"));
     CShellSettings settings;
     WidgetPrompter prompter;
     CShellApp shell(&settings, &prompter);

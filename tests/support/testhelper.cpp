@@ -10,6 +10,13 @@
 //                   every byte any client sends to received=<file>; runs until killed
 //   send=<socket>   connect to a local socket, send message=<text> as one framed
 //                   hand-over message, exit 0 (2 when nobody answers)
+//   stderr=<text>   print text on standard error (after the banner)
+//   answer=<text>   a line-protocol peer (a spell checker, say): after the banner, answer
+//                   every line read from standard input with text, in which \n, \r and
+//                   \\ stand for LF, CR and a backslash; delay=<ms> waits before each
+//                   answer, lines=<n> ends after answering n lines
+//   flood=lines|bytes  after the banner and the first line read from standard input,
+//                   write "*" lines (or bytes without any line break) until killed
 //   recovery=<dir>  write recovery entries for the document recoverydoc=<path> without
 //                   end: entry n holds recoveryText(n, recoverysize), Windows-1252 with
 //                   CR LF; prints n on standard output after each complete write
@@ -23,6 +30,7 @@
 #include <QHash>
 #include <QThread>
 #include <cstdio>
+#include <cstdlib>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -93,6 +101,63 @@ int sendMessage(const QString &path, const QByteArray &message)
     }
 }
 
+QByteArray unescape(const QString &text)
+{
+    const QByteArray in = text.toUtf8();
+    QByteArray out;
+    for (qsizetype i = 0; i < in.size(); ++i) {
+        if (in.at(i) != '\\' || i + 1 == in.size()) {
+            out.append(in.at(i));
+            continue;
+        }
+        const char c = in.at(++i);
+        out.append(c == 'n' ? '\n' : c == 'r' ? '\r' : c);
+    }
+    return out;
+}
+
+bool writeAll(const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(1, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+int answerLines(const QByteArray &answer, int delayMs, int maxLines)
+{
+    char *line = nullptr;
+    size_t capacity = 0;
+    int answered = 0;
+    while (::getline(&line, &capacity, stdin) >= 0) {
+        if (delayMs > 0)
+            QThread::msleep(delayMs);
+        if (!writeAll(answer))
+            break;
+        if (maxLines > 0 && ++answered >= maxLines)
+            break;
+    }
+    std::free(line);
+    return 0;
+}
+
+[[noreturn]] void flood(bool lines)
+{
+    char *line = nullptr;
+    size_t capacity = 0;
+    if (::getline(&line, &capacity, stdin) < 0)
+        std::exit(0);
+    const QByteArray chunk = lines ? QByteArray(4096, '*').replace(QByteArray(2, '*'), "*\n")
+                                   : QByteArray(4096, 'x');
+    while (writeAll(chunk)) {
+    }
+    std::exit(0);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -128,8 +193,16 @@ int main(int argc, char **argv)
             out.write((fields.join('\t') + '\n').toUtf8());
     }
     const QString banner = value("banner");
-    if (!banner.isEmpty())
+    if (!banner.isEmpty()) {
         std::printf("%s\n", banner.toLocal8Bit().constData());
+        std::fflush(stdout);
+    }
+    if (!value("stderr").isEmpty())
+        std::fprintf(stderr, "%s\n", value("stderr").toLocal8Bit().constData());
+    if (!value("answer").isEmpty())
+        return answerLines(unescape(value("answer")), value("delay").toInt(), value("lines").toInt());
+    if (!value("flood").isEmpty())
+        flood(value("flood") == "lines");
     if (!value("listen").isEmpty())
         listenForEver(value("listen"), value("received"));
     if (!value("send").isEmpty())

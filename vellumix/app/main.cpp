@@ -7,11 +7,16 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vellumix"));
+    // The icon of every window, the same drawing as the installed theme icon; the
+    // desktop entry's name lets the desktop match the windows to it.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/vellumix.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("vellumix"));
     const QStringList args = QApplication::arguments().mid(1);
     const QString service = QString::fromLatin1(HandOver::ServiceName);
     // Relative names mean the directory of this start, also after the restore below

@@ -5,6 +5,7 @@
 #include "app/editorwiring.h"
 #include "app/handover.h"
 #include "app/programcallswiring.h"
+#include "app/spellwiring.h"
 #include "app/taboutbox.h"
 #include "app/templateswiring.h"
 #include "app/toolboxeswiring.h"
@@ -84,6 +85,7 @@ TFrameForm::TFrameForm(const QString &programDir, Prompter *prompter, const Envi
     m_programCallsWiring = new ProgramCallsWiring(*this);
     m_templatesWiring = new TemplatesWiring(*this);
     m_toolboxesWiring = new ToolboxesWiring(*this, m_templatesWiring->commands());
+    m_spellWiring = new SpellWiring(*this);
 
     m_menus->rebuildRecentMenu();
     m_menus->rebuildExternalPrograms();
@@ -410,6 +412,7 @@ void TFrameForm::restoreAtStartUp()
     m_toolboxesWiring->restore();
     showMainFileStatus();
     m_windowBar->refresh();
+    m_spellWiring->restoreWindow();
     activateWindow();
 }
 
@@ -422,6 +425,7 @@ void TFrameForm::closeEvent(QCloseEvent *event)
         }
     }
     m_toolboxesWiring->storeState();
+    m_spellWiring->storeWindow();
     QString error;
     if (!m_session->writeAtExit(*this, m_recent.entries(), &error))
         m_prompter->showError(QStringLiteral("Could not write the settings file:\r\n") + error);

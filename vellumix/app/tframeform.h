@@ -3,8 +3,9 @@
 // when it closes, see Session), the main file, the recent-file list, the speed bar,
 // the window bar and the status bar, and dispatches the menu commands.
 //
-// The features (editor commands, program calls, clean-up, templates, toolboxes) are wired in when the frame
-// is created; each reaches the frame only through its wiring in app/.
+// The features (editor commands, program calls, clean-up, templates, toolboxes, spell
+// check) are wired in when the frame is created; each reaches the frame only through
+// its wiring in app/.
 #pragma once
 
 #include "app/argumenthandler.h"
@@ -34,6 +35,7 @@ class TemplatesWiring;
 class ToolboxesWiring;
 class QLabel;
 class QMdiSubWindow;
+class SpellWiring;
 class TEditForm;
 class TemplateCommands;
 class ToolboxCommands;
@@ -120,7 +122,8 @@ public:
     void receiveHandOver(const QList<QByteArray> &messages);
 
     // ---- start-up
-    // Restores the main file and the remembered editors (after every window exists).
+    // Restores the main file, the remembered editors and the windows that were open
+    // at the last exit (after every window exists).
     void restoreAtStartUp();
 
     // ---- placeholders
@@ -192,6 +195,7 @@ private:
     CleanUpWiring *m_cleanUpWiring = nullptr;
     TemplatesWiring *m_templatesWiring = nullptr;
     ToolboxesWiring *m_toolboxesWiring = nullptr;
+    SpellWiring *m_spellWiring = nullptr;
     EditorArea *m_area = nullptr;
     std::unique_ptr<Session> m_session;
     TSpeedBar *m_speedBar = nullptr;

@@ -138,6 +138,18 @@ bool makeRecordingHelper(const QString &programPath, const QString &record, cons
     return true;
 }
 
+QString makeFakeChecker(const QString &programPath, const QStringList &behaviour)
+{
+    QDir().mkpath(QFileInfo(programPath).absolutePath());
+    if (!QFile::link(testsupport::helperPath(), programPath))
+        return QString();
+    QFile side(programPath + QStringLiteral(".behave"));
+    if (!side.open(QIODevice::WriteOnly))
+        return QString();
+    side.write(behaviour.join(QLatin1Char('\n')).toUtf8() + '\n');
+    return programPath;
+}
+
 QStringList recordedRun(const QString &record)
 {
     QByteArray bytes;

@@ -168,6 +168,18 @@ bool makeRecordingHelper(const QString &programPath, const QString &record, cons
 // The fields of the first recorded run, once the detached helper has written them.
 QStringList recordedRun(const QString &record);
 
+// A stand-in for a spell checker at programPath: a link to the test helper whose
+// behaviours (see testhelper.cpp) are the given "key=value" lines. Returns the path,
+// empty on failure.
+QString makeFakeChecker(const QString &programPath, const QStringList &behaviour);
+// Skips the test, saying why, when ispell is not installed (CI installs it).
+#define SKIP_WITHOUT_ISPELL()                                                                                          \
+    if (!testsupport::haveProgram(QStringLiteral("ispell")))                                                           \
+    GTEST_SKIP() << "ispell is not installed (./dev test installs it with its dictionaries)"
+// The English and German commands that work with this host's dictionaries.
+inline const char *const EnglishSpellCommand = "ispell -t -d american -a";
+inline const QString GermanSpellCommand = QStringLiteral("ispell -T latin1 -w \u00e4\u00f6\u00fc\u00c4\u00d6\u00dc\u00df -d ngerman -a");
+
 // A fresh temporary home and program directory ("prog"), the current directory in
 // the temporary directory, the scripted prompter and, on first use, the frame.
 class VellumixTest : public testsupport::TempDirTest
