@@ -29,6 +29,7 @@ class CleanUpWiring;
 class EditorArea;
 class EditorCommands;
 class EditorWiring;
+class HelpCommands;
 class ProgramCalls;
 class ProgramCallsWiring;
 class TemplatesWiring;
@@ -143,6 +144,8 @@ public:
     ProgramCalls &programCalls() const;
     TemplateCommands &templateCommands() const;
     ToolboxCommands &toolboxCommands() const;
+    // Help > "Vellumix..." and "LaTeX...".
+    HelpCommands &help() const { return *m_help; }
     // Rebuilds the speed bar from the settings (version and Buttons entries).
     void rebuildSpeedBar();
     // Refreshes status panel 0 with the caret of the active editor.
@@ -154,7 +157,6 @@ public:
     void onOpen();
     void onSave();
     void onSaveAs();
-    void onHelp(const QString &fileName);
     void onAbout();
 
 signals:
@@ -195,6 +197,7 @@ private:
     CleanUpWiring *m_cleanUpWiring = nullptr;
     TemplatesWiring *m_templatesWiring = nullptr;
     ToolboxesWiring *m_toolboxesWiring = nullptr;
+    HelpCommands *m_help = nullptr;
     SpellWiring *m_spellWiring = nullptr;
     EditorArea *m_area = nullptr;
     std::unique_ptr<Session> m_session;

@@ -1,5 +1,6 @@
 #include "app/toolboxeswiring.h"
 
+#include "app/helpcommands.h"
 #include "app/tframeform.h"
 #include "editor/teditform.h"
 #include "templates/templatecommands.h"
@@ -59,5 +60,5 @@ QStringList ToolboxesWiring::userTemplateNames() const { return m_templates.user
 
 void ToolboxesWiring::insertUserTemplate(int index) { m_templates.insertTemplate(index); }
 
-// The desktop shows the help file as a whole; it has no way to open one topic.
-void ToolboxesWiring::showHelp(const QString &) { m_frame.onHelp(QStringLiteral("Vellumix.hlp")); }
+// Program help has no topics: the help file (or the README) is shown as a whole.
+void ToolboxesWiring::showHelp(const QString &) { m_frame.help().showProgramHelp(); }
