@@ -62,6 +62,7 @@ public:
         return {};
     }
     bool chooseFont(QFont *) override { return false; }
+    bool chooseColour(QColor *) override { return false; }
     bool askProjectName(QString *) override { return false; }
     int chooseLanguage() override { return 0; }
     void showInformation() override {}

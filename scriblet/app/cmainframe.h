@@ -116,6 +116,10 @@ protected:
 private:
     void createMenus();
     bool createToolBars();
+    // The main toolbar's buttons from its table, and the images of its toggles.
+    void fillMainToolBar();
+    // Puts the bars into rows that fit the window's width.
+    void arrangeToolBars();
     void createStatusBar();
     void restorePlacement();
     void savePlacement();
@@ -147,6 +151,7 @@ private:
     QPointer<CShellView> m_lastActive;
     std::vector<std::function<bool()>> m_closeGuards;
     bool m_needsTexRun = false;
+    bool m_firstLook = false; // no stored placement: the window has its first-look size
     bool m_closing = false;
     bool m_menusQueued = false;
 };

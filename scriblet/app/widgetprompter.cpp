@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QButtonGroup>
+#include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -90,6 +91,16 @@ bool WidgetPrompter::chooseFont(QFont *font)
     if (ok)
         *font = chosen;
     return ok;
+}
+
+bool WidgetPrompter::chooseColour(QColor *colour)
+{
+    prepare();
+    const QColor chosen = QColorDialog::getColor(*colour, m_parent, Str::text(Str::ColourTitle));
+    if (!chosen.isValid())
+        return false;
+    *colour = chosen;
+    return true;
 }
 
 bool WidgetPrompter::askProjectName(QString *name)

@@ -21,6 +21,7 @@ public:
     QString saveFileName(const QString &title, const QString &filter, const QString &suggested,
                          const QString &defaultSuffix, Overwrite overwrite) override;
     bool chooseFont(QFont *font) override;
+    bool chooseColour(QColor *colour) override;
     bool askProjectName(QString *name) override;
     int chooseLanguage() override;
     void showInformation() override;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QColor;
 class QFont;
 
 class Prompter
@@ -32,6 +33,8 @@ public:
 
     // The font dialog, started from *font; false (font unchanged) when cancelled.
     virtual bool chooseFont(QFont *font) = 0;
+    // The colour chooser, started from *colour; false (colour unchanged) when cancelled.
+    virtual bool chooseColour(QColor *colour) = 0;
     // The dialog "Projektnamen eingeben"; false when cancelled.
     virtual bool askProjectName(QString *name) = 0;
     // Language dialog: 0 German, 1 English, 2 French.

@@ -64,6 +64,37 @@ const Entry Table[] = {
     {LinePaneSize, " Ze : 1234 "},
     {MainDocPaneSize, "Haupt-TeX-Dokument :  diesisteinfilename"},
     {Ready, "Bereit..."},
+    {DefaultCommands1,
+     "%\n,\n\\\n-\nAlph\nCOLON\nHUGE\nHuge\nLARGE\nLarge\nRoman\naddcontentsline\n"
+     "address\naddtocontents\naddtocounter\naddtolength\naddvspace\nalph\nalpha\nappendix\narabic\narccos\narcsin\narctan\n"
+     "author\nbackslash\nbaselinestretch\nbegin\nbeta\nbf\nbfseries\nbibitem\nbibliography\nbibliographystyle\nbigskip\nbottomfraction\n"
+     "bullet\ncaption\ncc\ncdots\ncentering\ncfoot\nchapter\nchaptermark\ncirc\ncircle\ncite\ncleardoublepage\n"
+     "clearemptydoublepage\nclearpage\ncline\nclosing\ncolumnsep\ncos\ndashbox\ndate\nddots\ndelta\ndepth\ndocumentclass\n"
+     "documentstyle\ndotfill\ndots\nem\nemph\nencl\nend\nenlargethispage\nepsfig\neta\nevensidemargin\nfancyplain\n"
+     "fbox\nflushbottom\nfnsymbol\nfontencoding\nfontfamily\nfontseries\nfontshape\nfontsize\nfootheight\nfootnote\nfootnotemark\nfootnotesize\n"
+     "footnotetext\nfootskip\nfrac\nframe\nframebox\nfussy\ngamma\nglqq\ngrqq\nheadheight\nheadsep\nheight\n"},
+    {DefaultCommands2,
+     "hfill\nhline\nhoffset\nhrulefill\nhspace\nhuge\nhyphenation\nin\ninclude\nincludeonly\nindent\ninfty\n"
+     "input\nint\nitem\nitshape\nkill\nlabel\nlarge\nldots\nleft\nlefteqn\nleftmark\nleq\n"
+     "lhead\nlimits\nline\nlinebreak\nlinethickness\nlistoffigures\nlistoftables\nlocation\nmakeatletter\nmakeatother\nmakebox\nmakelabels\n"
+     "maketitle\nmarkboth\nmarkleft\nmarkright\nmathbb\nmathbf\nmathcal\nmathit\nmathnormal\nmathrm\nmathsf\nmathtt\n"
+     "mathversion\nmbox\nmdseries\nmedskip\nmu\nmulticolumn\nmultiput\nnabla\nname\nnewcommand\nnewcounter\nnewenvironment\n"
+     "newfont\nnewlength\nnewline\nnewpage\nnewsavebox\nnewtheorem\nnocite\nnofiles\nnoindent\nnolinebreak\nnonumber\nnopagebreak\n"
+     "normalfont\nnormalsize\nnot\nnu\noddsidemargin\nonecolumn\nopening\noval\noverbrace\noverline\npagebreak\npagenumbering\n"
+     "pageref\npagestyle\npar\nparagraph\nparbox\nparindent\nparskip\npart\npartial\nphi\npi\nps\n"},
+    {DefaultCommands3,
+     "pushtabs\nput\nqquad\nquad\nraggedbottom\nraggedleft\nraggedright\nraisebox\nref\nrefstepcounter\nrenewcommand\nrhead\n"
+     "right\nrightmark\nrm\nrmfamily\nroman\nrule\nsavebox\nsbox\nscriptsize\nscshape\nsection\nsectionmark\n"
+     "selectfont\nsetcounter\nsetlength\nsettodepth\nsettoheight\nsettowidth\nsffamily\nshortstack\nsignature\nsin\nsloppy\nslshape\n"
+     "small\nsmallskip\nsqrt\nstartbreaks\nstepcounter\nstopbreaks\nsubfigure\nsubparagraph\nsubsection\nsubsubsection\nsum\nsymbol\n"
+     "tableofcontents\ntan\ntelephone\ntextbf\ntextheight\ntextit\ntextmd\ntextnormal\ntextrm\ntextsc\ntextsf\ntextsl\n"
+     "texttt\ntextup\ntextwidth\nthanks\nthepage\nthesection\ntheta\nthispagestyle\ntilde\ntimes\ntiny\ntitle\n"
+     "today\ntopmargin\ntopskip\ntotalheight\nttfamily\ntwocolumn\ntypein\ntypeout\nunderbrace\nunderline\nupshape\nusebox\n"
+     "usecounter\nusefont\nusepackage\nvalue\nvdots\nvector\nverb\nvfill\nvline\nvoffset\nvspace\nwidth\n"},
+    {DefaultEnvironments,
+     "array\ncenter\ndescription\nenumerate\neqnarray\nequation\nfigure\nflushleft\nflushright\nitemize\nletter\nlist\n"
+     "minipage\npicture\nquotation\nquote\ntabbing\ntable\ntabular\nthebibliography\ntheorem\ntitlepage\nverse\nlrbox\n"
+     "document\nappendix\ndisplaymath\n"},
     {DocTemplate, "\nTeX File \nTex File \nTeX-Dateien (*.tex)\n.tex\nScriblet.Document\nScriblet Document"},
     // Command prompts: status-bar text, line feed, tooltip
     {32781, "Auswahl der Schriftart für die Dokumente"},
@@ -73,6 +104,7 @@ const Entry Table[] = {
     {32897, "Blendet die Relationen-Leiste ein oder aus."},
     {32909, "Blendet die 'griechische Buchstaben'-Leiste ein oder aus."},
     {32956, "Blendet die 'sonstige Symbole'-Leiste ein oder aus."},
+    {32983, "Einstellungen zum Syntax-Highlighting\nSyntax-Hightlighting"},
     {32984, "Festlegen der Umlaute\nUmlaute"},
     {32998, "Blendet die Logbereich ein oder aus.\nLogbereich ein-/ausschalten"},
     {33005, "Einstellungen für Makros\nMakros"},
@@ -392,6 +424,20 @@ const Entry Table[] = {
     {UmlautLabelUe, "ü :"},
     {UmlautLabelUeCap, "Ü :"},
     {UmlautLabelSz, "ß :"},
+    {CapSyntaxHighlighting, "Sy&ntax-Highlighting"},
+    {SyntaxTitle, "Syntax-Highlighting"},
+    {SyntaxCheck, "Syntax-Highlighting"},
+    {SyntaxEntryList, "Farbe für"},
+    {SyntaxEntryCommands, "\\ (La)TeX Kommandos"},
+    {SyntaxEntrySquareBrackets, "[] eckige Klammern"},
+    {SyntaxEntryCurlyBraces, "{} geschweifte Klammern"},
+    {SyntaxEntryComment, "% Bemerkung"},
+    {SyntaxEntryMath, "$ mathematischer Mode"},
+    {SyntaxEntryNormalText, "normaler Text"},
+    {SyntaxEntryBackground, "Hintergrund"},
+    {SyntaxDefault, "&Default"},
+    {SyntaxColour, "&Farbe"},
+    {ColourTitle, "Farbe"},
     {PaneHide, "Hide Docked Window"},
     {PaneMinimize, "Minimize Docked Window"},
     {LogBarTitle, "LogBar"},

@@ -64,6 +64,12 @@ enum Id : int {
     Licence = 33125,
     AccentsBar = 33126,
     InfoText = 33127,
+    // The default keyword files: the command lines in three parts, the environments.
+    // File contents, the same in every language.
+    DefaultCommands1 = 33067,
+    DefaultEnvironments = 33068,
+    DefaultCommands2 = 33069,
+    DefaultCommands3 = 33070,
     LinePaneSize = 32945,    // sizes the line pane
     MainDocPaneSize = 32943, // sizes the main-document pane
     Ready = 57345,
@@ -184,6 +190,20 @@ enum Id : int {
     UmlautLabelUe,
     UmlautLabelUeCap,
     UmlautLabelSz,
+    CapSyntaxHighlighting,
+    SyntaxTitle,
+    SyntaxCheck,
+    SyntaxEntryList,
+    SyntaxEntryCommands, // the seven entries of the colour list, in their order
+    SyntaxEntrySquareBrackets,
+    SyntaxEntryCurlyBraces,
+    SyntaxEntryComment,
+    SyntaxEntryMath,
+    SyntaxEntryNormalText,
+    SyntaxEntryBackground,
+    SyntaxDefault,
+    SyntaxColour,
+    ColourTitle,
     // Panes
     PaneHide,
     PaneMinimize,

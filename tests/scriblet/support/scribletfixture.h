@@ -11,6 +11,7 @@
 #include "tools/toolhost.h"
 #include "tools/toolrunner.h"
 
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -33,6 +34,7 @@ public:
     QStringList saveAnswers; // next save-dialog answers, taken in order
     QString saveAnswer;      // then this one (empty: cancel)
     std::optional<QFont> fontAnswer;
+    std::optional<QColor> colourAnswer;
     bool nameAccepted = true;
     QString projectName;
     int language = 0;
@@ -51,6 +53,8 @@ public:
     int informationShown = 0;
     int aboutShown = 0;
     int beeps = 0;
+    QList<QFont> fontsOffered;   // the font each font dialog started from
+    QList<QColor> coloursOffered; // the colour each colour chooser started from
 
     void message(const QString &text, Icon, const QString &) override { messages << text; }
     Answer question(const QString &text, bool) override
@@ -83,9 +87,18 @@ public:
     }
     bool chooseFont(QFont *font) override
     {
+        fontsOffered << *font;
         if (!fontAnswer)
             return false;
         *font = *fontAnswer;
+        return true;
+    }
+    bool chooseColour(QColor *colour) override
+    {
+        coloursOffered << *colour;
+        if (!colourAnswer)
+            return false;
+        *colour = *colourAnswer;
         return true;
     }
     bool askProjectName(QString *name) override
