@@ -324,9 +324,16 @@ void TEditForm::selectRange(int start, int end)
     m_edit->setTextCursor(c);
 }
 
-void TEditForm::insert(const QString &before, const QString &after)
+void TEditForm::insert(const QString &beforeText, const QString &afterText)
 {
     finishLoading();
+    // Templates break lines with CR LF; the widget holds one character per line break,
+    // and the positions below must count what it holds.
+    auto widgetBreaks = [](QString text) {
+        return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    };
+    const QString before = widgetBreaks(beforeText);
+    const QString after = widgetBreaks(afterText);
     QTextCursor c = m_edit->textCursor();
     const int start = c.selectionStart();
     const QString selected = selectedText();

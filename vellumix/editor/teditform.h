@@ -65,6 +65,7 @@ public:
     // Asks "Save changes to ...?" when modified; false means Cancel (or a failed save).
     bool queryClose();
     // Wraps the selection: before + selection + after; the old selection stays selected.
+    // CR LF (or a lone CR) in the texts is one line break.
     void insert(const QString &before, const QString &after);
     QPlainTextEdit *editor() const;
     // The document's text with '\n' between lines, exactly as it will be saved.

@@ -382,10 +382,12 @@ TEST_F(FrameTest, SpeedBarOfOldSettingsHasTheFourButtonsThenTheEntries)
     ASSERT_EQ(frame().speedBar()->buttons().size(), 6);
     EXPECT_EQ(frame().speedBar()->button(0)->toolTip(), QStringLiteral("Save active document"));
     EXPECT_TRUE(frame().speedBar()->button(1)->isEnabled());
-    // The Greek toolbox is not part of this frame yet: its button waits for it.
-    EXPECT_FALSE(frame().speedBar()->button(5)->isEnabled());
     frame().speedBar()->button(4)->click();
     EXPECT_EQ(frame().editors().size(), 1);
+    // A command word of a toolbox shows that toolbox.
+    ASSERT_TRUE(frame().speedBar()->button(5)->isEnabled());
+    frame().speedBar()->button(5)->click();
+    EXPECT_TRUE(frame().findChild<QWidget *>(QStringLiteral("GreekDialog"))->isVisible());
     const int width = frame().speedBar()->button(0)->width();
     EXPECT_EQ(frame().speedBar()->button(4)->width(), width);
     EXPECT_EQ(frame().speedBar()->button(1)->x(), 2 + width + 2);
