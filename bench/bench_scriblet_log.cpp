@@ -61,6 +61,7 @@ public:
     }
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
     QStringList openFileNames(const QString &, const QString &, const QString &) override { return {}; }
+    QString openProgramName(const QString &, const QString &) override { return {}; }
     QString saveFileName(const QString &, const QString &, const QString &, const QString &, Overwrite) override
     {
         return {};

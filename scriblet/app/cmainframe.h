@@ -23,6 +23,7 @@ class CShellView;
 class DocumentManager;
 class DocumentSafety;
 class EditorCommands;
+class LanguageCommands;
 class Prompter;
 class QAction;
 class QLabel;
@@ -59,6 +60,7 @@ public:
     CProjectBar *projectBar() const { return m_projectBar; }
     EditorCommands *editorCommands() const { return m_editorCommands; }
     ToolCommands *toolCommands() const { return m_toolCommands; }
+    LanguageCommands *languageCommands() const { return m_languageCommands; }
     void setLogBar(CLogBar *bar) { m_logBar = bar; }
     void setProjectBar(CProjectBar *bar) { m_projectBar = bar; }
     void setEditorCommands(EditorCommands *c) { m_editorCommands = c; }
@@ -115,6 +117,9 @@ signals:
     void activeViewChanged(CShellView *view);
 
 protected:
+    // A change of language sets every text again from the string table, after the
+    // bars and panes have set their titles (which Qt copies into their toggles).
+    bool event(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void dragEnterEvent(QDragEnterEvent *e) override;
     void dropEvent(QDropEvent *e) override;
@@ -129,6 +134,9 @@ private:
     // Puts the bars into rows that fit the window's width.
     void arrangeToolBars();
     void createStatusBar();
+    void retranslateUi();
+    // The LaTeX2e help command: a LaTeX reference through the desktop opener.
+    void onLatexHelp();
     void restorePlacement();
     void savePlacement();
     void updateDocumentMenus();
@@ -148,6 +156,7 @@ private:
     EditorCommands *m_editorCommands = nullptr;
     ToolCommands *m_toolCommands = nullptr;
     DocumentSafety *m_documentSafety = nullptr;
+    LanguageCommands *m_languageCommands = nullptr;
     QHash<int, QAction *> m_actions;
     QList<QAction *> m_documentOnly;
     QHash<int, QToolBar *> m_toolBars;

@@ -9,7 +9,10 @@
 #include "platform/saferead.h"
 #include "recovery/documentsafety.h"
 #include "platform/paths.h"
+#include "platform/textcodec.h"
+#include "resources/language.h"
 #include "resources/strings.h"
+#include "tools/toolcommands.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,6 +21,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSplashScreen>
+#include <QStatusBar>
+#include <QTimer>
 
 CShellApp::CShellApp(CShellSettings *settings, Prompter *prompter, const QString &serviceName,
                      const QString &settingsDir)
@@ -25,6 +30,7 @@ CShellApp::CShellApp(CShellSettings *settings, Prompter *prompter, const QString
     , m_prompter(prompter)
     , m_serviceName(serviceName)
     , m_settingsDirOverride(settingsDir)
+    , m_handOvers([this] { return canTakeHandOver(); }, [this](const QByteArray &m) { execute(m); })
 {
 }
 
@@ -112,6 +118,11 @@ CShellApp::StartResult CShellApp::start(const QStringList &args, bool showSplash
         closeSplash();
         m_firstStart = true;
     }
+    // The language file becomes the source of every text before the frame builds
+    // its menus; one that cannot be used keeps German, said in the status bar.
+    QString languageMessage;
+    Language::activate(m_settings->language, m_settings->languageDir, &languageMessage);
+    m_settings->language = Language::active();
 
     m_frame = new CMainFrame(m_settings, m_prompter);
     if (!m_frame->create(&m_cmdInfo)) {
@@ -123,6 +134,13 @@ CShellApp::StartResult CShellApp::start(const QStringList &args, bool showSplash
         return StartResult::Failed;
     }
     m_frame->show();
+    if (!languageMessage.isEmpty())
+        m_frame->statusBar()->showMessage(languageMessage);
+    // Hand-overs that came during a waited tool run are taken when it has ended,
+    // after the command that ran it is over.
+    if (ToolCommands *tools = m_frame->toolCommands())
+        connect(tools, &ToolCommands::waitedRunEnded, this,
+                [this] { QTimer::singleShot(0, this, [this] { m_handOvers.drain(); }); });
 
     if (!m_server) {
         closeSplash();
@@ -146,6 +164,9 @@ CShellApp::StartResult CShellApp::start(const QStringList &args, bool showSplash
         m_prompter->showInformation();
         m_prompter->showAbout();
     }
+    // Start-up is over: what later starts handed over meanwhile is opened now.
+    m_ready = true;
+    m_handOvers.drain();
     return StartResult::Running;
 }
 
@@ -165,6 +186,14 @@ bool CShellApp::openNamedFile(const QString &path, int line)
     }
     probe.close();
     return m_frame->documents().openDocument(path, line) != nullptr;
+}
+
+bool CShellApp::canTakeHandOver() const
+{
+    if (!m_ready || !m_frame)
+        return false;
+    const ToolCommands *tools = m_frame->toolCommands();
+    return !tools || !tools->isBusy();
 }
 
 void CShellApp::closeSplash()
@@ -197,9 +226,18 @@ bool CShellApp::onMessages(const QList<QByteArray> &messages)
     return true;
 }
 
-void CShellApp::onExecute(const QByteArray &message)
+void CShellApp::onExecute(const QByteArray &message) { m_handOvers.push(message); }
+
+void CShellApp::execute(const QByteArray &message)
 {
     const CShellCommandLineInfo info = CShellCommandLineInfo::fromHandOver(message);
+    if (info.ambiguous) {
+        // Some name held ';': cutting the message at every ';' could name another
+        // file. Nothing is opened.
+        QByteArray shownMessage = message.left(message.indexOf('\0') < 0 ? message.size() : message.indexOf('\0'));
+        m_prompter->message(Str::format(Str::HandOverAmbiguous, {shown(TextCodec::decodeDetected(shownMessage))}));
+        return;
+    }
     m_cmdInfo.lineNumber = info.lineNumber;
     // Without a file to open the line has nothing to apply to.
     m_settings->goToLine = info.filePath.isEmpty() ? 0 : info.lineNumber;

@@ -40,14 +40,17 @@ CShellView::CShellView(CShellDoc *doc, CShellSettings *settings, QWidget *parent
     , m_doc(doc)
     , m_settings(settings)
 {
-    // Wrap mode, then font, before the text is attached: laid out at a tiny width
-    // without its wrap mode, a document with one long line takes minutes.
+    // Wrap mode and font first: attached before them, the text would be laid out at
+    // the new widget's tiny width and then again for each setting (a long line costs
+    // seconds every time).
     applyWrap();
     applyEditorSetup();
     QTextDocument *td = doc->textDocument();
-    if (!qobject_cast<QPlainTextDocumentLayout *>(td->documentLayout()))
+    // Asking the document for its layout would first make and run a rich-text one.
+    if (!td->findChild<QPlainTextDocumentLayout *>(QString(), Qt::FindDirectChildrenOnly))
         td->setDocumentLayout(new QPlainTextDocumentLayout(td));
     setDocument(td);
+    keepShapes(td->begin(), td->lastBlock());
     setObjectName(QStringLiteral("CShellView"));
     setAccessibleName(doc->fileTitle());
     connect(doc, &CShellDoc::titleChanged, this, [this] { setAccessibleName(m_doc->fileTitle()); });
@@ -279,6 +282,16 @@ bool CShellView::backgroundColourStep()
     return true;
 }
 
+void CShellView::keepShapes(QTextBlock first, const QTextBlock &last)
+{
+    for (; first.isValid(); first = first.next()) {
+        if (first.length() > LongLine)
+            first.layout()->setCacheEnabled(true);
+        if (first == last)
+            break;
+    }
+}
+
 bool CShellView::colourInBackground(int budgetMs)
 {
     if (m_tracker.backgroundDone())
@@ -303,6 +316,8 @@ bool CShellView::colourInBackground(int budgetMs)
 
 void CShellView::onContentsChange(int pos, int removed, int added)
 {
+    QTextDocument *td = m_doc->textDocument();
+    keepShapes(td->findBlock(pos), td->findBlock(pos + added));
     if (m_doc->isLoading() || (removed == 0 && added == 0))
         return;
     const ChangeTracker::Cause cause = m_announced ? m_cause : ChangeTracker::Cause::ReplaceSelection;
