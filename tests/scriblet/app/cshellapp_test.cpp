@@ -446,5 +446,4 @@ TEST_F(ShellAppTest, FileNameWithSemicolonsArrivesWholeOrNothingOpens)
     a->exit();
 }
 
-
 } // namespace
