@@ -100,6 +100,12 @@ private:
     void onContentsChange(int pos, int removed, int added);
     // Lines longer than this keep their shaped glyphs (see keepShapes).
     static constexpr int LongLine = 4096;
+public:
+    // Lines longer than this (generated or pasted text, never typed prose) stay
+    // plain: colouring one re-lays out the whole line on every key, about a
+    // second per key for a 1 MB line.
+    static constexpr int ColourLineLimit = 20000;
+private:
     // The long lines among blocks first..last keep their shaped glyphs: otherwise
     // every paint and caret move shapes the whole line again.
     static void keepShapes(QTextBlock first, const QTextBlock &last);
