@@ -1,6 +1,7 @@
 #include "app/tframeform.h"
 
 #include "app/cleanupwiring.h"
+#include "app/documentguardwiring.h"
 #include "app/editorarea.h"
 #include "app/editorwiring.h"
 #include "app/handover.h"
@@ -82,6 +83,7 @@ TFrameForm::TFrameForm(const QString &programDir, Prompter *prompter, const Envi
     m_editorWiring->install();
     m_programCallsWiring = new ProgramCallsWiring(*this);
     m_spellWiring = new SpellWiring(*this);
+    m_guardWiring = new DocumentGuardWiring(*this);
 
     m_menus->rebuildRecentMenu();
     m_menus->rebuildExternalPrograms();
@@ -136,6 +138,8 @@ void TFrameForm::connectBars()
 EditorCommands &TFrameForm::editorCommands() const { return m_editorWiring->commands(); }
 
 ProgramCalls &TFrameForm::programCalls() const { return m_programCallsWiring->calls(); }
+
+DocumentGuard &TFrameForm::documentGuard() const { return m_guardWiring->guard(); }
 
 // ---------------------------------------------------------------- editors
 
@@ -401,6 +405,8 @@ void TFrameForm::receiveHandOver(const QList<QByteArray> &messages)
 void TFrameForm::restoreAtStartUp()
 {
     m_session->restore();
+    // Text that a crash kept is offered once the remembered editors are back.
+    m_guardWiring->guard().offerPending();
     showMainFileStatus();
     m_windowBar->refresh();
     m_spellWiring->restoreWindow();

@@ -3,7 +3,8 @@
 // when it closes, see Session), the main file, the recent-file list, the speed bar,
 // the window bar and the status bar, and dispatches the menu commands.
 //
-// The features (editor commands, program calls, clean-up, spell check) are wired in when the frame
+// The features (editor commands, program calls, clean-up, spell check, the document
+// guard) are wired in when the frame
 // is created; each reaches the frame only through its wiring in app/.
 #pragma once
 
@@ -25,6 +26,8 @@
 #include <memory>
 
 class CleanUpWiring;
+class DocumentGuard;
+class DocumentGuardWiring;
 class EditorArea;
 class EditorCommands;
 class EditorWiring;
@@ -136,6 +139,8 @@ public:
     Prompter &prompter() const { return *m_prompter; }
     EditorCommands &editorCommands() const;
     ProgramCalls &programCalls() const;
+    // Crash recovery and changes on disk of the open documents.
+    DocumentGuard &documentGuard() const;
     // Rebuilds the speed bar from the settings (version and Buttons entries).
     void rebuildSpeedBar();
     // Refreshes status panel 0 with the caret of the active editor.
@@ -187,6 +192,7 @@ private:
     ProgramCallsWiring *m_programCallsWiring = nullptr;
     CleanUpWiring *m_cleanUpWiring = nullptr;
     SpellWiring *m_spellWiring = nullptr;
+    DocumentGuardWiring *m_guardWiring = nullptr;
     EditorArea *m_area = nullptr;
     std::unique_ptr<Session> m_session;
     TSpeedBar *m_speedBar = nullptr;
