@@ -57,11 +57,13 @@ public:
     Answer question(const QString &, bool) override { return Answer::No; }
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
     QStringList openFileNames(const QString &, const QString &, const QString &) override { return {}; }
+    QString openProgramName(const QString &, const QString &) override { return {}; }
     QString saveFileName(const QString &, const QString &, const QString &, const QString &, Overwrite) override
     {
         return {};
     }
     bool chooseFont(QFont *) override { return false; }
+    bool chooseColour(QColor *) override { return false; }
     bool askProjectName(QString *) override { return false; }
     int chooseLanguage() override { return 0; }
     void showInformation() override {}

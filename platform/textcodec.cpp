@@ -1,5 +1,7 @@
 #include "textcodec.h"
 
+#include <cstring>
+
 #include <QStringDecoder>
 
 namespace {
@@ -98,9 +100,53 @@ QByteArray toCp850(const QString &text, bool *lossless) { return toTable(text, k
 
 bool isValidUtf8(const QByteArray &bytes)
 {
-    QStringDecoder dec(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString s = dec.decode(bytes);
-    return !dec.hasError();
+    // One pass over the bytes (a large document is checked at every load): the
+    // well-formed sequences of the Unicode standard, no overlong forms, no
+    // surrogates, nothing above U+10FFFF.
+    const auto *s = reinterpret_cast<const unsigned char *>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        if (i + 8 <= n) {
+            quint64 word;
+            std::memcpy(&word, s + i, 8);
+            if (!(word & 0x8080808080808080ULL)) {
+                i += 8;
+                continue;
+            }
+        }
+        const unsigned char c = s[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        int len = 0;
+        unsigned char lo = 0x80, hi = 0xBF; // allowed range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) {
+            len = 2;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            len = 3;
+            if (c == 0xE0)
+                lo = 0xA0;
+            else if (c == 0xED)
+                hi = 0x9F;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            len = 4;
+            if (c == 0xF0)
+                lo = 0x90;
+            else if (c == 0xF4)
+                hi = 0x8F;
+        } else {
+            return false;
+        }
+        if (i + len > n || s[i + 1] < lo || s[i + 1] > hi)
+            return false;
+        for (int k = 2; k < len; ++k)
+            if ((s[i + k] & 0xC0) != 0x80)
+                return false;
+        i += len;
+    }
+    return true;
 }
 
 Encoding detect(const QByteArray &bytes)

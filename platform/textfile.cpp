@@ -71,20 +71,24 @@ QString TextFile::normalizeLineBreaks(QString text)
 {
     if (!text.contains(u'\r'))
         return text;
-    QString out;
-    out.reserve(text.size());
-    const QChar *s = text.constData();
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (s[i] == u'\r') {
-            out += u'\n';
-            if (i + 1 < n && s[i + 1] == u'\n')
-                ++i;
+    // In place: the text only shrinks. One pass over the raw characters keeps
+    // a large file's load short.
+    QChar *out = text.data();
+    const QChar *s = out;
+    const QChar *const end = s + text.size();
+    QChar *w = out;
+    while (s < end) {
+        if (*s == u'\r') {
+            *w++ = u'\n';
+            ++s;
+            if (s < end && *s == u'\n')
+                ++s;
         } else {
-            out += s[i];
+            *w++ = *s++;
         }
     }
-    return out;
+    text.truncate(w - out);
+    return text;
 }
 
 bool TextFile::load(const QString &path, Error *error, const LoadOptions &options)

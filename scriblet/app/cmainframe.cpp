@@ -2,10 +2,13 @@
 
 #include "app/documentmanager.h"
 #include "app/editorwiring.h"
+#include "app/languagecommands.h"
+#include "app/latexhelp.h"
 #include "app/projectwiring.h"
 #include "app/toolwiring.h"
 #include "app/cshellcommandlineinfo.h"
 #include "bars/toolbarimages.h"
+#include "bars/toolbarlayout.h"
 #include "common/commandids.h"
 #include "common/cshellsettings.h"
 #include "common/prompter.h"
@@ -14,6 +17,7 @@
 #include "editor/cshellview.h"
 #include "editor/editorcommands.h"
 #include "editor/macrofile.h"
+#include "editor/symbols.h"
 #include "project/cprojectbar.h"
 #include "resources/actiontext.h"
 #include "resources/strings.h"
@@ -26,6 +30,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -106,6 +111,7 @@ bool CMainFrame::create(const CShellCommandLineInfo *cmdInfo)
     ProjectWiring::install(this);
     menu(QStringLiteral("menuView"))->addAction(m_projectBar->toggleViewAction());
     menu(QStringLiteral("menuView"))->addAction(m_logBar->toggleViewAction());
+    m_languageCommands = new LanguageCommands(this);
 
     const QByteArray state = QByteArray::fromBase64(
         m_settings->profile().getBytes(QString::fromLatin1(LayoutSection), QStringLiteral("State")));
@@ -191,8 +197,55 @@ void CMainFrame::createMenus()
             &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
     connect(menu(window), &QMenu::aboutToShow, this, &CMainFrame::rebuildWindowList);
 
-    connect(addCommand(Cmd::About, QStringLiteral("menuHelp"), Str::CapAbout), &QAction::triggered, this,
-            [this] { m_prompter->showAbout(); });
+    const QString help = QStringLiteral("menuHelp");
+    connect(addCommand(Cmd::LatexHelp, help, Str::CapLatexHelp, Cmd::LatexHelp), &QAction::triggered, this,
+            &CMainFrame::onLatexHelp);
+    connect(addCommand(Cmd::About, help, Str::CapAbout), &QAction::triggered, this, [this] { m_prompter->showAbout(); });
+}
+
+void CMainFrame::onLatexHelp()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor); // texdoc is asked where the reference lies
+    const bool opened = LatexHelp().open();
+    QApplication::restoreOverrideCursor();
+    if (!opened)
+        m_prompter->message(Str::text(Str::ToolStartFailed));
+}
+
+bool CMainFrame::event(QEvent *e)
+{
+    const bool done = QMainWindow::event(e); // the children take a language change first
+    if (e->type() == QEvent::LanguageChange)
+        retranslateUi();
+    return done;
+}
+
+void CMainFrame::retranslateUi()
+{
+    // Bar titles first: Qt copies a bar's title into its toggle, whose menu text differs.
+    for (const BarSpec &b : Bars) {
+        if (QToolBar *tb = m_toolBars.value(b.id)) {
+            tb->setWindowTitle(Str::text(b.captionId));
+            tb->setAccessibleName(tb->windowTitle());
+            for (QAction *a : tb->actions())
+                if (QWidget *w = tb->widgetForAction(a); w && !a->isSeparator() && b.id != Cmd::BarMacros)
+                    w->setAccessibleName(a->toolTip());
+        }
+    }
+    // Menus, commands and bar toggles remember the numbers of their texts.
+    for (QAction *a : findChildren<QAction *>())
+        if (a->property("captionId").isValid())
+            ActionText::retranslate(a);
+    m_mdi->setAccessibleName(Str::text(Str::DocumentsArea));
+    if (m_linePane) {
+        m_linePane->setMinimumWidth(m_linePane->fontMetrics().horizontalAdvance(Str::text(Str::LinePaneSize)));
+        m_linePane->setText(linePaneText());
+    }
+    if (m_mainDocPane)
+        m_mainDocPane->setMinimumWidth(
+            m_mainDocPane->fontMetrics().horizontalAdvance(Str::text(Str::MainDocPaneSize)));
+    updateMainDocPane();
+    updateTitle();
 }
 
 bool CMainFrame::createToolBars()
@@ -208,34 +261,91 @@ bool CMainFrame::createToolBars()
         tb->setObjectName(QStringLiteral("toolbar%1").arg(b.id));
         tb->setAccessibleName(tb->windowTitle());
         tb->setIconSize(QSize(16, 15));
-        // Rows: main toolbar; arrows, binary operators, accents; relations, Greek,
-        // other symbols. The macro bar with its captions gets the bottom edge.
-        if (b.id == Cmd::BarArrows || b.id == Cmd::BarRelations)
-            addToolBarBreak(Qt::TopToolBarArea);
-        addToolBar(b.id == Cmd::BarMacros ? Qt::BottomToolBarArea : Qt::TopToolBarArea, tb);
         m_toolBars.insert(b.id, tb);
         QAction *toggle = tb->toggleViewAction();
         toggle->setObjectName(QStringLiteral("cmd%1").arg(b.toggleId));
         ActionText::set(toggle, b.toggleCaptionId, b.toggleId);
+        m_actions.insert(b.toggleId, toggle);
         view->addAction(toggle);
     }
     EditorWiring::fillBars(this);
+    fillMainToolBar();
+    arrangeToolBars();
+    return true;
+}
 
-    // The main toolbar's own buttons: the standard file commands.
-    QToolBar *main = m_toolBars.value(Cmd::BarMain);
-    const QList<QPair<int, QStyle::StandardPixmap>> buttons = {
-        {Cmd::FileNew, QStyle::SP_FileIcon},          {Cmd::FileOpen, QStyle::SP_DirOpenIcon},
-        {Cmd::FileSave, QStyle::SP_DialogSaveButton}, {Cmd::SaveAll, QStyle::SP_DriveFDIcon},
+void CMainFrame::fillMainToolBar()
+{
+    // Button images of the commands that have none of their own: the file
+    // commands from the style, a bar toggle shows its bar's first symbol (the
+    // macro bar's its first macro image).
+    const QHash<int, QStyle::StandardPixmap> fileIcons = {
+        {Cmd::FileNew, QStyle::SP_FileIcon},
+        {Cmd::FileOpen, QStyle::SP_DirOpenIcon},
+        {Cmd::FileSave, QStyle::SP_DialogSaveButton},
+        {Cmd::SaveAll, QStyle::SP_DriveFDIcon},
     };
-    for (const auto &[id, icon] : buttons) {
-        QAction *a = action(id);
-        a->setIcon(style()->standardIcon(icon));
-        main->addAction(a);
+    for (auto it = fileIcons.begin(); it != fileIcons.end(); ++it)
+        if (QAction *a = action(it.key()))
+            a->setIcon(style()->standardIcon(it.value()));
+    for (const BarSpec &b : Bars) {
+        QAction *toggle = action(b.toggleId);
+        if (!toggle || b.id == Cmd::BarMain)
+            continue;
+        if (b.id == Cmd::BarMacros) {
+            const QList<QImage> images = ToolbarImages::split(m_macroImages);
+            if (!images.isEmpty())
+                toggle->setIcon(QIcon(QPixmap::fromImage(images.first())));
+            continue;
+        }
+        for (const SymbolBar &sb : Symbols::bars())
+            if (sb.barId == b.id && !sb.commands.isEmpty())
+                toggle->setIcon(EditorCommands::glyphIcon(this, QString::fromUtf8(sb.commands.first().glyph)));
+    }
+
+    QToolBar *main = m_toolBars.value(Cmd::BarMain);
+    for (int id : ToolbarLayout::mainToolbar()) {
+        if (id == ToolbarLayout::Separator)
+            main->addSeparator();
+        else if (QAction *a = action(id))
+            main->addAction(a);
     }
     for (QAction *a : main->actions())
-        if (QWidget *w = main->widgetForAction(a))
+        if (QWidget *w = main->widgetForAction(a); w && !a->isSeparator())
             w->setAccessibleName(a->toolTip());
-    return true;
+}
+
+void CMainFrame::arrangeToolBars()
+{
+    // The bars share rows at the top as far as the window's width allows, so
+    // that no bar hides buttons behind an overflow arrow; the macro bar with its
+    // captions has the bottom edge to itself.
+    constexpr int Frame = 8; // window border and the toolbar area's margins
+    QList<QToolBar *> top;
+    QList<int> widths;
+    for (const BarSpec &b : Bars) {
+        if (b.id == Cmd::BarMacros)
+            continue;
+        QToolBar *tb = m_toolBars.value(b.id);
+        top.append(tb);
+        widths.append(tb->sizeHint().width());
+    }
+    // A first window is wide enough for the widest bar, as far as the screen allows.
+    const int widest = *std::max_element(widths.begin(), widths.end()) + Frame;
+    if (m_firstLook && widest > width() && screen()) {
+        const QRect avail = screen()->availableGeometry();
+        const QSize size(std::min(widest, avail.width()), height());
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, avail));
+    }
+    const int available = (isMaximized() && screen() ? screen()->availableGeometry().width() : width()) - Frame;
+    const QList<QList<int>> rows = ToolbarLayout::rows(widths, available);
+    for (int r = 0; r < rows.size(); ++r) {
+        if (r > 0)
+            addToolBarBreak(Qt::TopToolBarArea);
+        for (int i : rows.at(r))
+            addToolBar(Qt::TopToolBarArea, top.at(i));
+    }
+    addToolBar(Qt::BottomToolBarArea, m_toolBars.value(Cmd::BarMacros));
 }
 
 void CMainFrame::createStatusBar()
@@ -358,8 +468,11 @@ void CMainFrame::onIdle()
     const QString text = linePaneText();
     if (m_linePane && m_linePane->text() != text)
         m_linePane->setText(text);
+    // The active view colours for a few milliseconds per pass, so that a key
+    // pressed meanwhile waits no longer than that.
+    constexpr int ColourBudgetMs = 4;
     CShellView *v = activeView();
-    if (!v || !v->backgroundColourStep())
+    if (!v || !v->colourInBackground(ColourBudgetMs))
         m_idleTimer->stop();
 }
 
@@ -430,8 +543,17 @@ void CMainFrame::onDocumentAdded(CChildFrame *child)
 void CMainFrame::restorePlacement()
 {
     const auto p = m_settings->readWindowPlacement();
-    if (!p)
+    if (!p) {
+        // First look: two thirds of the screen, centred (arrangeToolBars() may
+        // widen it for the bars).
+        m_firstLook = true;
+        if (const QScreen *s = screen()) {
+            const QRect avail = s->availableGeometry();
+            const QSize size(avail.width() * 2 / 3, avail.height() * 2 / 3);
+            setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, avail));
+        }
         return;
+    }
     const int w = p->right - p->left;
     const int h = p->bottom - p->top;
     if (w > 0 && h > 0)

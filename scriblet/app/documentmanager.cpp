@@ -44,7 +44,7 @@ void DocumentManager::installCommands()
     CMainFrame *f = m_frame;
     connect(f->addCommand(Cmd::FileNew, file, Str::CapFileNew, 0, QKeySequence::New), &QAction::triggered, this,
             [this] { newDocument(); });
-    connect(f->addCommand(Cmd::FileOpen, file, Str::CapFileOpen, 0, QKeySequence::Open), &QAction::triggered, this,
+    connect(f->addCommand(Cmd::FileOpen, file, Str::CapFileOpen, Cmd::FileOpen, QKeySequence::Open), &QAction::triggered, this,
             &DocumentManager::onFileOpen);
     connect(f->addCommand(Cmd::FileClose, file, Str::CapFileClose, 0, QKeySequence(), true), &QAction::triggered,
             this, [this] {
@@ -56,7 +56,7 @@ void DocumentManager::installCommands()
                 if (CChildFrame *c = m_frame->activeChild())
                     saveDocument(c->doc());
             });
-    connect(f->addCommand(Cmd::FileSaveAs, file, Str::CapFileSaveAs, 0, QKeySequence(), true), &QAction::triggered,
+    connect(f->addCommand(Cmd::FileSaveAs, file, Str::CapFileSaveAs, Cmd::FileSaveAs, QKeySequence(), true), &QAction::triggered,
             this, [this] {
                 if (CChildFrame *c = m_frame->activeChild())
                     saveDocumentAs(c->doc());
@@ -97,6 +97,14 @@ CChildFrame *DocumentManager::addChild(CShellDoc *doc)
     if (area.width() > 200 && area.height() > 150)
         child->resize(area.width() * 4 / 5, area.height() * 4 / 5);
     child->show();
+    // The area places a new window beside the others; it must lie wholly inside.
+    const QRect inside = QRect(QPoint(0, 0), area);
+    if (area.width() > 200 && area.height() > 150 && !inside.contains(child->geometry())) {
+        const QSize s = child->size().boundedTo(area);
+        child->setGeometry(QRect(QPoint(std::clamp(child->x(), 0, area.width() - s.width()),
+                                        std::clamp(child->y(), 0, area.height() - s.height())),
+                                 s));
+    }
     mdi->setActiveSubWindow(child);
     child->view()->setFocus();
     emit documentAdded(child);
@@ -116,21 +124,27 @@ CShellView *DocumentManager::openDocument(const QString &path, int line)
 {
     CChildFrame *child = childForPath(path);
     if (!child) {
-        auto *doc = new CShellDoc;
-        QString error;
-        bool ok;
+        CShellDoc::Reading reading;
         {
             WaitCursor wait;
-            ok = doc->load(path, &error);
+            reading = CShellDoc::readResponsive(path);
         }
-        if (!ok) {
-            delete doc;
-            m_prompter.message(Str::format(Str::OpenFailed, {QDir::toNativeSeparators(path), error}));
+        if (!reading.ok()) {
+            m_prompter.message(Str::format(Str::OpenFailed, {QDir::toNativeSeparators(path), reading.error}));
             return nullptr;
         }
+        // The window comes first, so that a large text fills a view of its final
+        // size while the main window keeps painting.
+        auto *doc = new CShellDoc;
         child = addChild(doc);
+        {
+            WaitCursor wait;
+            if (!CShellView::load(child->view(), std::move(reading)))
+                return nullptr; // the window was closed meanwhile
+        }
         child->view()->tracker().resetBackground();
         child->view()->recolourLines(0, ChangeTracker::ChunkSize);
+        m_frame->scheduleIdle();
         addRecent(doc->path());
     } else {
         m_frame->mdiArea()->setActiveSubWindow(child);
@@ -233,9 +247,16 @@ void DocumentManager::addRecent(const QString &path)
     m_recent.prepend(path);
     while (m_recent.size() > RecentCount)
         m_recent.removeLast();
+    // The five keys in one write of the settings file.
+    Profile &profile = m_settings.profile();
+    const bool batch = !profile.inBatch();
+    if (batch)
+        profile.beginBatch();
     for (int i = 0; i < RecentCount; ++i)
-        m_settings.profile().writeString(QString::fromLatin1(RecentSection), QStringLiteral("File%1").arg(i + 1),
-                                         i < m_recent.size() ? m_recent.at(i) : QString());
+        profile.writeString(QString::fromLatin1(RecentSection), QStringLiteral("File%1").arg(i + 1),
+                            i < m_recent.size() ? m_recent.at(i) : QString());
+    if (batch)
+        profile.commitBatch();
     rebuildRecentMenu();
 }
 

@@ -8,6 +8,7 @@
 #include "editor/cshellview.h"
 #include "editor/editorcommands.h"
 #include "editor/editorhost.h"
+#include "editor/keywordfiles.h"
 #include "editor/symbols.h"
 #include "resources/strings.h"
 
@@ -31,6 +32,7 @@ public:
             out.append(c->view());
         return out;
     }
+    void scheduleBackgroundWork() override { m_frame->scheduleIdle(); }
 
 private:
     CMainFrame *m_frame;
@@ -43,6 +45,8 @@ namespace EditorWiring {
 void install(CMainFrame *frame)
 {
     CShellSettings *settings = frame->settings();
+    // The keyword lists, before any view copies them.
+    KeywordFiles::load(*settings);
     auto *commands = new EditorCommands(frame, *settings, *new FrameEditorHost(frame), *frame->prompter());
     frame->setEditorCommands(commands);
     QObject::connect(&frame->documents(), &DocumentManager::documentAdded, commands,
@@ -90,6 +94,8 @@ void install(CMainFrame *frame)
     QObject::connect(frame->menu(settingsMenu), &QMenu::aboutToShow, umlauts,
                      [umlauts, settings] { umlauts->setEnabled(settings->language == 0); });
     umlauts->setEnabled(settings->language == 0);
+    command(Cmd::SyntaxHighlighting, settingsMenu, Str::CapSyntaxHighlighting, QKeySequence(),
+            &EditorCommands::editColours, false, Cmd::SyntaxHighlighting);
 }
 
 void fillBars(CMainFrame *frame)

@@ -78,6 +78,7 @@ constexpr int PreviousError = 33133; // Shift+F12
 constexpr int Macro1 = 33010; // .. 33019
 constexpr int MacroSettings = 33005;
 constexpr int UmlautSettings = 32984;
+constexpr int SyntaxHighlighting = 32983;
 
 // Project menu and the project pane's context menus
 constexpr int ProjectRemoveFile = 33072;

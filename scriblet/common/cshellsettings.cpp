@@ -427,6 +427,23 @@ void CShellSettings::readColours()
         colours[i] = unsigned(m_profile->getInt(ShellIni::Farben, k(ColourKeys[i].key), int(ColourKeys[i].def)));
 }
 
+unsigned CShellSettings::defaultColour(ColourIndex index) { return ColourKeys[index].def; }
+
+bool CShellSettings::writeColours()
+{
+    static const ColourIndex order[ColourCount] = {ColourSquareBrackets, ColourCurlyBraces, ColourComment,
+                                                   ColourMathMode,       ColourCommands,    ColourNormalText,
+                                                   ColourBackground};
+    // One replacement of the file for the eight keys.
+    const bool batch = !m_profile->inBatch();
+    if (batch)
+        m_profile->beginBatch();
+    for (ColourIndex i : order)
+        m_profile->writeInt(ShellIni::Farben, k(ColourKeys[i].key), int(colours[i]));
+    m_profile->writeInt(ShellIni::Farben, k(SyntaxKey), syntaxHighlighting ? 1 : 0);
+    return !batch || m_profile->commitBatch();
+}
+
 void CShellSettings::readWrapMode() { wrapMode = m_profile->getInt(ShellIni::General, k(WrapModeKey), 0); }
 
 bool CShellSettings::setWrapMode(int mode)

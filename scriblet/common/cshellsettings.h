@@ -165,6 +165,18 @@ public:
     int syntaxHighlighting = 0;
     // 0x00BBGGRR values, see ColourIndex.
     std::array<unsigned, ColourCount> colours{};
+    static unsigned defaultColour(ColourIndex index);
+    // Writes the seven colours to "Farben" in the order "Eckige Klammern",
+    // "Geschweifte Klammern", "Bemerkung", "MatheMode", "LaTex Befehle", "Normaler
+    // Text", "Hintergrund", then "Syntax Highlightning" (0 or 1).
+    bool writeColours();
+
+    // Keyword lists, built once at start from the keyword files: " \\" and the
+    // keyword for every command line, the one-character non-letter lines, " " and
+    // the keyword for every environment line.
+    QString commandList;
+    QString controlSymbols;
+    QString environmentList;
     int wrapMode = 0;
     // Toggles or sets the wrap mode and writes "General"/"WrapMode" at once.
     bool setWrapMode(int mode);
@@ -186,6 +198,8 @@ public:
     // it in `language` unless it is 99.
     int readLanguage();
     bool setLanguage(int index);
+    // Directory of the language files (not stored); empty: beside the executable.
+    QString languageDir;
 
     // --- Page setup (read at start-up, written at exit when changed) ------------
     QString pageHeader;

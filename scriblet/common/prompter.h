@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QColor;
 class QFont;
 
 class Prompter
@@ -27,11 +28,16 @@ public:
     virtual QString openFileName(const QString &title, const QString &filter, const QString &dir = QString()) = 0;
     virtual QStringList openFileNames(const QString &title, const QString &filter,
                                       const QString &dir = QString()) = 0;
+    // A program to run: the filter's first entry shows the executable files
+    // whatever their names (programs carry no extension here), the others as usual.
+    virtual QString openProgramName(const QString &title, const QString &filter) = 0;
     virtual QString saveFileName(const QString &title, const QString &filter, const QString &suggested,
                                  const QString &defaultSuffix, Overwrite overwrite = Overwrite::Ask) = 0;
 
     // The font dialog, started from *font; false (font unchanged) when cancelled.
     virtual bool chooseFont(QFont *font) = 0;
+    // The colour chooser, started from *colour; false (colour unchanged) when cancelled.
+    virtual bool chooseColour(QColor *colour) = 0;
     // The dialog "Projektnamen eingeben"; false when cancelled.
     virtual bool askProjectName(QString *name) = 0;
     // Language dialog: 0 German, 1 English, 2 French.

@@ -52,6 +52,8 @@ public:
     // A new document starts as done.
     void setBackgroundDone() { m_bgDone = true; }
     bool backgroundDone() const { return m_bgDone; }
+    // Where the next chunk starts: the chunks have coloured the text before it.
+    int backgroundPosition() const { return m_nextStart; }
     // The next chunk to colour, or nothing when done. Advances the state:
     // next start = next end; next end = next end + 500, at most textLength.
     bool nextBackgroundChunk(int textLength, Range *chunk);

@@ -2,9 +2,15 @@
 
 #include "resources/strings.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QTextDocument>
+#include <QThread>
+
+#include <limits>
 
 CShellDoc::CShellDoc(QObject *parent)
     : QObject(parent)
@@ -65,31 +71,122 @@ void CShellDoc::newDocument(const QString &untitledName)
 
 bool CShellDoc::load(const QString &path, QString *error)
 {
-    TextFile file;
+    Reading reading = read(path);
+    if (!reading.ok()) {
+        if (error)
+            *error = reading.error;
+        return false;
+    }
+    beginLoad(std::move(reading));
+    while (!fillStep(std::numeric_limits<int>::max())) {
+    }
+    finishLoad();
+    return true;
+}
+
+QString CShellDoc::documentReading(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out) {
+        switch (c.unicode()) {
+        case 0xfdd0: // the text document's frame marks
+        case 0xfdd1:
+        case QChar::ParagraphSeparator:
+        case QChar::LineSeparator:
+            c = u'\n';
+            break;
+        case QChar::Nbsp:
+            c = u' ';
+            break;
+        default:
+            break;
+        }
+    }
+    return out;
+}
+
+CShellDoc::Reading CShellDoc::read(const QString &path)
+{
+    Reading r;
+    r.path = path;
     TextFile::Error failure;
     TextFile::LoadOptions options;
     options.maxSize = maxFileSize;
-    if (!file.load(path, &failure, options)) {
-        if (error)
-            *error = errorText(failure);
-        return false;
+    if (!r.file.load(path, &failure, options)) {
+        r.error = errorText(failure);
+        if (r.error.isEmpty())
+            r.error = Str::text(Str::FileAccessFailed);
+        return r;
     }
-    const QString text = file.takeText();
+    r.text = r.file.takeText();
+    QString reading = documentReading(r.text);
+    r.readsOwnWay = reading != r.text;
+    if (r.readsOwnWay)
+        r.docReading = std::move(reading);
+    return r;
+}
 
+CShellDoc::Reading CShellDoc::readResponsive(const QString &path)
+{
+    // Small files are read at once; a thread would only cost time.
+    constexpr qint64 AtOnce = 256 * 1024;
+    if (QFileInfo(path).size() < AtOnce || !QCoreApplication::instance())
+        return read(path);
+    Reading result;
+    QEventLoop loop;
+    QThread *worker = QThread::create([&result, path] { result = read(path); });
+    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+    worker->start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker->wait();
+    delete worker;
+    return result;
+}
+
+void CShellDoc::beginLoad(Reading reading)
+{
     m_loading = true;
-    m_doc->setPlainText(text);
-    m_doc->setModified(false);
-    m_loading = false;
+    m_doc->setUndoRedoEnabled(false);
+    m_doc->clear();
+    m_fillText = std::move(reading.text);
+    m_filled = 0;
+    m_fillCursor = QTextCursor(m_doc);
 
-    m_file = std::move(file);
-    const QString reading = m_doc->toPlainText();
-    m_readsOwnWay = reading != text;
-    m_fileReading = m_readsOwnWay ? text : QString();
-    m_docReading = m_readsOwnWay ? reading : QString();
-    m_path = QFileInfo(path).absoluteFilePath();
-    m_fileTitle = fileNamePart(path);
+    m_file = std::move(reading.file);
+    m_readsOwnWay = reading.readsOwnWay;
+    m_fileReading = m_readsOwnWay ? m_fillText : QString();
+    m_docReading = m_readsOwnWay ? std::move(reading.docReading) : QString();
+    m_path = QFileInfo(reading.path).absoluteFilePath();
+    m_fileTitle = fileNamePart(reading.path);
     setTitleText(m_fileTitle);
-    return true;
+}
+
+bool CShellDoc::fillStep(int budgetMs)
+{
+    // Pieces of whole lines, so that every piece ends where a block ends.
+    constexpr qsizetype Piece = 4096;
+    QElapsedTimer timer;
+    timer.start();
+    const qsizetype n = m_fillText.size();
+    do {
+        if (m_filled >= n)
+            break;
+        qsizetype end = m_fillText.indexOf(u'\n', std::min(n, m_filled + Piece));
+        end = end < 0 ? n : end + 1;
+        m_fillCursor.insertText(m_fillText.mid(m_filled, end - m_filled));
+        m_filled = end;
+    } while (timer.elapsed() < budgetMs);
+    return m_filled >= n;
+}
+
+void CShellDoc::finishLoad()
+{
+    m_fillText = QString();
+    m_filled = 0;
+    m_fillCursor = QTextCursor();
+    m_doc->setModified(false);
+    m_doc->setUndoRedoEnabled(true);
+    m_loading = false;
 }
 
 QString CShellDoc::fileText() const
@@ -123,7 +220,9 @@ CShellDoc::SaveResult CShellDoc::save(const QString &path, QString *error)
     return SaveResult::Saved;
 }
 
-bool CShellDoc::isModified() const { return m_doc->isModified(); }
+// A text still being loaded is nobody's edit: saving it would write half a file
+// over the whole one.
+bool CShellDoc::isModified() const { return !m_loading && m_doc->isModified(); }
 
 void CShellDoc::setModifiedFlag(bool modified)
 {

@@ -15,6 +15,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <QTextCursor>
 
 class QTextDocument;
 
@@ -38,6 +39,37 @@ public:
 
     // Loads a file. On failure the document is unchanged and *error says why.
     bool load(const QString &path, QString *error = nullptr);
+
+    // --- Loading in steps (large files) ---------------------------------------
+    // A file read and decoded, ready to go into a document. read() touches
+    // nothing but the file, so it may run on any thread.
+    struct Reading {
+        QString path;
+        QString error; // empty when the file was read
+        TextFile file;
+        QString text;
+        // How the text document gives the text back, when that differs from it
+        // (it reads a few characters its own way).
+        bool readsOwnWay = false;
+        QString docReading;
+        bool ok() const { return error.isEmpty(); }
+    };
+    static Reading read(const QString &path);
+    // read() on a worker thread for larger files while this thread keeps serving
+    // its events except user input, so that the windows keep painting.
+    static Reading readResponsive(const QString &path);
+    // What the text document gives back for text (see Reading::docReading).
+    static QString documentReading(const QString &text);
+
+    // Takes a good reading: path, title and encoding at once; the text goes into
+    // the text document piece by piece through fillStep(), with undo off and
+    // modifications unmarked, until finishLoad().
+    void beginLoad(Reading reading);
+    // Inserts whole lines for about budgetMs (at least one piece); true when
+    // all of the text is in.
+    bool fillStep(int budgetMs);
+    void finishLoad();
+    bool isLoading() const { return m_loading; }
     // Saves under path (which becomes the document's path). Unencodable: the
     // file's encoding cannot hold some character; nothing was written (call
     // setEncoding(Utf8) and save again to keep every character).
@@ -55,6 +87,7 @@ public:
     void setEncoding(TextCodec::Encoding enc) { m_file.setEncoding(enc); }
     LineBreak lineBreak() const { return m_file.lineBreak(); }
 
+    // False while a load is under way.
     bool isModified() const;
     // Keeps " *" on the title exactly while modified, then sets the text
     // document's modified flag.
@@ -86,6 +119,9 @@ private:
     QString fileText() const;
 
     TextFile m_file;
+    QString m_fillText; // what is still to go in, while loading
+    qsizetype m_filled = 0;
+    QTextCursor m_fillCursor;
     bool m_readsOwnWay = false;
     QString m_fileReading; // the file's text, while m_readsOwnWay
     QString m_docReading;  // the document's reading of it, while m_readsOwnWay

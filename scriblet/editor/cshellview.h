@@ -1,16 +1,25 @@
 // The editor view: a plain-text editor over a CShellDoc, set up from the shared
 // settings (font, tab stops every fifth of an inch, background, word wrap). It
-// tracks what kind of change each edit was (ChangeTracker) so that colouring
-// re-colours only the touched lines, and serves positioning requests (line
-// number or a pair of search texts) from the settings object.
+// colours LaTeX (ColourScanner) while the user types: it tracks what kind of
+// change each edit was (ChangeTracker) and re-colours only the touched lines; a
+// freshly loaded text is coloured in 500-character chunks at idle time. It serves
+// positioning requests (line number or a pair of search texts) from the settings
+// object.
+//
+// Colours are formats of the text layout, not of the text: they never enter the
+// undo history, never mark the document modified and never move the caret.
 #pragma once
 
 #include "editor/changetracker.h"
+#include "editor/colourscanner.h"
+#include "editor/cshelldoc.h"
 
 #include <QPlainTextEdit>
+#include <QTextCharFormat>
+#include <array>
 #include <functional>
+#include <optional>
 
-class CShellDoc;
 class CShellSettings;
 
 class CShellView : public QPlainTextEdit
@@ -22,11 +31,12 @@ public:
 
     CShellDoc *document() const { return m_doc; }
 
-    // Colouring of a character range [start, end), whole lines. Installed by the
-    // colouring code; none by default.
-    static std::function<void(CShellView *, int start, int end)> colourRange;
+    // Fills view's (empty) document from a reading step by step; between the
+    // steps the windows repaint (user input waits). The view shows the text from
+    // its top when done. False when the view was closed meanwhile (it is gone).
+    static bool load(CShellView *view, CShellDoc::Reading reading);
 
-    // Font, tab stops, background from the settings.
+    // Font, tab stops, background and the token colours from the settings.
     void applyEditorSetup();
     // Wraps at the window edge when the settings' wrap mode is non-zero.
     void applyWrap();
@@ -38,12 +48,24 @@ public:
     void servePositioningRequest();
     // 1-based line of the caret.
     int caretLine() const;
-    // Colours the next background chunk; false when there is nothing left.
-    bool backgroundColourStep();
     ChangeTracker &tracker() { return m_tracker; }
 
+    // --- Colouring -------------------------------------------------------------
     // Re-colours the lines holding positions a..b.
     void recolourLines(int a, int b);
+    // Colours [start, end): each token in its class's colour, the rest plain.
+    // With colouring off it removes what an earlier colouring left.
+    void colourRange(int start, int end);
+    // Background colouring for about budgetMs: first the lines on screen that the
+    // chunks have not reached, then the next 500-character chunks. False when
+    // nothing is left.
+    bool colourInBackground(int budgetMs);
+    // One 500-character chunk; false when nothing is left.
+    bool backgroundColourStep();
+    // Colour and weight of the character at pos as the view shows it.
+    QTextCharFormat shownFormat(int pos) const;
+    // Characters [first, last) of the text on screen.
+    std::pair<int, int> visibleRange() const;
 
     // Text search from the caret; false (after "Suche beendet..." and a beep
     // through onNotFound) when nothing more is found.
@@ -63,19 +85,37 @@ public:
 
 signals:
     void activated(CShellView *view);
+    // The lines [start, end) were (re-)coloured.
+    void linesColoured(int start, int end);
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
+    void inputMethodEvent(QInputMethodEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
     void onContentsChange(int pos, int removed, int added);
+    // Typed text with every German special character replaced (while German);
+    // nullopt when nothing was replaced.
+    std::optional<QString> convertUmlauts(const QString &typed) const;
+    bool colouringOn() const;
+    // Tells the layout that [from, to) looks different now.
+    void markDirty(int from, int to);
 
     CShellDoc *m_doc;
     CShellSettings *m_settings;
     ChangeTracker m_tracker;
-    bool m_busy = false;          // the view itself changes formats
+    ColourScanner m_scanner; // from the keyword lists at creation
+    // Comment, curly braces, square brackets, environment name, command,
+    // mathematics (ColourScanner::Token order), taken at each editor setup.
+    std::array<QTextCharFormat, 6> m_tokenFormats;
+    bool m_everColoured = false;  // some line has colours (to clear when off)
+    bool m_inEdit = false;        // inside the document's change notification
+    bool m_collectDirty = false;  // a background pass gathers what it changed ...
+    int m_dirtyFrom = -1;         // ... here, for one notice to the layout
+    int m_dirtyTo = -1;
     bool m_announced = false;     // a cause was recorded for the coming edit
     ChangeTracker::Cause m_cause = ChangeTracker::Cause::Other;
 };

@@ -5,6 +5,7 @@
 #include "common/prompter.h"
 #include "editor/cmacrodialog.h"
 #include "editor/cshellview.h"
+#include "editor/csyntaxdialog.h"
 #include "editor/cumlautdialog.h"
 #include "editor/editorfont.h"
 #include "editor/editorhost.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QPainter>
 #include <QToolBar>
 
@@ -120,8 +122,16 @@ void EditorCommands::applyWrapToAll()
 
 void EditorCommands::chooseFont()
 {
-    QFont font = m_settings.hasFont() ? EditorFontConv::toQFont(m_settings.font)
-                                      : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    const QFont shown = m_settings.hasFont() ? EditorFontConv::toQFont(m_settings.font)
+                                             : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    // The dialog starts on the face the editor really shows: a stored face this
+    // host lacks ("Courier New") stands for the closest monospace face, and a
+    // dialog started on a missing face would offer another one, which a change
+    // of the size alone would then store. Sizes are points in the dialog.
+    QFont font = shown;
+    font.setFamily(QFontInfo(shown).family());
+    if (shown.pixelSize() > 0)
+        font.setPointSizeF(shown.pixelSize() * 72.0 / 96.0);
     if (m_prompter.chooseFont(&font) && !applyEditorFont(font))
         m_prompter.message(m_settings.lastError());
 }
@@ -153,6 +163,33 @@ bool EditorCommands::applyUmlauts(const std::array<QString, 7> &values)
     return true;
 }
 
+void EditorCommands::editColours()
+{
+    CSyntaxDialog dlg(m_settings, m_prompter, m_window);
+    if (dlg.exec() == QDialog::Accepted)
+        applyColours();
+}
+
+bool EditorCommands::applyColours()
+{
+    const bool written = m_settings.writeColours();
+    {
+        WaitCursor wait;
+        for (CShellView *v : m_host.views()) {
+            v->tracker().resetBackground();
+            v->applyEditorSetup();
+            v->recolourLines(0, ChangeTracker::ChunkSize);
+            const auto [first, last] = v->visibleRange();
+            v->recolourLines(first, last);
+            v->viewport()->update();
+        }
+    }
+    m_host.scheduleBackgroundWork();
+    if (!written)
+        m_prompter.message(m_settings.lastError());
+    return written;
+}
+
 QAction *EditorCommands::symbolAction(int id)
 {
     const QString name = QStringLiteral("cmd%1").arg(id);
@@ -165,20 +202,24 @@ QAction *EditorCommands::symbolAction(int id)
     a->setObjectName(name);
     a->setToolTip(Symbols::text(id));
     a->setStatusTip(Symbols::prompt(id));
-    QPixmap pix(16, 15);
-    pix.fill(Qt::transparent);
-    {
-        QPainter p(&pix);
-        QFont f = m_window->font();
-        f.setPixelSize(13);
-        p.setFont(f);
-        p.setPen(m_window->palette().color(QPalette::ButtonText));
-        p.drawText(pix.rect(), Qt::AlignCenter, QString::fromUtf8(c->glyph));
-    }
-    a->setIcon(QIcon(pix));
+    a->setIcon(glyphIcon(m_window, QString::fromUtf8(c->glyph)));
     m_window->addAction(a);
     connect(a, &QAction::triggered, this, [this, id] { insertSymbol(id); });
     return a;
+}
+
+QIcon EditorCommands::glyphIcon(const QWidget *window, const QString &glyph)
+{
+    QPixmap pix(16, 15);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    QFont f = window->font();
+    f.setPixelSize(13);
+    p.setFont(f);
+    p.setPen(window->palette().color(QPalette::ButtonText));
+    p.drawText(pix.rect(), Qt::AlignCenter, glyph);
+    p.end();
+    return QIcon(pix);
 }
 
 bool EditorCommands::insertSymbol(int id)

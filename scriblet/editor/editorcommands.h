@@ -20,6 +20,7 @@ class EditorHost;
 class Prompter;
 class QAction;
 class QFont;
+class QIcon;
 class QImage;
 class QToolBar;
 class QWidget;
@@ -50,15 +51,20 @@ public:
     void toggleWordWrap();
     // The font dialog, then applyEditorFont().
     void chooseFont();
-    // The dialogs "Makros" and "Umlaute".
+    // The dialogs "Makros", "Umlaute" and "Syntax-Highlighting".
     void editMacros();
     void editUmlauts();
+    void editColours();
 
     // Applies the wrap mode to every open view.
     void applyWrapToAll();
     // Stores a new editor font in "Font" and gives it to every open view; false
     // (nothing changed) when the settings file cannot be written.
     bool applyEditorFont(const QFont &font);
+    // After OK in "Syntax-Highlighting": writes "Farben" and colours every open
+    // document again from its start (the lines on screen at once). False (after
+    // a message) when the settings file could not be written.
+    bool applyColours();
     // Takes the seven umlaut replacements (order ä Ä ö Ö ü Ü ß) and writes "Umlaute".
     bool applyUmlauts(const std::array<QString, 7> &values);
     // Inserts the text of a symbol command at the caret of the active view.
@@ -81,6 +87,9 @@ public:
     void updateMacroCaptions();
 
     const FindState &findState() const { return m_find; }
+
+    // A 16x15 button image showing glyph (a symbol's look, drawn with the window's font).
+    static QIcon glyphIcon(const QWidget *window, const QString &glyph);
 
 private:
     CShellView *activeView() const;

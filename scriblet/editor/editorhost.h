@@ -15,4 +15,6 @@ public:
     virtual CShellView *activeView() const = 0;
     // The view of every open document, in window order.
     virtual QList<CShellView *> views() const = 0;
+    // A view has background colouring to do: idle processing should run.
+    virtual void scheduleBackgroundWork() = 0;
 };

@@ -1,6 +1,7 @@
 #include "resources/strings.h"
 
 #include <QHash>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -47,7 +48,9 @@ const Entry Table[] = {
     {MainDocCurrent, "aktuelles"},
     {MainDocPane, "Haupt-TeX-Dokument :  "},
     {ToolRunning, "%s wird ausgeführt..."},
-    {ExeFilter, "EXE-Dateien (*.exe)|*.exe|Alle Dateien (*.*)|*.*|"},
+    // The first entry lists the executable files, whatever their names (programs
+    // carry no extension here).
+    {ExeFilter, "Programme|*|Alle Dateien (*.*)|*.*|"},
     {UserExeTitle, "Execute-Datei"},
     {LatexExeTitle, "LaTeX-Execute-Datei"},
     {BibtexExeTitle, "BibTeX-Execute-Datei"},
@@ -64,6 +67,37 @@ const Entry Table[] = {
     {LinePaneSize, " Ze : 1234 "},
     {MainDocPaneSize, "Haupt-TeX-Dokument :  diesisteinfilename"},
     {Ready, "Bereit..."},
+    {DefaultCommands1,
+     "%\n,\n\\\n-\nAlph\nCOLON\nHUGE\nHuge\nLARGE\nLarge\nRoman\naddcontentsline\n"
+     "address\naddtocontents\naddtocounter\naddtolength\naddvspace\nalph\nalpha\nappendix\narabic\narccos\narcsin\narctan\n"
+     "author\nbackslash\nbaselinestretch\nbegin\nbeta\nbf\nbfseries\nbibitem\nbibliography\nbibliographystyle\nbigskip\nbottomfraction\n"
+     "bullet\ncaption\ncc\ncdots\ncentering\ncfoot\nchapter\nchaptermark\ncirc\ncircle\ncite\ncleardoublepage\n"
+     "clearemptydoublepage\nclearpage\ncline\nclosing\ncolumnsep\ncos\ndashbox\ndate\nddots\ndelta\ndepth\ndocumentclass\n"
+     "documentstyle\ndotfill\ndots\nem\nemph\nencl\nend\nenlargethispage\nepsfig\neta\nevensidemargin\nfancyplain\n"
+     "fbox\nflushbottom\nfnsymbol\nfontencoding\nfontfamily\nfontseries\nfontshape\nfontsize\nfootheight\nfootnote\nfootnotemark\nfootnotesize\n"
+     "footnotetext\nfootskip\nfrac\nframe\nframebox\nfussy\ngamma\nglqq\ngrqq\nheadheight\nheadsep\nheight\n"},
+    {DefaultCommands2,
+     "hfill\nhline\nhoffset\nhrulefill\nhspace\nhuge\nhyphenation\nin\ninclude\nincludeonly\nindent\ninfty\n"
+     "input\nint\nitem\nitshape\nkill\nlabel\nlarge\nldots\nleft\nlefteqn\nleftmark\nleq\n"
+     "lhead\nlimits\nline\nlinebreak\nlinethickness\nlistoffigures\nlistoftables\nlocation\nmakeatletter\nmakeatother\nmakebox\nmakelabels\n"
+     "maketitle\nmarkboth\nmarkleft\nmarkright\nmathbb\nmathbf\nmathcal\nmathit\nmathnormal\nmathrm\nmathsf\nmathtt\n"
+     "mathversion\nmbox\nmdseries\nmedskip\nmu\nmulticolumn\nmultiput\nnabla\nname\nnewcommand\nnewcounter\nnewenvironment\n"
+     "newfont\nnewlength\nnewline\nnewpage\nnewsavebox\nnewtheorem\nnocite\nnofiles\nnoindent\nnolinebreak\nnonumber\nnopagebreak\n"
+     "normalfont\nnormalsize\nnot\nnu\noddsidemargin\nonecolumn\nopening\noval\noverbrace\noverline\npagebreak\npagenumbering\n"
+     "pageref\npagestyle\npar\nparagraph\nparbox\nparindent\nparskip\npart\npartial\nphi\npi\nps\n"},
+    {DefaultCommands3,
+     "pushtabs\nput\nqquad\nquad\nraggedbottom\nraggedleft\nraggedright\nraisebox\nref\nrefstepcounter\nrenewcommand\nrhead\n"
+     "right\nrightmark\nrm\nrmfamily\nroman\nrule\nsavebox\nsbox\nscriptsize\nscshape\nsection\nsectionmark\n"
+     "selectfont\nsetcounter\nsetlength\nsettodepth\nsettoheight\nsettowidth\nsffamily\nshortstack\nsignature\nsin\nsloppy\nslshape\n"
+     "small\nsmallskip\nsqrt\nstartbreaks\nstepcounter\nstopbreaks\nsubfigure\nsubparagraph\nsubsection\nsubsubsection\nsum\nsymbol\n"
+     "tableofcontents\ntan\ntelephone\ntextbf\ntextheight\ntextit\ntextmd\ntextnormal\ntextrm\ntextsc\ntextsf\ntextsl\n"
+     "texttt\ntextup\ntextwidth\nthanks\nthepage\nthesection\ntheta\nthispagestyle\ntilde\ntimes\ntiny\ntitle\n"
+     "today\ntopmargin\ntopskip\ntotalheight\nttfamily\ntwocolumn\ntypein\ntypeout\nunderbrace\nunderline\nupshape\nusebox\n"
+     "usecounter\nusefont\nusepackage\nvalue\nvdots\nvector\nverb\nvfill\nvline\nvoffset\nvspace\nwidth\n"},
+    {DefaultEnvironments,
+     "array\ncenter\ndescription\nenumerate\neqnarray\nequation\nfigure\nflushleft\nflushright\nitemize\nletter\nlist\n"
+     "minipage\npicture\nquotation\nquote\ntabbing\ntable\ntabular\nthebibliography\ntheorem\ntitlepage\nverse\nlrbox\n"
+     "document\nappendix\ndisplaymath\n"},
     {DocTemplate, "\nTeX File \nTex File \nTeX-Dateien (*.tex)\n.tex\nScriblet.Document\nScriblet Document"},
     // Command prompts: status-bar text, line feed, tooltip
     {32781, "Auswahl der Schriftart für die Dokumente"},
@@ -73,6 +107,7 @@ const Entry Table[] = {
     {32897, "Blendet die Relationen-Leiste ein oder aus."},
     {32909, "Blendet die 'griechische Buchstaben'-Leiste ein oder aus."},
     {32956, "Blendet die 'sonstige Symbole'-Leiste ein oder aus."},
+    {32983, "Einstellungen zum Syntax-Highlighting\nSyntax-Hightlighting"},
     {32984, "Festlegen der Umlaute\nUmlaute"},
     {32998, "Blendet die Logbereich ein oder aus.\nLogbereich ein-/ausschalten"},
     {33005, "Einstellungen für Makros\nMakros"},
@@ -98,6 +133,12 @@ const Entry Table[] = {
     {33132, "Öffnet die Datei des nächsten Fehlers im Log an seiner Zeile.\nNächster Fehler"},
     {33133, "Öffnet die Datei des vorigen Fehlers im Log an seiner Zeile.\nVorheriger Fehler"},
     {57664, "Info"},
+    {FileOpenPrompt, "Öffnet ein bestehendes Dokument.\nÖffnen"},
+    {SaveAsPrompt, "Speichert das aktive Dokument unter neuem Namen.\nSpeichern unter"},
+    {LatexHelpPrompt, "englische LaTeX2e - Hilfe"},
+    {LanguageGermanPrompt, "Zeigt die Oberfläche in deutscher Sprache.\nDeutsch"},
+    {LanguageEnglishPrompt, "Zeigt die Oberfläche in englischer Sprache.\nEnglish"},
+    {LanguageFrenchPrompt, "Zeigt die Oberfläche in französischer Sprache.\nFrançais"},
     // Symbol commands: prompt, line feed, the text inserted
     {32784, "\\leftarrow\n\\leftarrow "},
     {32785, "\\Leftarrow\n\\Leftarrow "},
@@ -295,7 +336,7 @@ const Entry Table[] = {
     {MenuProject, "&Projekt"},
     {MenuWindow, "&Fenster"},
     {MenuHelp, "&?"},
-    {MenuRun, "&Run"},
+    {MenuRun, "&Ausführen"},
     {MenuAddFrom, "Hinzufügen von"},
     {MenuContextAddFrom, "&Hinzufügen von"},
     {CapFileNew, "&Neu"},
@@ -392,11 +433,25 @@ const Entry Table[] = {
     {UmlautLabelUe, "ü :"},
     {UmlautLabelUeCap, "Ü :"},
     {UmlautLabelSz, "ß :"},
+    {CapSyntaxHighlighting, "Sy&ntax-Highlighting"},
+    {SyntaxTitle, "Syntax-Highlighting"},
+    {SyntaxCheck, "Syntax-Highlighting"},
+    {SyntaxEntryList, "Farbe für"},
+    {SyntaxEntryCommands, "\\ (La)TeX Kommandos"},
+    {SyntaxEntrySquareBrackets, "[] eckige Klammern"},
+    {SyntaxEntryCurlyBraces, "{} geschweifte Klammern"},
+    {SyntaxEntryComment, "% Bemerkung"},
+    {SyntaxEntryMath, "$ mathematischer Mode"},
+    {SyntaxEntryNormalText, "normaler Text"},
+    {SyntaxEntryBackground, "Hintergrund"},
+    {SyntaxDefault, "&Default"},
+    {SyntaxColour, "&Farbe"},
+    {ColourTitle, "Farbe"},
     {PaneHide, "Hide Docked Window"},
     {PaneMinimize, "Minimize Docked Window"},
-    {LogBarTitle, "LogBar"},
+    {LogBarTitle, "Logbereich"},
     {LogName, "Log"},
-    {ProjectBarTitle, "ProjectBar"},
+    {ProjectBarTitle, "Projektbereich"},
     {MainTexHint, "Für das aktuelle Dokument: die Zeile frei lassen !"},
     {Browse, "&Durchsuchen..."},
     {BrowseName, "Durchsuchen..."},
@@ -433,6 +488,28 @@ const Entry Table[] = {
     {NoProjectFiles, "no project-files!"},
     {NoTocFile, "no TOC-file!"},
     {CannotOpenProject, "Die Projekt-Datei %s konnte nicht geöffnet werden.\n%s"},
+    {MenuLanguage, "&Sprache"},
+    {CapLatexHelp, "englische &LaTeX2e - Hilfe"},
+    {LanguageFileFailed, "Die Sprachdatei %s ist nicht verwendbar (%s); die Oberfläche bleibt deutsch."},
+    {LanguageFileMissing, "sie fehlt"},
+    {LanguageFileUnreadable, "sie kann nicht gelesen werden"},
+    {LanguageFileIncomplete, "%s Texte fehlen"},
+    {MenuUserTools, "&Benutzer-Programme"},
+    {HandOverAmbiguous, "Ein weiterer Programmstart hat Namen übergeben, die nicht eindeutig zu trennen sind (ein Name enthält \";\"). Es wurde nichts geöffnet:\n%s"},
+    {HyperlinkReason0, "The operating system is out\nof memory or resources."},
+    {HyperlinkReason2, "The specified file was not found."},
+    {HyperlinkReason3, "The specified path was not found."},
+    {HyperlinkReason5, "The operating system denied\naccess to the specified file."},
+    {HyperlinkReason8, "There was not enough memory to complete the operation."},
+    {HyperlinkReason11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
+    {HyperlinkReason26, "A sharing violation occurred. "},
+    {HyperlinkReason27, "The filename association is\nincomplete or invalid."},
+    {HyperlinkReason28, "The DDE transaction could not\nbe completed because the request timed out."},
+    {HyperlinkReason29, "The DDE transaction failed."},
+    {HyperlinkReason30, "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed."},
+    {HyperlinkReason31, "There is no application associated\nwith the given filename extension."},
+    {HyperlinkReason32, "The specified dynamic-link library was not found."},
+    {HyperlinkUnknown, "Unknown Error (%d) occurred."},
     {CapNextError, "&Nächster Fehler"},
     {CapPreviousError, "&Vorheriger Fehler"},
     {LogCounts, "%s beendet – Fehler: %s, Warnungen: %s, Bad Boxes: %s"},
@@ -464,13 +541,46 @@ const QHash<int, const char *> &index()
     return map;
 }
 
+// One user-interface thread: no lock.
+std::shared_ptr<const QTranslator> &translation()
+{
+    static std::shared_ptr<const QTranslator> t;
+    return t;
+}
+
 } // namespace
 
-QString text(int id)
+QString german(int id)
 {
     const char *t = index().value(id, nullptr);
     return t ? QString::fromUtf8(t) : QString();
 }
+
+bool isVerbatim(int id)
+{
+    // The default keyword files are file contents: LaTeX names, never translated.
+    if (id == DefaultCommands1 || id == DefaultCommands2 || id == DefaultCommands3 || id == DefaultEnvironments)
+        return true;
+    // The symbol commands lie between 32784 and 32982; the bar toggles among them
+    // are prose.
+    return id >= 32784 && id <= 32982 && german(id).startsWith(u'\\');
+}
+
+QString text(int id)
+{
+    if (const auto &t = translation(); t && contains(id) && !isVerbatim(id)) {
+        const QString translated = t->translate(nullptr, key(id).constData());
+        if (!translated.isNull())
+            return translated;
+    }
+    return german(id);
+}
+
+QByteArray key(int id) { return QByteArray::number(id); }
+
+void setTranslation(std::shared_ptr<const QTranslator> t) { translation() = std::move(t); }
+
+bool hasTranslation() { return translation() != nullptr; }
 
 bool contains(int id) { return index().contains(id); }
 

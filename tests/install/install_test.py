@@ -30,7 +30,7 @@ ICONS = "share/icons/hicolor/scalable/apps"
 EXPECTED = {
     "bin/scriblet", "bin/vellumix",
     "lib/scriblet/Scriblet",
-    "lib/vellumix/Vellumix", "lib/vellumix/Vellumix.ini",
+    "lib/vellumix/Vellumix", "lib/vellumix/Vellumix.ini", "lib/vellumix/README.md",
     APPS + "/scriblet.desktop", APPS + "/vellumix.desktop",
     ICONS + "/scriblet.svg", ICONS + "/vellumix.svg",
     "share/mime/packages/scriblet.xml",

@@ -1,6 +1,7 @@
 #include "app/framemenus.h"
 
 #include "app/editorarea.h"
+#include "app/helpcommands.h"
 #include "app/recentfiles.h"
 #include "app/tframeform.h"
 #include "editor/teditform.h"
@@ -175,8 +176,8 @@ void FrameMenus::createHelpMenu()
     actions.helpLatex = addItem(help, "LaTeX1", QStringLiteral("LaTeX..."), QKeySequence(Qt::CTRL | Qt::Key_F1));
     help->addSeparator();
     actions.info = addItem(help, "Info1", QStringLiteral("&Info..."));
-    connect(actions.helpVellumix, &QAction::triggered, f, [f] { f->onHelp(QStringLiteral("Vellumix.hlp")); });
-    connect(actions.helpLatex, &QAction::triggered, f, [f] { f->onHelp(QStringLiteral("LaTeX2e.hlp")); });
+    connect(actions.helpVellumix, &QAction::triggered, f, [f] { f->help().showProgramHelp(); });
+    connect(actions.helpLatex, &QAction::triggered, f, [f] { f->help().showLatexHelp(); });
     connect(actions.info, &QAction::triggered, f, &TFrameForm::onAbout);
 }
 

@@ -5,6 +5,7 @@
 #include "app/editorarea.h"
 #include "app/editorwiring.h"
 #include "app/handover.h"
+#include "app/helpcommands.h"
 #include "app/programcallswiring.h"
 #include "app/spellwiring.h"
 #include "app/taboutbox.h"
@@ -12,7 +13,6 @@
 #include "app/twindowbar.h"
 #include "common/dialogprompter.h"
 #include "editor/teditform.h"
-#include "platform/associations.h"
 #include "platform/profile.h"
 #include "programcalls/programcalls.h"
 
@@ -82,6 +82,7 @@ TFrameForm::TFrameForm(const QString &programDir, Prompter *prompter, const Envi
     m_cleanUpWiring = new CleanUpWiring(*this);
     m_editorWiring->install();
     m_programCallsWiring = new ProgramCallsWiring(*this);
+    m_help = new HelpCommands(m_programDir, *m_prompter, this, statusBar());
     m_spellWiring = new SpellWiring(*this);
     m_guardWiring = new DocumentGuardWiring(*this);
 
@@ -449,14 +450,6 @@ void TFrameForm::rebuildSpeedBar()
     for (int i = 0; i < defs.size(); ++i)
         if (const SpeedCommandWord *word = findSpeedCommandWord(defs.at(i).command))
             m_speedBar->button(i)->setEnabled(actions().*(word->action) != nullptr);
-}
-
-void TFrameForm::onHelp(const QString &fileName)
-{
-    const QString path = QDir(m_programDir).filePath(fileName);
-    QString error;
-    if (!QFileInfo(path).isFile() || !Associations::openWithDesktop(path, m_programDir, &error))
-        m_prompter->showError(QStringLiteral("Unable to open the help file ") + QDir::toNativeSeparators(path));
 }
 
 void TFrameForm::onAbout()

@@ -31,6 +31,7 @@ class DocumentGuardWiring;
 class EditorArea;
 class EditorCommands;
 class EditorWiring;
+class HelpCommands;
 class ProgramCalls;
 class ProgramCallsWiring;
 class QLabel;
@@ -141,6 +142,8 @@ public:
     ProgramCalls &programCalls() const;
     // Crash recovery and changes on disk of the open documents.
     DocumentGuard &documentGuard() const;
+    // Help > "Vellumix..." and "LaTeX...".
+    HelpCommands &help() const { return *m_help; }
     // Rebuilds the speed bar from the settings (version and Buttons entries).
     void rebuildSpeedBar();
     // Refreshes status panel 0 with the caret of the active editor.
@@ -152,7 +155,6 @@ public:
     void onOpen();
     void onSave();
     void onSaveAs();
-    void onHelp(const QString &fileName);
     void onAbout();
 
 signals:
@@ -191,6 +193,7 @@ private:
     EditorWiring *m_editorWiring = nullptr;
     ProgramCallsWiring *m_programCallsWiring = nullptr;
     CleanUpWiring *m_cleanUpWiring = nullptr;
+    HelpCommands *m_help = nullptr;
     SpellWiring *m_spellWiring = nullptr;
     DocumentGuardWiring *m_guardWiring = nullptr;
     EditorArea *m_area = nullptr;

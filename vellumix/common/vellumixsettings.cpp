@@ -371,6 +371,7 @@ void VellumixSettings::read(const Profile &p)
             recent.append(path);
     }
     childWindows = readChildWindows(p);
+    templates.adaptToHost();
 }
 
 bool VellumixSettings::writeAtExit(Profile &target, int programDirVersion, QString *error) const

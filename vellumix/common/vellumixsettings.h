@@ -108,7 +108,8 @@ struct VellumixSettings {
     // [General] version of a file (0 when missing).
     static int readVersion(const Profile &file);
 
-    // Reads every key; missing or unreadable keys keep their defaults.
+    // Reads every key; missing or unreadable keys keep their defaults (the Windows
+    // release's Preview default gives way to this host's, see ProgramTemplates).
     void read(const Profile &file);
 
     // Writes everything at exit, in this order: options, bar visibility, the fonts,

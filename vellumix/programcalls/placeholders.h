@@ -15,7 +15,8 @@
 //   %l  active editor's caret line (1-based)               -- only with an active editor
 //   %S  active editor's file name without directory        -- only with an active editor
 // Without an active editor, %p %f %e %l %S stay in the text unchanged. An empty main
-// file (none set) or an editor without a file name gives empty parts.
+// file (none set) or an editor without a file name gives empty parts. Occurrences are
+// looked for in the template only: a file name that holds "%F" is never expanded.
 //
 // Example: main file /doc/paper.tex, editor /doc/chap1.tex on line 12:
 //   "latex --src-specials %F.tex"        -> "latex --src-specials paper.tex"
@@ -23,7 +24,9 @@
 //   "yap -1 -s %l%f%e \"%P%F.dvi\""      -> "yap -1 -s 12chap1.tex \"/doc/paper.dvi\""
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 struct PlaceholderContext {
     QString mainFile;              // full path of the main file; empty when none is set
@@ -43,3 +46,13 @@ struct PathParts {
 PathParts splitPath(const QString &path);
 
 QString expandPlaceholders(const QString &templ, const PlaceholderContext &ctx);
+
+// The pieces of one template (its arguments, in order) expanded together: "first
+// occurrence" counts across all pieces, so the result is what expanding the whole
+// template would give, piece by piece.
+struct ExpandedPiece {
+    QString text;
+    // The piece begins with a placeholder's value (not with the template's own text).
+    bool startsWithValue = false;
+};
+QList<ExpandedPiece> expandPlaceholders(const QStringList &pieces, const PlaceholderContext &ctx);

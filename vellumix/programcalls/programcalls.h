@@ -1,8 +1,10 @@
-// The program calls: TeX > "&Compile" (F6), "&Log File" (F7), "&Preview" (F8) and
-// Options > "&Program Calls...", and the runner behind every command line the window
-// starts (external programs, user buttons, the editor's Execute and Open). The window
-// puts the items into its menus and lends the main file, the editors, placeholder
-// expansion and the templates through ProgramCallsHost.
+// The program calls: TeX > "&Compile" (F6), "Stop Compile", "&Log File" (F7),
+// "&Preview" (F8), "&Next Error" (F5), "Pre&vious Error" (Ctrl+F5), Options >
+// "&Program Calls...", the compile log view, and the runner behind every command line
+// the window starts (external programs, user buttons, the editor's Execute and Open).
+// The window puts the items into its menus and the log view at its bottom, and lends
+// the main file, the editors, the placeholders and the templates through
+// ProgramCallsHost.
 #pragma once
 
 #include "programcalls/texcommands.h"
@@ -10,6 +12,7 @@
 #include <QKeySequence>
 #include <QObject>
 
+class CompileLogView;
 class ProgramCallsHost;
 class QAction;
 class QWidget;
@@ -19,19 +22,23 @@ class ProgramCalls : public QObject
 {
     Q_OBJECT
 public:
-    // The menu items: TeX (Compile1 LogFile1 Preview1), Options (ProgramCalls1).
+    // The menu items: TeX (Compile1 LogFile1 Preview1, then StopCompile1 NextError1
+    // PreviousError1), Options (ProgramCalls1).
     struct Actions {
         QAction *compile, *logFile, *preview;
+        QAction *stopCompile, *nextError, *previousError;
         QAction *programCalls;
     };
 
-    // window: the owner of the program-calls dialog (and of this object).
+    // window: the owner of the program-calls dialog, the log view and this object.
     ProgramCalls(ProgramCallsHost &host, QWidget *window);
     ~ProgramCalls() override;
 
     const Actions &actions() const { return m_actions; }
     TProgramsDialog *programsDialog() const { return m_programsDlg; }
+    CompileLogView *logView() const { return m_logView; }
     TexCommands &commands() { return m_commands; }
+    Compiler &compiler() { return m_commands.compiler(); }
 
     // Runs a command line as it is (working directory empty: the current one).
     bool run(const QString &commandLine, const QString &workingDir = QString())
@@ -57,4 +64,5 @@ private:
     TexCommands m_commands;
     Actions m_actions;
     TProgramsDialog *m_programsDlg;
+    CompileLogView *m_logView;
 };

@@ -9,52 +9,9 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-QString unableToOpenMessage(const QString &commandLine)
+QString unableToOpenMessage(const QString &commandLine, const QString &reason)
 {
-    return QString::fromUtf16(UnableToOpenHead) + commandLine + QString::fromUtf16(UnableToOpenTail);
-}
-
-ProgramCommand splitProgramCommand(const QString &commandLine)
-{
-    ProgramCommand cmd;
-    if (commandLine.startsWith(QLatin1Char('"'))) {
-        const qsizetype close = commandLine.indexOf(QLatin1Char('"'), 1);
-        if (close < 0) {
-            cmd.program = commandLine.mid(1);
-            return cmd;
-        }
-        cmd.program = commandLine.mid(1, close - 1);
-        // The character right after the closing quote is the separator.
-        cmd.parameters = commandLine.mid(close + 2);
-        return cmd;
-    }
-    const qsizetype blank = commandLine.indexOf(QLatin1Char(' '));
-    if (blank < 0) {
-        cmd.program = commandLine;
-        return cmd;
-    }
-    cmd.program = commandLine.left(blank);
-    cmd.parameters = commandLine.mid(blank + 1);
-    return cmd;
-}
-
-bool commandNamesTexFile(const QString &commandLine)
-{
-    const QString lower = commandLine.toLower();
-    return lower.contains(QLatin1String(".txx")) || lower.contains(QLatin1String(".tex"));
-}
-
-bool ProgramRunner::run(const QString &commandLine, const QString &workingDir)
-{
-    if (commandNamesTexFile(commandLine))
-        m_host.saveModifiedEditors();
-    const ProgramCommand cmd = splitProgramCommand(commandLine);
-    return start(cmd.program, cmd.parameters, workingDir, commandLine);
-}
-
-bool ProgramRunner::open(const QString &path, const QString &workingDir)
-{
-    return start(path, QString(), workingDir, path);
+    return QString::fromUtf16(UnableToOpenHead) + commandLine + QString::fromUtf16(UnableToOpenTail) + reason;
 }
 
 namespace {
@@ -67,49 +24,84 @@ bool looksLikeUrl(const QString &text)
     return scheme.match(text).hasMatch();
 }
 
+bool isExecutableFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() && info.isExecutable();
+}
+
 } // namespace
 
-bool ProgramRunner::start(const QString &program, const QString &parameters, const QString &workingDir,
-                          const QString &shownCommandLine)
+ProgramRunner::ProgramRunner(ProgramCallsHost &host) : m_host(host)
 {
-    const QString dir = workingDir.isEmpty() ? QDir::currentPath() : workingDir;
-    auto fail = [&] {
-        m_host.prompter().showError(unableToOpenMessage(shownCommandLine));
-        return false;
-    };
-    if (program.trimmed().isEmpty() || !QFileInfo(dir).isDir())
-        return fail();
+    // The opener names the command line it was given in the label.
+    QObject::connect(&m_opener, &DesktopOpener::failed, &m_opener,
+                     [this](const QString &label, const QString &reason) { reportFailure(label, reason); });
+}
 
-    QString executable;
-    QString document;
+ProgramRunner::Target ProgramRunner::locate(const QString &program, const QString &dir)
+{
+    Target t;
+    if (program.trimmed().isEmpty())
+        return t;
     if (program.contains(QLatin1Char('/'))) {
         const QFileInfo info(QDir(dir).absoluteFilePath(program));
-        if (info.isFile() && info.isExecutable())
-            executable = info.absoluteFilePath();
+        if (isExecutableFile(info.absoluteFilePath()))
+            t.executable = info.absoluteFilePath();
         else if (info.exists())
-            document = info.absoluteFilePath();
+            t.document = info.absoluteFilePath();
         else if (looksLikeUrl(program))
-            document = program;
-    } else {
-        const QFileInfo local(QDir(dir).absoluteFilePath(program));
-        const QString found = HostProcess::findProgram(program, dir);
-        if (!found.isEmpty() && QFileInfo(found).isFile() && QFileInfo(found).isExecutable())
-            executable = found;
-        else if (local.exists())
-            document = local.absoluteFilePath();
-        else if (looksLikeUrl(program))
-            document = program;
+            t.document = program;
+        return t;
     }
+    const QString found = HostProcess::findProgram(program, dir);
+    const QFileInfo local(QDir(dir).absoluteFilePath(program));
+    if (!found.isEmpty() && isExecutableFile(found))
+        t.executable = found;
+    else if (local.exists())
+        t.document = local.absoluteFilePath();
+    else if (looksLikeUrl(program))
+        t.document = program;
+    return t;
+}
 
-    if (!executable.isEmpty()) {
-        const HostProcess::Result r =
-            HostProcess::startDetached(executable, HostProcess::splitCommandLine(parameters), dir);
-        return r.started ? true : fail();
-    }
-    if (!document.isEmpty()) {
-        // The desktop opener takes one file; parameters have no meaning for it.
-        if (m_host.openWithDesktop(document, dir, nullptr))
+void ProgramRunner::reportFailure(const QString &commandLine, const QString &reason)
+{
+    m_host.prompter().showError(unableToOpenMessage(commandLine, reason));
+}
+
+bool ProgramRunner::runTemplate(const QString &commandTemplate, const QString &workingDir)
+{
+    return run(CommandLine::fromTemplate(commandTemplate, m_host.placeholderContext()), workingDir);
+}
+
+bool ProgramRunner::run(const CommandLine &command, const QString &workingDir)
+{
+    if (commandNamesTexFile(command.text))
+        m_host.saveModifiedEditors();
+    return start(command, workingDir);
+}
+
+bool ProgramRunner::open(const QString &path, const QString &workingDir)
+{
+    return start(CommandLine::ofPath(path), workingDir);
+}
+
+bool ProgramRunner::start(const CommandLine &command, const QString &workingDir)
+{
+    const QString dir = workingDir.isEmpty() ? QDir::currentPath() : workingDir;
+    const Target target = QFileInfo(dir).isDir() ? locate(command.program, dir) : Target();
+    if (!target.executable.isEmpty()) {
+        if (HostProcess::startDetached(target.executable, command.arguments, dir).started)
             return true;
+    } else if (!target.document.isEmpty()) {
+        // The desktop opener takes one file; parameters have no meaning for it.
+        QString error;
+        if (m_opener.open(target.document, dir, command.text, &error))
+            return true;
+        reportFailure(command.text, error);
+        return false;
     }
-    return fail();
+    reportFailure(command.text);
+    return false;
 }

@@ -1,7 +1,10 @@
 // Starting a command line the way the desktop shell's "open" does: an executable
-// program is started detached with its parameters, anything else (a document, a
-// directory, a URL) goes to the desktop opener.
+// program is started detached with its arguments, anything else (a document, a
+// folder, a URL) goes to the desktop opener, whose failure is reported as well.
 #pragma once
+
+#include "programcalls/commandline.h"
+#include "programcalls/desktopopener.h"
 
 #include <QString>
 
@@ -12,44 +15,48 @@ class ProgramCallsHost;
 inline constexpr char16_t UnableToOpenHead[] = u"Unable to open\r\n>>\r\n>> ";
 inline constexpr char16_t UnableToOpenTail[] = u"\r\n>> ";
 
-QString unableToOpenMessage(const QString &commandLine);
-
-// Program and parameters of a command line.
-//  - A line that starts with a double quote: the program is the text up to the next
-//    double quote (quotes removed); the parameters start after the one character that
-//    follows the closing quote. Without a closing quote the rest of the line is the
-//    program.
-//  - Otherwise the program is the text before the first blank, the parameters the
-//    text after it.
-struct ProgramCommand {
-    QString program;
-    QString parameters;
-    bool operator==(const ProgramCommand &) const = default;
-};
-ProgramCommand splitProgramCommand(const QString &commandLine);
-
-// True when the command line names a ".tex" or ".txx" file (compared without case),
-// which is when modified editors are saved before it runs.
-bool commandNamesTexFile(const QString &commandLine);
+// The error box's text; a reason (what the desktop opener said) follows the tail.
+QString unableToOpenMessage(const QString &commandLine, const QString &reason = QString());
 
 class ProgramRunner
 {
 public:
-    explicit ProgramRunner(ProgramCallsHost &host) : m_host(host) {}
+    explicit ProgramRunner(ProgramCallsHost &host);
+
+    // What the program of a command line names, seen from dir: an executable file
+    // (found by its path, on PATH or in dir), else an existing document or folder or
+    // a URL for the desktop opener; both empty when it names nothing.
+    struct Target {
+        QString executable;
+        QString document;
+    };
+    static Target locate(const QString &program, const QString &dir);
 
     // Runs a command line in the working directory (empty: the current directory),
     // after saving every modified editor when the line names a TeX file. Does not
     // wait for the started program. Returns false after showing the error box when
-    // nothing could be started.
-    bool run(const QString &commandLine, const QString &workingDir = QString());
+    // nothing could be started; a desktop opener that fails later shows it then.
+    bool run(const CommandLine &command, const QString &workingDir = QString());
+    // A line as it is (the editor's Execute).
+    bool run(const QString &commandLine, const QString &workingDir = QString())
+    {
+        return run(CommandLine::fromText(commandLine), workingDir);
+    }
+    // A command template, split and then expanded with the host's placeholders.
+    bool runTemplate(const QString &commandTemplate, const QString &workingDir = QString());
 
     // Opens one file or program named by its full path, which is never split at
     // blanks (a path may hold spaces); no editor is saved first.
     bool open(const QString &path, const QString &workingDir = QString());
 
+    DesktopOpener &opener() { return m_opener; }
+
+    // The error box for a command line that could not be started.
+    void reportFailure(const QString &commandLine, const QString &reason = QString());
+
 private:
-    bool start(const QString &program, const QString &parameters, const QString &workingDir,
-               const QString &shownCommandLine);
+    bool start(const CommandLine &command, const QString &workingDir);
 
     ProgramCallsHost &m_host;
+    DesktopOpener m_opener;
 };

@@ -37,31 +37,26 @@ bool TexCommands::compile()
 {
     if (!ensureMainFile())
         return false;
-    m_host.saveModifiedEditors();
-    return m_runner.run(m_host.expand(m_host.templates().compile), mainDirectory());
+    return m_compiler.compile();
 }
 
 bool TexCommands::preview()
 {
     if (!ensureMainFile())
         return false;
-    return m_runner.run(m_host.expand(m_host.templates().preview), mainDirectory());
+    return m_runner.runTemplate(m_host.templates().preview, mainDirectory());
 }
 
 bool TexCommands::showLogFile()
 {
     if (!ensureMainFile())
         return false;
-    const QString log = m_host.expand(m_host.templates().logFile);
-    if (log.isEmpty() || !QFileInfo(QDir(mainDirectory()).absoluteFilePath(log)).isFile())
-        return false;
-    m_host.openFile(QDir(mainDirectory()).absoluteFilePath(log));
-    return true;
+    return m_compiler.showLogFile();
 }
 
 bool TexCommands::runTemplate(const QString &commandTemplate)
 {
-    return m_runner.run(m_host.expand(commandTemplate));
+    return m_runner.runTemplate(commandTemplate);
 }
 
 bool TexCommands::execute(const QString &commandLine)

@@ -13,9 +13,12 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
+#include <QScreen>
 #include <QTest>
 #include <QTextBlock>
 #include <QToolBar>
@@ -80,7 +83,7 @@ TEST_F(MainFrameTest, OtherAreasAddCommandsToNamedMenus)
     a->trigger();
     EXPECT_EQ(hits, 1);
     QMenu *own = f->menu(QStringLiteral("menuExtra"), Str::MenuRun);
-    EXPECT_EQ(own->title(), QStringLiteral("&Run"));
+    EXPECT_EQ(own->title(), QString::fromUtf8("&Ausführen"));
     EXPECT_EQ(f->menu(QStringLiteral("menuExtra")), own);
 }
 
@@ -118,22 +121,31 @@ TEST_F(MainFrameTest, GoToLineAndLinePaneFollowTheCaret)
 
 TEST_F(MainFrameTest, BackgroundColouringWalksTheTextInChunks)
 {
-    QList<std::pair<int, int>> coloured;
-    CShellView::colourRange = [&](CShellView *, int s, int e) { coloured.append({s, e}); };
     CMainFrame *f = makeFrame();
     QByteArray text;
     for (int i = 0; i < 60; ++i)
         text += "0123456789012345678\n"; // 1200 characters
+    QList<std::pair<int, int>> coloured;
+    QObject::connect(&docs(), &DocumentManager::documentAdded, f, [&](CChildFrame *c) {
+        QObject::connect(c->view(), &CShellView::linesColoured, f, [&](int s, int e) { coloured.append({s, e}); });
+    });
     CShellView *v = docs().openDocument(file(QStringLiteral("c.tex"), text));
     ASSERT_NE(v, nullptr);
-    ASSERT_FALSE(coloured.isEmpty());
+    ASSERT_EQ(coloured.size(), 1);
     EXPECT_EQ(coloured.first(), (std::pair<int, int>{0, 519})); // whole lines around 0..500
-    coloured.clear();
+    QTextCursor caret = v->textCursor();
+    caret.setPosition(700);
+    v->setTextCursor(caret);
     for (int i = 0; i < 10 && !v->tracker().backgroundDone(); ++i)
         f->onIdle();
     EXPECT_TRUE(v->tracker().backgroundDone());
-    EXPECT_EQ(coloured.size(), 2);
+    // The chunks reach the end (the empty line behind the last break), each of
+    // whole lines.
+    EXPECT_EQ(coloured.last().second, 1200);
+    for (const auto &[s, e] : coloured)
+        EXPECT_TRUE(s % 20 == 0 && (e % 20 == 19 || e == 1200)) << s << " " << e;
     EXPECT_FALSE(v->document()->isModified());
+    EXPECT_EQ(v->textCursor().position(), 700);
 
     coloured.clear();
     QTextCursor c = v->textCursor();
@@ -142,7 +154,6 @@ TEST_F(MainFrameTest, BackgroundColouringWalksTheTextInChunks)
     QTest::keyClick(v, Qt::Key_Delete);
     ASSERT_EQ(coloured.size(), 1);
     EXPECT_EQ(coloured.first(), (std::pair<int, int>{40, 58})); // only the touched line
-    CShellView::colourRange = nullptr;
 }
 
 TEST_F(MainFrameTest, MainDocumentIsWrittenAndShown)
@@ -316,6 +327,100 @@ TEST_F(MainFrameTest, BarTogglesShowAndHideWithCheckMarks)
     toggle->trigger();
     EXPECT_TRUE(f->toolBar(845)->isVisible());
     EXPECT_EQ(f->toolBarArea(f->toolBar(845)), Qt::TopToolBarArea);
+}
+
+// The main toolbar carries the seven bar toggles; a click on one of its buttons
+// is the menu's command, so the menu's check mark follows.
+TEST_F(MainFrameTest, MainToolbarTogglesAreTheMenusCommands)
+{
+    CMainFrame *f = makeFrame();
+    f->show();
+    QToolBar *main = f->toolBar(Cmd::BarMain);
+    QList<int> toggles;
+    for (QAction *a : main->actions())
+        if (a->objectName().startsWith(QLatin1String("cmd")) && a->isCheckable())
+            toggles << a->objectName().mid(3).toInt();
+    EXPECT_EQ(toggles, (QList<int>{32783, 32817, 32837, 32897, 32909, 32956, 33023}));
+    auto *button = qobject_cast<QToolButton *>(main->widgetForAction(cmd(Cmd::ViewGreekBar)));
+    ASSERT_NE(button, nullptr);
+    EXPECT_FALSE(button->icon().isNull());
+    EXPECT_EQ(button->accessibleName(), QStringLiteral("gr. Buchstaben"));
+    button->click();
+    EXPECT_FALSE(f->toolBar(Cmd::BarGreek)->isVisible());
+    EXPECT_FALSE(cmd(Cmd::ViewGreekBar)->isChecked());
+    EXPECT_TRUE(f->menu(QStringLiteral("menuView"))->actions().contains(cmd(Cmd::ViewGreekBar)));
+    button->click();
+    EXPECT_TRUE(f->toolBar(Cmd::BarGreek)->isVisible());
+    EXPECT_TRUE(cmd(Cmd::ViewGreekBar)->isChecked());
+}
+
+// In a window 1280 pixels wide every bar shows all its buttons (no overflow
+// arrow), the bars sharing rows as far as they fit.
+TEST_F(MainFrameTest, BarsFitA1280PixelWindowWithoutOverflow)
+{
+    testsupport::writeFile(path(QStringLiteral("cfg/Scriblet.ini")),
+                           "[General Settings]\r\nWindowPos=0,1,-1,-1,-1,-1,0,0,1280,900\r\n");
+    CMainFrame *f = makeFrame();
+    f->show();
+    QApplication::processEvents();
+    int rows = 0;
+    int lastY = -1;
+    for (int id : {Cmd::BarMain, Cmd::BarArrows, Cmd::BarBinaryOps, Cmd::BarAccents, Cmd::BarRelations,
+                   Cmd::BarGreek, Cmd::BarOtherSymbols, Cmd::BarMacros}) {
+        QToolBar *tb = f->toolBar(id);
+        auto *more = tb->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button"));
+        EXPECT_TRUE(!more || !more->isVisible()) << id;
+        EXPECT_GE(tb->width(), tb->sizeHint().width()) << id;
+        if (f->toolBarArea(tb) == Qt::TopToolBarArea && tb->y() != lastY) {
+            ++rows;
+            lastY = tb->y();
+        }
+    }
+    EXPECT_LT(rows, 7); // bars share rows
+}
+
+// Without a stored placement the first window takes two thirds of the screen,
+// centred (wider when a bar needs it); document windows lie inside the area.
+TEST_F(MainFrameTest, FirstLookIsCentredAndDocumentWindowsStayInside)
+{
+    CMainFrame *f = makeFrame();
+    const QRect screen = f->screen()->availableGeometry();
+    EXPECT_GE(f->width(), screen.width() * 2 / 3);
+    EXPECT_LE(f->width(), screen.width());
+    EXPECT_EQ(f->height(), screen.height() * 2 / 3);
+    EXPECT_LE(std::abs(f->geometry().center().x() - screen.center().x()), 1);
+    EXPECT_LE(std::abs(f->geometry().center().y() - screen.center().y()), 1);
+
+    f->show();
+    const QRect area(QPoint(0, 0), f->mdiArea()->viewport()->size());
+    for (int i = 0; i < 6; ++i)
+        docs().openDocument(file(QStringLiteral("w%1.tex").arg(i), "x"));
+    for (CChildFrame *c : f->children())
+        EXPECT_TRUE(area.contains(c->geometry())) << c->geometry().x() << "," << c->geometry().y();
+}
+
+// The font dialog starts on the face the editor shows (a stored face this host
+// lacks stands for the closest monospace one); changing only the size keeps it.
+TEST_F(MainFrameTest, FontDialogStartsOnTheShownFaceAndSizeAloneKeepsIt)
+{
+    makeFrame();
+    CShellView *v = docs().openDocument(file(QStringLiteral("f.tex"), "x"));
+    const QString shownFace = QFontInfo(v->font()).family();
+    cmd(Cmd::EditorFont)->trigger(); // cancelled
+    ASSERT_EQ(m_prompter.fontsOffered.size(), 1);
+    const QFont offered = m_prompter.fontsOffered.first();
+    EXPECT_EQ(offered.family(), shownFace);
+    EXPECT_TRUE(QFontDatabase::families().contains(shownFace));
+    EXPECT_TRUE(QFontInfo(offered).fixedPitch());
+    EXPECT_NEAR(offered.pointSizeF(), 13 * 72.0 / 96.0, 0.01); // "Height" -13
+
+    QFont bigger = offered;
+    bigger.setPointSize(14);
+    m_prompter.fontAnswer = bigger;
+    cmd(Cmd::EditorFont)->trigger();
+    EXPECT_EQ(m_settings->profile().getString(ShellIni::Font, QStringLiteral("FaceName")), shownFace);
+    EXPECT_EQ(QFontInfo(v->font()).family(), shownFace);
+    EXPECT_EQ(m_settings->profile().getInt(ShellIni::Font, QStringLiteral("Height"), 0), -19);
 }
 
 } // namespace

@@ -170,6 +170,42 @@ TEST_F(ShellDocTest, BinaryBytesSurviveAnUnchangedSave)
     EXPECT_EQ(testsupport::readAll(path(QStringLiteral("out.tex"))), bytes);
 }
 
+// A load in steps gives the text and the file's bytes back exactly as a load at
+// once, also where the text document reads characters its own way.
+TEST_F(ShellDocTest, LoadInStepsEqualsLoadAtOnce)
+{
+    QByteArray bytes;
+    for (int i = 0; i < 3000; ++i)
+        bytes += "Zeile " + QByteArray::number(i) + "\xc2\xa0mit\xe2\x80\xa8Trenner\r\n";
+    const QString name = path(QStringLiteral("steps.tex"));
+    testsupport::writeFile(name, bytes);
+    CShellDoc atOnce;
+    ASSERT_TRUE(atOnce.load(name));
+    CShellDoc::Reading reading = CShellDoc::readResponsive(name);
+    ASSERT_TRUE(reading.ok());
+    EXPECT_TRUE(reading.readsOwnWay);
+    CShellDoc steps;
+    steps.beginLoad(std::move(reading));
+    EXPECT_TRUE(steps.isLoading());
+    int count = 1;
+    while (!steps.fillStep(0))
+        ++count;
+    steps.finishLoad();
+    EXPECT_GT(count, 10);
+    EXPECT_FALSE(steps.isLoading());
+    EXPECT_EQ(steps.textDocument()->toPlainText(), atOnce.textDocument()->toPlainText());
+    EXPECT_FALSE(steps.isModified());
+    EXPECT_FALSE(steps.textDocument()->isUndoAvailable());
+    EXPECT_EQ(steps.fileBytes(), bytes);
+    EXPECT_EQ(steps.title(), QStringLiteral("steps.tex"));
+
+    // The reading matches the text document's own.
+    const QString special = QString::fromUtf8("a\xc2\xa0" "b\xe2\x80\xa8" "c\xe2\x80\xa9" "d\xef\xb7\x90" "e\xef\xb7\x91" "f");
+    QTextDocument td;
+    td.setPlainText(special);
+    EXPECT_EQ(CShellDoc::documentReading(special), td.toPlainText());
+}
+
 TEST(ShellDocNames, FileNamePart)
 {
     EXPECT_EQ(CShellDoc::fileNamePart(QStringLiteral("/a/b/c.tex")), QStringLiteral("c.tex"));

@@ -7,16 +7,19 @@
 #include "common/cshellsettings.h"
 #include "common/prompter.h"
 #include "project/projecthost.h"
+#include "resources/language.h"
 #include "testsupport.h"
 #include "tools/toolhost.h"
 #include "tools/toolrunner.h"
 
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QFont>
 #include <QHash>
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -33,6 +36,7 @@ public:
     QStringList saveAnswers; // next save-dialog answers, taken in order
     QString saveAnswer;      // then this one (empty: cancel)
     std::optional<QFont> fontAnswer;
+    std::optional<QColor> colourAnswer;
     bool nameAccepted = true;
     QString projectName;
     int language = 0;
@@ -46,13 +50,26 @@ public:
     QString saveSuffix;
     Overwrite saveOverwrite = Overwrite::Ask;
     int saveDialogs = 0;
+    int programDialogs = 0;
     int nameDialogs = 0;
     int languageAsked = 0;
     int informationShown = 0;
     int aboutShown = 0;
     int beeps = 0;
+    QList<QFont> fontsOffered;   // the font each font dialog started from
+    QList<QColor> coloursOffered; // the colour each colour chooser started from
 
-    void message(const QString &text, Icon, const QString &) override { messages << text; }
+    // Called while the language dialog / a message box is up (the hand-over tests
+    // look at the program's state there).
+    std::function<void()> duringLanguageDialog;
+    std::function<void(const QString &)> onMessage;
+
+    void message(const QString &text, Icon, const QString &) override
+    {
+        messages << text;
+        if (onMessage)
+            onMessage(text);
+    }
     Answer question(const QString &text, bool) override
     {
         questions << text;
@@ -70,6 +87,11 @@ public:
         dialogFilters << filter;
         return openNamesAnswer;
     }
+    QString openProgramName(const QString &title, const QString &filter) override
+    {
+        ++programDialogs;
+        return openFileName(title, filter, QString());
+    }
     QString saveFileName(const QString &title, const QString &filter, const QString &suggested,
                          const QString &defaultSuffix, Overwrite overwrite) override
     {
@@ -83,9 +105,18 @@ public:
     }
     bool chooseFont(QFont *font) override
     {
+        fontsOffered << *font;
         if (!fontAnswer)
             return false;
         *font = *fontAnswer;
+        return true;
+    }
+    bool chooseColour(QColor *colour) override
+    {
+        coloursOffered << *colour;
+        if (!colourAnswer)
+            return false;
+        *colour = *colourAnswer;
         return true;
     }
     bool askProjectName(QString *name) override
@@ -99,6 +130,8 @@ public:
     int chooseLanguage() override
     {
         ++languageAsked;
+        if (duringLanguageDialog)
+            duringLanguageDialog();
         return language;
     }
     void showInformation() override { ++informationShown; }
@@ -299,8 +332,12 @@ inline std::unique_ptr<CShellSettings> makeToolSettings(const QString &dir, cons
     return s;
 }
 
-// A temporary home with a FakePrompter; the current directory is restored
-// afterwards. Window-less tests use it as it is.
+// The language files the build made; every test ends in German, the built-in language.
+inline const QString LanguageDir = QStringLiteral(SCRIBLET_LANGUAGE_DIR);
+inline void backToGerman() { Language::activate(Language::German, LanguageDir); }
+
+// A temporary home with a FakePrompter; the current directory and the language
+// are restored afterwards. Window-less tests use it as it is.
 class ScribletTest : public testsupport::TempDirTest
 {
 protected:
@@ -311,6 +348,7 @@ protected:
     }
     void TearDown() override
     {
+        backToGerman();
         QDir::setCurrent(m_oldCwd);
         TempDirTest::TearDown();
     }

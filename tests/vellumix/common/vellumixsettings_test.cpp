@@ -1,6 +1,8 @@
 // The settings record and the settings file of the frame.
 #include "common/classformats.h"
 #include "common/vellumixsettings.h"
+#include "platform/hostprocess.h"
+#include "programcalls/commandline.h"
 #include "platform/profile.h"
 #include "testsupport.h"
 
@@ -15,6 +17,31 @@ using testsupport::writeFile;
 
 class SettingsTest : public testsupport::TempDirTest {};
 
+TEST_F(SettingsTest, PreviewDefaultNamesAViewerThisHostHas)
+{
+    // A fresh settings file: the viewer of the default Preview exists here.
+    VellumixSettings fresh;
+    fresh.read(Profile(path("none.ini")));
+    PlaceholderContext ctx;
+    ctx.mainFile = "/d/paper.tex";
+    const CommandLine preview = CommandLine::fromTemplate(fresh.templates.preview, ctx);
+    EXPECT_FALSE(HostProcess::findProgram(preview.program).isEmpty()) << preview.program.toStdString();
+    EXPECT_EQ(preview.arguments, QStringList({"/d/paper.dvi"}));
+    EXPECT_EQ(ProgramTemplates::previewWith("/opt/my viewer/dvi"), "\"/opt/my viewer/dvi\" \"%P%F.dvi\"");
+
+    // The Windows release's default that a settings file still holds gives way (no
+    // yap here); the user's own template stays.
+    if (!HostProcess::findProgram("yap").isEmpty())
+        GTEST_SKIP() << "this host has a yap";
+    writeFile(path("old.ini"), "[TeX]\r\nPreview=yap -1 -s %l%f%e \"%P%F.dvi\"\r\n");
+    writeFile(path("own.ini"), "[TeX]\r\nPreview=yap -s \"%P%F.dvi\"\r\n");
+    VellumixSettings old, own;
+    old.read(Profile(path("old.ini")));
+    own.read(Profile(path("own.ini")));
+    EXPECT_EQ(old.templates.preview, ProgramTemplates::hostPreview());
+    EXPECT_EQ(own.templates.preview, "yap -s \"%P%F.dvi\"");
+}
+
 TEST_F(SettingsTest, MissingFileGivesEveryDefault)
 {
     VellumixSettings s;
@@ -27,7 +54,7 @@ TEST_F(SettingsTest, MissingFileGivesEveryDefault)
     EXPECT_TRUE(s.createBackup && s.syntaxColoring);
     EXPECT_EQ(s.templates.compile, QStringLiteral("latex --src-specials %F.tex"));
     EXPECT_EQ(s.templates.logFile, QStringLiteral("%P%F.log"));
-    EXPECT_EQ(s.templates.preview, QStringLiteral("yap -1 -s %l%f%e \"%P%F.dvi\""));
+    EXPECT_EQ(s.templates.preview, ProgramTemplates::hostPreview());
     EXPECT_EQ(s.backgroundColor, 0x80000005u);
     EXPECT_EQ(s.height, 450);
     EXPECT_EQ(s.width, 600);

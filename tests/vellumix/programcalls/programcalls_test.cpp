@@ -6,12 +6,15 @@
 #include "editor/teditform.h"
 #include "app/tframeform.h"
 #include "app/tspeedbar.h"
+#include "programcalls/compilelogview.h"
 #include "programcalls/programcalls.h"
 #include "programcalls/tprogramsdialog.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
+#include <QTextBlock>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
@@ -54,6 +57,8 @@ TEST_F(ProgramCallsFrameTest, MenuItemsStandInTheirMenusWithTheirKeys)
         {"TeX1", "MainFile2", QKeySequence(Qt::Key_F4)}, {"TeX1", "Compile1", QKeySequence(Qt::Key_F6)},
         {"TeX1", "LogFile1", QKeySequence(Qt::Key_F7)},  {"TeX1", "Preview1", QKeySequence(Qt::Key_F8)},
         {"File1", "CleanUp1", {}},                        {"Options1", "ProgramCalls1", {}},
+        {"TeX1", "StopCompile1", {}},                     {"TeX1", "NextError1", QKeySequence(Qt::Key_F5)},
+        {"TeX1", "PreviousError1", QKeySequence(Qt::CTRL | Qt::Key_F5)}, {"View1", "CompileLog1", {}},
     };
     for (const auto &item : items) {
         QAction *a = action(item.name);
@@ -64,7 +69,9 @@ TEST_F(ProgramCallsFrameTest, MenuItemsStandInTheirMenusWithTheirKeys)
     QStringList tex;
     for (QAction *a : menu("TeX1")->actions())
         tex << a->objectName();
-    EXPECT_EQ(tex.mid(0, 4), QStringList({"MainFile2", "Compile1", "LogFile1", "Preview1"}));
+    EXPECT_EQ(tex.mid(0, 8), QStringList({"MainFile2", "Compile1", "LogFile1", "Preview1", "CompileSeparator",
+                                          "StopCompile1", "NextError1", "PreviousError1"}));
+    EXPECT_FALSE(action("StopCompile1")->isEnabled());
     QStringList file;
     for (QAction *a : menu("File1")->actions())
         file << a->objectName();
@@ -232,6 +239,68 @@ TEST_F(ProgramCallsFrameTest, MissingPreviewerShowsTheBoxAndChangesNothingElse)
     EXPECT_TRUE(editor->isModified());
     EXPECT_EQ(frame().editors().size(), 1);
     EXPECT_EQ(frame().mainFile(), path("doc/paper.tex"));
+}
+
+TEST_F(ProgramCallsFrameTest, ACompileWithOneErrorReportsBackAndNextErrorGoesToIt)
+{
+    if (!testsupport::haveProgram("latex"))
+        GTEST_SKIP() << "latex is not installed";
+    const QByteArray text = "\\documentclass{article}\n\\begin{document}\nHello\n\n\\foo\nWorld\n\\end{document}\n";
+    TEditForm *main = chooseMainFile(text);
+    ASSERT_NE(main, nullptr);
+    frame().settings().templates.compile = "latex -interaction=nonstopmode %F.tex";
+    auto *panel = frame().findChild<QLabel *>("CompilePanel");
+    ASSERT_NE(panel, nullptr);
+    trigger("Compile1");
+    EXPECT_EQ(panel->text(), "Compiling paper.tex ...");
+    EXPECT_TRUE(action("StopCompile1")->isEnabled());
+    ASSERT_TRUE(waitUntil([&] { return panel->text().startsWith("Compile finished"); }));
+    EXPECT_EQ(panel->text(), "Compile finished: 1 error, 0 warnings");
+    EXPECT_FALSE(action("StopCompile1")->isEnabled());
+    // latex's output is in the log view, which came up for the run.
+    CompileLogView *view = calls->logView();
+    EXPECT_FALSE(view->isHidden());
+    EXPECT_TRUE(view->text().startsWith("> latex -interaction=nonstopmode paper.tex\n"));
+    EXPECT_TRUE(view->text().contains("! Undefined control sequence."));
+    EXPECT_TRUE(view->text().endsWith("Compile finished: 1 error, 0 warnings\n"));
+
+    // Next Error from another editor: the main file comes to the front, caret on line 5.
+    trigger("New1");
+    ASSERT_NE(frame().activeEditor(), main);
+    trigger("NextError1");
+    ASSERT_EQ(frame().activeEditor(), main);
+    EXPECT_EQ(main->caretLine(), 5);
+    EXPECT_EQ(panel->text(), "Error 1 of 1: Undefined control sequence.");
+
+    // Log File opens the log at the error.
+    trigger("LogFile1");
+    TEditForm *log = frame().activeEditor();
+    ASSERT_EQ(log->fileName(), path("doc/paper.log"));
+    EXPECT_EQ(log->editor()->textCursor().block().text(), "! Undefined control sequence.");
+}
+
+TEST_F(ProgramCallsFrameTest, AFileOrFolderThatTheDesktopCannotOpenIsReported)
+{
+    if (!testsupport::haveProgram("xdg-open"))
+        GTEST_SKIP() << "xdg-open is not installed";
+    // No desktop files anywhere: the real opener has no program for anything.
+    const QByteArray oldDirs = qgetenv("XDG_DATA_DIRS"), oldHome = qgetenv("XDG_DATA_HOME");
+    QDir().mkpath(path("empty"));
+    qputenv("XDG_DATA_DIRS", path("empty").toLocal8Bit());
+    qputenv("XDG_DATA_HOME", path("empty").toLocal8Bit());
+    testsupport::writeFile(path("doc/notes.xyz"), "not a program");
+    QDir().mkpath(path("doc/figures"));
+    frame().settings().externalPrograms = {{"Notes", path("doc/notes.xyz") + " -x"}, {"Figures", path("doc/figures")}};
+    frame().menus().rebuildExternalPrograms();
+    trigger("ExternalProgram0");
+    trigger("ExternalProgram1");
+    const bool reported = waitUntil([&] { return prompter.errors.size() == 2; }, 30000);
+    qputenv("XDG_DATA_DIRS", oldDirs);
+    qputenv("XDG_DATA_HOME", oldHome);
+    ASSERT_TRUE(reported) << prompter.errors.join('|').toStdString();
+    prompter.errors.sort();
+    EXPECT_TRUE(prompter.errors[0].startsWith(unableToOpenMessage(path("doc/figures"), "xdg-open: ")));
+    EXPECT_TRUE(prompter.errors[1].startsWith(unableToOpenMessage(path("doc/notes.xyz") + " -x", "xdg-open: ")));
 }
 
 TEST_F(ProgramCallsFrameTest, ProgramCallsDialogChangesTheTemplatesOnOkOnly)

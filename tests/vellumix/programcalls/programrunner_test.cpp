@@ -1,5 +1,5 @@
 // Splitting and starting command lines: real detached processes through the
-// test helper, the desktop opener answered by the recording host.
+// test helper, which also stands in for the desktop opener.
 #include "vellumixfixture.h"
 #include "testsupport.h"
 
@@ -143,29 +143,53 @@ TEST_F(ProgramRunnerTest, EmptyLineAndMissingWorkingDirectoryFail)
     EXPECT_FALSE(QFileInfo::exists(recordPath()));
 }
 
-TEST_F(ProgramRunnerTest, DocumentsGoToTheDesktopOpener)
+TEST_F(ProgramRunnerTest, DocumentsFoldersAndUrlsGoToTheDesktopOpenerAsOneArgument)
 {
     testsupport::writeFile(path("paper.pdf"), "%PDF");
+    testsupport::writeFile(path("my notes.txt"), "x");
+    QDir().mkpath(path("figures"));
     ProgramRunner runner(host);
-    EXPECT_TRUE(runner.run("paper.pdf", path()));
-    EXPECT_TRUE(runner.open(path("paper.pdf"), path()));
+    runner.opener().setProgram(spacedHelper());
+    const QStringList targets = {path("paper.pdf"), path("my notes.txt"), path("figures"), "https://example.org/x"};
+    EXPECT_TRUE(runner.run("paper.pdf -1 ignored", path()));
+    EXPECT_TRUE(runner.open(path("my notes.txt"), path()));
+    EXPECT_TRUE(runner.run("figures", path()));
     EXPECT_TRUE(runner.run("https://example.org/x", path()));
-    EXPECT_EQ(host.events, QStringList({"desktop:" + path("paper.pdf") + '|' + path(),
-                                        "desktop:" + path("paper.pdf") + '|' + path(),
-                                        "desktop:https://example.org/x|" + path()}));
-
-    host.events.clear();
-    host.desktopResult = false;
-    EXPECT_FALSE(runner.run("paper.pdf", path()));
-    EXPECT_EQ(host.errors, QStringList({unableToOpenMessage("paper.pdf")}));
+    ASSERT_TRUE(waitUntil([&] { return testsupport::readAll(recordPath()).count('\n') == 4; }));
+    QStringList seen;
+    for (const QString &run : QString::fromUtf8(testsupport::readAll(recordPath())).split('\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = run.split('\t');
+        EXPECT_EQ(fields.size(), 2) << run.toStdString();
+        EXPECT_EQ(fields.value(0), path());
+        seen << fields.value(1);
+    }
+    seen.sort();
+    QStringList expected = targets;
+    expected.sort();
+    EXPECT_EQ(seen, expected);
+    testsupport::processEventsFor(200);
+    EXPECT_TRUE(host.errors.isEmpty());
 }
 
-TEST_F(ProgramRunnerTest, OpenNeverSplitsAPathWithSpaces)
+TEST_F(ProgramRunnerTest, AFailingOpenerIsReportedWithWhatItSaid)
 {
-    testsupport::writeFile(path("my notes.txt"), "x");
+    // A non-executable "program" and a folder named where a program should stand.
+    testsupport::writeFile(path("notes.tex.txt"), "x");
+    QDir().mkpath(path("figures"));
     ProgramRunner runner(host);
-    EXPECT_TRUE(runner.open(path("my notes.txt"), path()));
-    EXPECT_EQ(host.events, QStringList({"desktop:" + path("my notes.txt") + '|' + path()}));
+    ASSERT_TRUE(makeRecordingHelper(path("opener/xdg-open"), recordPath(), testsupport::helperPath(),
+                                    "exit=3\nbanner=xdg-open: no method available for opening it\n"));
+    runner.opener().setProgram(path("opener/xdg-open"));
+    EXPECT_TRUE(runner.run("notes.tex.txt", path()));
+    ASSERT_TRUE(waitUntil([&] { return host.errors.size() == 1; }));
+    EXPECT_EQ(host.errors[0], unableToOpenMessage("notes.tex.txt", "xdg-open: no method available for opening it"));
+
+    // An opener that cannot even start says why at once.
+    host.errors.clear();
+    runner.opener().setProgram(path("no such opener"));
+    EXPECT_FALSE(runner.run(path("figures"), path()));
+    ASSERT_EQ(host.errors.size(), 1);
+    EXPECT_TRUE(host.errors[0].startsWith(unableToOpenMessage(path("figures"), "Program not found")));
 }
 
 } // namespace

@@ -62,9 +62,6 @@ TEST_F(TexCommandsTest, CompileSavesFirstAndRunsLatexInTheMainFilesDirectory)
     QDir().mkpath(path("paper dir"));
     host.main = doc;
     host.onSave = [&] { testsupport::writeFile(doc, SmallDocument); };
-    host.expander = [](const QString &t) {
-        return t == ProgramTemplates().compile ? QStringLiteral("latex --src-specials paper.tex") : t;
-    };
     QDir::setCurrent(path());
     TexCommands commands(host);
     ASSERT_TRUE(commands.compile());
@@ -80,7 +77,6 @@ TEST_F(TexCommandsTest, CompileSavesFirstAndRunsLatexInTheMainFilesDirectory)
 TEST_F(TexCommandsTest, PreviewSavesOnlyWhenItsLineNamesATexFile)
 {
     host.main = path("paper.tex");
-    host.expander = [](const QString &t) { return t; };
     TexCommands commands(host);
     ProgramTemplates t;
     t.preview = "no-such-viewer-vx \"paper.dvi\"";
@@ -98,7 +94,6 @@ TEST_F(TexCommandsTest, PreviewSavesOnlyWhenItsLineNamesATexFile)
 TEST_F(TexCommandsTest, LogFileOpensTheExpandedPathOrNothing)
 {
     host.main = path("paper.tex");
-    host.expander = [&](const QString &t) { return t == "%P%F.log" ? path("paper.log") : t; };
     testsupport::writeFile(path("paper.tex"), SmallDocument);
     TexCommands commands(host);
     EXPECT_FALSE(commands.showLogFile());
@@ -111,7 +106,7 @@ TEST_F(TexCommandsTest, LogFileOpensTheExpandedPathOrNothing)
 
 TEST_F(TexCommandsTest, ExternalProgramsAndButtonsAreExpandedExecuteIsNot)
 {
-    host.expander = [](const QString &t) { return QString(t).replace("%F", "paper"); };
+    host.main = path("paper.tex");
     TexCommands commands(host);
     EXPECT_FALSE(commands.runTemplate("no-such-tool-vx %F"));
     EXPECT_FALSE(commands.execute("no-such-tool-vx %F"));
@@ -124,8 +119,10 @@ TEST_F(TexCommandsTest, OpenDocumentUsesTheMainFilesDirectory)
     host.main = path("doc/paper.tex");
     testsupport::writeFile(path("doc/figure one.eps"), "%!PS");
     TexCommands commands(host);
+    ASSERT_TRUE(makeRecordingHelper(path("opener/xdg-open"), path("record.txt"), testsupport::helperPath()));
+    commands.runner().opener().setProgram(path("opener/xdg-open"));
     EXPECT_TRUE(commands.openDocument(path("doc/figure one.eps")));
-    EXPECT_EQ(host.events, QStringList({"desktop:" + path("doc/figure one.eps") + '|' + path("doc")}));
+    EXPECT_EQ(recordedRun(path("record.txt")), QStringList({path("doc"), path("doc/figure one.eps")}));
     EXPECT_EQ(QDir::currentPath(), path("doc"));
 }
 

@@ -40,7 +40,7 @@ TEST(TProgramsDialog, ShowsItsCaptionLabelsAndDefaults)
     EXPECT_EQ(dlg.findChild<QPushButton *>("DefaultBtn")->text(), "Set Default");
     EXPECT_EQ(dlg.templates().compile, "latex --src-specials %F.tex");
     EXPECT_EQ(dlg.templates().logFile, "%P%F.log");
-    EXPECT_EQ(dlg.templates().preview, "yap -1 -s %l%f%e \"%P%F.dvi\"");
+    EXPECT_EQ(dlg.templates().preview, ProgramTemplates::hostPreview());
 }
 
 TEST(TProgramsDialog, OkAppliesTheFields)

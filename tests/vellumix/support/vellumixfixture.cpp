@@ -97,10 +97,21 @@ void RecordingProgramCallsHost::saveModifiedEditors()
         onSave();
 }
 
-bool RecordingProgramCallsHost::openWithDesktop(const QString &target, const QString &dir, QString *)
+PlaceholderContext RecordingProgramCallsHost::placeholderContext() const
 {
-    events << QStringLiteral("desktop:") + target + QLatin1Char('|') + dir;
-    return desktopResult;
+    PlaceholderContext ctx = editorContext;
+    ctx.mainFile = main;
+    return ctx;
+}
+
+void RecordingProgramCallsHost::openFile(const QString &path, int line)
+{
+    events << QStringLiteral("open:") + path + (line > 0 ? QStringLiteral("@%1").arg(line) : QString());
+}
+
+void RecordingProgramCallsHost::showLine(const QString &path, int line)
+{
+    events << QStringLiteral("line:%1@%2").arg(path).arg(line);
 }
 
 bool RecordingProgramCallsHost::selectMainFile()
@@ -125,7 +136,8 @@ bool waitUntil(const std::function<bool()> &condition, int deadlineMs)
     return true;
 }
 
-bool makeRecordingHelper(const QString &programPath, const QString &record, const QString &helper)
+bool makeRecordingHelper(const QString &programPath, const QString &record, const QString &helper,
+                         const QByteArray &moreBehaviour)
 {
     QDir().mkpath(QFileInfo(programPath).absolutePath());
     if (!QFile::copy(helper, programPath))
@@ -134,7 +146,7 @@ bool makeRecordingHelper(const QString &programPath, const QString &record, cons
     QFile side(programPath + QStringLiteral(".behave"));
     if (!side.open(QIODevice::WriteOnly))
         return false;
-    side.write("record=" + record.toUtf8() + "\n");
+    side.write("record=" + record.toUtf8() + "\n" + moreBehaviour);
     return true;
 }
 

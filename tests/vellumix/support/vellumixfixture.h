@@ -95,24 +95,28 @@ public:
     QString main;
     // Set by selectMainFile when the user "chooses" a file; empty: the dialog is cancelled.
     QString choice;
-    std::function<QString(const QString &)> expander = [](const QString &t) { return t; };
+    // The active editor the placeholders see (none unless set); the main file is main.
+    PlaceholderContext editorContext;
     std::function<void()> onSave;
-    bool desktopResult = true;
     ProgramTemplates programTemplates;
     ScriptedPrompter prompts;
 
-    // "save", "select", "open:<path>", "status:<path>", "desktop:<target>|<dir>", "error"
+    // "save", "select", "open:<path>" (with "@<line>" for a line), "line:<path>@<line>",
+    // "status:<path>", "error"
     QStringList events;
     QStringList errors;
+    // What the compile panel showed, in order.
+    QStringList statuses;
 
     Prompter &prompter() override { return prompts; }
     void saveModifiedEditors() override;
-    bool openWithDesktop(const QString &target, const QString &dir, QString *) override;
     QString mainFile() const override { return main; }
     bool selectMainFile() override;
-    QString expand(const QString &t) const override { return expander(t); }
-    void openFile(const QString &path) override { events << QStringLiteral("open:") + path; }
+    PlaceholderContext placeholderContext() const override;
+    void openFile(const QString &path, int line) override;
+    void showLine(const QString &path, int line) override;
     void showMainFile(const QString &path) override { events << QStringLiteral("status:") + path; }
+    void showStatus(const QString &text) override { statuses << text; }
     ProgramTemplates templates() const override { return programTemplates; }
     void setTemplates(const ProgramTemplates &t) override { programTemplates = t; }
 };
@@ -132,8 +136,10 @@ public:
 // condition holds, letting events run; detached programs report nothing back.
 bool waitUntil(const std::function<bool()> &condition, int deadlineMs = 60000);
 // A copy of the test helper at programPath that appends its working directory and
-// arguments to record (one tab-separated line per run).
-bool makeRecordingHelper(const QString &programPath, const QString &record, const QString &helper);
+// arguments to record (one tab-separated line per run); more "key=value" lines of its
+// behaviour may follow (see testhelper.cpp).
+bool makeRecordingHelper(const QString &programPath, const QString &record, const QString &helper,
+                         const QByteArray &moreBehaviour = QByteArray());
 // The fields of the first recorded run, once the detached helper has written them.
 QStringList recordedRun(const QString &record);
 
