@@ -59,7 +59,7 @@ protected:
     QString path(const QString &relative = QString()) const;
     QTemporaryDir m_dir;
 private:
-    QByteArray m_oldHome, m_oldXdg;
+    QByteArray m_oldHome, m_oldXdg, m_oldState;
 };
 
 } // namespace testsupport
