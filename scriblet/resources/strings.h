@@ -266,6 +266,15 @@ enum Id : int {
     ToolReasonNoDirectory,
     TocNotCurrent,
     TocNotCurrentTip,
+    // Printing
+    CapPrint,
+    CapPrintPreview,
+    CapPageSetup,
+    PageSetupTitle,
+    PageSetupHeader,
+    PageSetupFooter,
+    PrintFailed,
+    PrintPreviewTitle,
     OwnEnd
 };
 
