@@ -39,6 +39,7 @@ public:
     Answer question(const QString &, bool) override { return Answer::No; }
     QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
     QStringList openFileNames(const QString &, const QString &, const QString &) override { return {}; }
+    QString openProgramName(const QString &, const QString &) override { return {}; }
     QString saveFileName(const QString &, const QString &, const QString &, const QString &, Overwrite) override
     {
         return {};

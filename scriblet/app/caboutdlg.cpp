@@ -1,6 +1,6 @@
 #include "app/caboutdlg.h"
 
-#include "platform/associations.h"
+#include "app/hyperlinkopener.h"
 #include "resources/strings.h"
 
 #include <QDialogButtonBox>
@@ -28,9 +28,9 @@ CAboutDlg::CAboutDlg(QWidget *parent)
         l->setCursor(Qt::PointingHandCursor);
         l->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
         connect(l, &QLabel::linkActivated, this, [this](const QString &url) {
-            QString err;
-            if (!Associations::openWithDesktop(url, QString(), &err))
-                QMessageBox::warning(this, Str::text(Str::AppName), Str::text(Str::HyperlinkFailed) + err);
+            const int result = HyperlinkOpener().open(url);
+            if (result != HyperlinkOpener::Opened)
+                QMessageBox::warning(this, Str::text(Str::AppName), HyperlinkOpener::failureMessage(result));
         });
         layout->addWidget(l);
     }

@@ -1,5 +1,5 @@
-// The about box (853): the program's name, two links opened by the desktop and
-// the licence text.
+// The about box (853): the program's name, two links opened by the desktop (see
+// HyperlinkOpener) and the licence text.
 #pragma once
 
 #include <QDialog>

@@ -2,6 +2,8 @@
 
 #include "app/documentmanager.h"
 #include "app/editorwiring.h"
+#include "app/languagecommands.h"
+#include "app/latexhelp.h"
 #include "app/projectwiring.h"
 #include "app/toolwiring.h"
 #include "app/cshellcommandlineinfo.h"
@@ -110,6 +112,7 @@ bool CMainFrame::create(const CShellCommandLineInfo *cmdInfo)
     ProjectWiring::install(this);
     menu(QStringLiteral("menuView"))->addAction(m_projectBar->toggleViewAction());
     menu(QStringLiteral("menuView"))->addAction(m_logBar->toggleViewAction());
+    m_languageCommands = new LanguageCommands(this);
 
     const QByteArray state = QByteArray::fromBase64(
         m_settings->profile().getBytes(QString::fromLatin1(LayoutSection), QStringLiteral("State")));
@@ -196,8 +199,55 @@ void CMainFrame::createMenus()
             &QAction::triggered, m_mdi, &QMdiArea::tileSubWindows);
     connect(menu(window), &QMenu::aboutToShow, this, &CMainFrame::rebuildWindowList);
 
-    connect(addCommand(Cmd::About, QStringLiteral("menuHelp"), Str::CapAbout), &QAction::triggered, this,
-            [this] { m_prompter->showAbout(); });
+    const QString help = QStringLiteral("menuHelp");
+    connect(addCommand(Cmd::LatexHelp, help, Str::CapLatexHelp, Cmd::LatexHelp), &QAction::triggered, this,
+            &CMainFrame::onLatexHelp);
+    connect(addCommand(Cmd::About, help, Str::CapAbout), &QAction::triggered, this, [this] { m_prompter->showAbout(); });
+}
+
+void CMainFrame::onLatexHelp()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor); // texdoc is asked where the reference lies
+    const bool opened = LatexHelp().open();
+    QApplication::restoreOverrideCursor();
+    if (!opened)
+        m_prompter->message(Str::text(Str::ToolStartFailed));
+}
+
+bool CMainFrame::event(QEvent *e)
+{
+    const bool done = QMainWindow::event(e); // the children take a language change first
+    if (e->type() == QEvent::LanguageChange)
+        retranslateUi();
+    return done;
+}
+
+void CMainFrame::retranslateUi()
+{
+    // Bar titles first: Qt copies a bar's title into its toggle, whose menu text differs.
+    for (const BarSpec &b : Bars) {
+        if (QToolBar *tb = m_toolBars.value(b.id)) {
+            tb->setWindowTitle(Str::text(b.captionId));
+            tb->setAccessibleName(tb->windowTitle());
+            for (QAction *a : tb->actions())
+                if (QWidget *w = tb->widgetForAction(a); w && !a->isSeparator() && b.id != Cmd::BarMacros)
+                    w->setAccessibleName(a->toolTip());
+        }
+    }
+    // Menus, commands and bar toggles remember the numbers of their texts.
+    for (QAction *a : findChildren<QAction *>())
+        if (a->property("captionId").isValid())
+            ActionText::retranslate(a);
+    m_mdi->setAccessibleName(Str::text(Str::DocumentsArea));
+    if (m_linePane) {
+        m_linePane->setMinimumWidth(m_linePane->fontMetrics().horizontalAdvance(Str::text(Str::LinePaneSize)));
+        m_linePane->setText(linePaneText());
+    }
+    if (m_mainDocPane)
+        m_mainDocPane->setMinimumWidth(
+            m_mainDocPane->fontMetrics().horizontalAdvance(Str::text(Str::MainDocPaneSize)));
+    updateMainDocPane();
+    updateTitle();
 }
 
 bool CMainFrame::createToolBars()

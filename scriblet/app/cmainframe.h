@@ -22,6 +22,7 @@ class CShellSettings;
 class CShellView;
 class DocumentManager;
 class EditorCommands;
+class LanguageCommands;
 class Prompter;
 class QAction;
 class QLabel;
@@ -58,6 +59,7 @@ public:
     CProjectBar *projectBar() const { return m_projectBar; }
     EditorCommands *editorCommands() const { return m_editorCommands; }
     ToolCommands *toolCommands() const { return m_toolCommands; }
+    LanguageCommands *languageCommands() const { return m_languageCommands; }
     void setLogBar(CLogBar *bar) { m_logBar = bar; }
     void setProjectBar(CProjectBar *bar) { m_projectBar = bar; }
     void setEditorCommands(EditorCommands *c) { m_editorCommands = c; }
@@ -108,6 +110,9 @@ signals:
     void activeViewChanged(CShellView *view);
 
 protected:
+    // A change of language sets every text again from the string table, after the
+    // bars and panes have set their titles (which Qt copies into their toggles).
+    bool event(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     void dragEnterEvent(QDragEnterEvent *e) override;
     void dropEvent(QDropEvent *e) override;
@@ -121,6 +126,9 @@ private:
     // Puts the bars into rows that fit the window's width.
     void arrangeToolBars();
     void createStatusBar();
+    void retranslateUi();
+    // The LaTeX2e help command: a LaTeX reference through the desktop opener.
+    void onLatexHelp();
     void restorePlacement();
     void savePlacement();
     void updateDocumentMenus();
@@ -141,6 +149,7 @@ private:
     CProjectBar *m_projectBar = nullptr;
     EditorCommands *m_editorCommands = nullptr;
     ToolCommands *m_toolCommands = nullptr;
+    LanguageCommands *m_languageCommands = nullptr;
     QHash<int, QAction *> m_actions;
     QList<QAction *> m_documentOnly;
     QHash<int, QToolBar *> m_toolBars;

@@ -6,7 +6,10 @@
 #include "common/prompter.h"
 #include "platform/localchannel.h"
 #include "platform/paths.h"
+#include "platform/textcodec.h"
+#include "resources/language.h"
 #include "resources/strings.h"
+#include "tools/toolcommands.h"
 
 #include <QApplication>
 #include <QFile>
@@ -14,6 +17,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QSplashScreen>
+#include <QStatusBar>
+#include <QTimer>
 
 CShellApp::CShellApp(CShellSettings *settings, Prompter *prompter, const QString &serviceName,
                      const QString &settingsDir)
@@ -21,6 +26,7 @@ CShellApp::CShellApp(CShellSettings *settings, Prompter *prompter, const QString
     , m_prompter(prompter)
     , m_serviceName(serviceName)
     , m_settingsDirOverride(settingsDir)
+    , m_handOvers([this] { return canTakeHandOver(); }, [this](const QByteArray &m) { execute(m); })
 {
 }
 
@@ -104,6 +110,11 @@ CShellApp::StartResult CShellApp::start(const QStringList &args, bool showSplash
         closeSplash();
         m_firstStart = true;
     }
+    // The language file becomes the source of every text before the frame builds
+    // its menus; one that cannot be used keeps German, said in the status bar.
+    QString languageMessage;
+    Language::activate(m_settings->language, m_settings->languageDir, &languageMessage);
+    m_settings->language = Language::active();
 
     m_frame = new CMainFrame(m_settings, m_prompter);
     if (!m_frame->create(&m_cmdInfo)) {
@@ -115,6 +126,13 @@ CShellApp::StartResult CShellApp::start(const QStringList &args, bool showSplash
         return StartResult::Failed;
     }
     m_frame->show();
+    if (!languageMessage.isEmpty())
+        m_frame->statusBar()->showMessage(languageMessage);
+    // Hand-overs that came during a waited tool run are taken when it has ended,
+    // after the command that ran it is over.
+    if (ToolCommands *tools = m_frame->toolCommands())
+        connect(tools, &ToolCommands::waitedRunEnded, this,
+                [this] { QTimer::singleShot(0, this, [this] { m_handOvers.drain(); }); });
 
     if (!m_cmdInfo.filePath.isEmpty()) {
         QFile probe(m_cmdInfo.filePath);
@@ -135,7 +153,18 @@ CShellApp::StartResult CShellApp::start(const QStringList &args, bool showSplash
         m_prompter->showInformation();
         m_prompter->showAbout();
     }
+    // Start-up is over: what later starts handed over meanwhile is opened now.
+    m_ready = true;
+    m_handOvers.drain();
     return StartResult::Running;
+}
+
+bool CShellApp::canTakeHandOver() const
+{
+    if (!m_ready || !m_frame)
+        return false;
+    const ToolCommands *tools = m_frame->toolCommands();
+    return !tools || !tools->isBusy();
 }
 
 void CShellApp::closeSplash()
@@ -168,14 +197,21 @@ bool CShellApp::onMessages(const QList<QByteArray> &messages)
     return true;
 }
 
-void CShellApp::onExecute(const QByteArray &message)
+void CShellApp::onExecute(const QByteArray &message) { m_handOvers.push(message); }
+
+void CShellApp::execute(const QByteArray &message)
 {
     const CShellCommandLineInfo info = CShellCommandLineInfo::fromHandOver(message);
+    if (info.ambiguous) {
+        // Some name held ';': cutting the message at every ';' could name another
+        // file. Nothing is opened.
+        QByteArray shownMessage = message.left(message.indexOf('\0') < 0 ? message.size() : message.indexOf('\0'));
+        m_prompter->message(Str::format(Str::HandOverAmbiguous, {shown(TextCodec::decodeDetected(shownMessage))}));
+        return;
+    }
     m_cmdInfo.lineNumber = info.lineNumber;
     // Without a file to open the line has nothing to apply to.
     m_settings->goToLine = info.filePath.isEmpty() ? 0 : info.lineNumber;
-    if (!m_frame)
-        return;
     if (!info.filePath.isEmpty()) {
         QFile probe(info.filePath);
         if (probe.open(QIODevice::ReadOnly)) {

@@ -4,10 +4,13 @@
 // A later start sends the topic "SCRIBLET_TOPIC" and then the execute message
 // "%s;%s;%s;%i" (project, main document, file, line) with its NUL byte to the
 // service "SCRIBLET_SERVER" and ends; the running instance raises its window and
-// opens what the message names.
+// opens what the message names. Hand-overs wait until start-up (with its
+// first-start dialogs) is over and while a waited tool runs; then they are carried
+// out in the order they came (see HandOverQueue).
 #pragma once
 
 #include "app/cshellcommandlineinfo.h"
+#include "app/handoverqueue.h"
 
 #include <QByteArray>
 #include <QList>
@@ -46,13 +49,16 @@ public:
     // Receiving side: one client connection's messages (topic, then executes).
     // Returns false when the topic was refused.
     bool onMessages(const QList<QByteArray> &messages);
-    // One execute message.
+    // One execute message: carried out now, or queued until the instance can take it.
     void onExecute(const QByteArray &message);
+    qsizetype pendingHandOvers() const { return m_handOvers.pending(); }
 
     // Closes the splash (before any message box or modal dialog of the start-up).
     void closeSplash();
 
 private:
+    bool canTakeHandOver() const;
+    void execute(const QByteArray &message);
 
     CShellSettings *m_settings;
     Prompter *m_prompter;
@@ -63,4 +69,6 @@ private:
     QPointer<CMainFrame> m_frame;
     std::unique_ptr<QSplashScreen> m_splash;
     bool m_firstStart = false;
+    bool m_ready = false; // start-up is over: hand-overs may run
+    HandOverQueue m_handOvers;
 };

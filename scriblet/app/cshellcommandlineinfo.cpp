@@ -45,21 +45,40 @@ void CShellCommandLineInfo::parseParam(const QString &param, bool isSwitch)
     }
 }
 
+const QByteArray CShellCommandLineInfo::FieldsMarker = QByteArray("\0SCRIBLET_FIELDS\0", 17);
+
 QByteArray CShellCommandLineInfo::handOverMessage() const
 {
-    QByteArray m = projectPath.toUtf8() + ';' + mainDocPath.toUtf8() + ';' + filePath.toUtf8() + ';'
-        + QByteArray::number(lineNumber);
-    m.append('\0');
+    const QByteArray fields[] = {projectPath.toUtf8(), mainDocPath.toUtf8(), filePath.toUtf8(),
+                                 QByteArray::number(lineNumber)};
+    const bool semicolon = fields[0].contains(';') || fields[1].contains(';') || fields[2].contains(';');
+    QByteArray m = semicolon ? FieldsMarker : QByteArray();
+    for (int i = 0; i < 4; ++i) {
+        m += fields[i];
+        if (semicolon)
+            m += '\0';
+        else if (i < 3)
+            m += ';';
+    }
+    if (!semicolon)
+        m.append('\0');
     return m;
 }
 
 CShellCommandLineInfo CShellCommandLineInfo::fromHandOver(const QByteArray &message)
 {
-    QByteArray data = message;
-    const qsizetype nul = data.indexOf('\0');
-    if (nul >= 0)
-        data.truncate(nul);
-    const QList<QByteArray> parts = data.split(';');
+    QList<QByteArray> parts;
+    bool ambiguous = false;
+    if (message.startsWith(FieldsMarker)) {
+        parts = message.mid(FieldsMarker.size()).split('\0');
+    } else {
+        QByteArray data = message;
+        const qsizetype nul = data.indexOf('\0');
+        if (nul >= 0)
+            data.truncate(nul);
+        parts = data.split(';');
+        ambiguous = parts.size() > 4;
+    }
     auto field = [&](int i) {
         return i < parts.size() ? TextCodec::decodeDetected(parts.at(i)) : QString();
     };
@@ -68,5 +87,6 @@ CShellCommandLineInfo CShellCommandLineInfo::fromHandOver(const QByteArray &mess
     info.mainDocPath = field(1);
     info.filePath = field(2);
     info.lineNumber = parts.size() > 3 ? Profile::parseInt(parts.at(3).left(64)) : 0;
+    info.ambiguous = ambiguous;
     return info;
 }

@@ -17,6 +17,8 @@ public:
     QString mainDocPath;
     QString filePath;
     int lineNumber = 0; // 0 = none; lines count from 1
+    // A received message whose names cannot be told apart (see fromHandOver).
+    bool ambiguous = false;
 
     // Parses the parameters (without the program name).
     void parse(const QStringList &args);
@@ -24,12 +26,18 @@ public:
     void parseParam(const QString &param, bool isSwitch);
 
     // "%s;%s;%s;%i" with project, main document, file and line, plus the
-    // terminating NUL byte.
+    // terminating NUL byte. When a name holds ';' the fields go in the second
+    // form instead: FieldsMarker, then the four fields each ended by a NUL byte (no
+    // name can hold one). A receiver that knows only the first form reads the
+    // second as an empty message (it ends at the first NUL byte).
     QByteArray handOverMessage() const;
-    // Splits a received message at ';' into the four fields; everything from the
-    // first NUL byte on is ignored, missing fields stay empty (line 0), the line is
-    // read as atoi would. Bytes are read as UTF-8, else as Windows-1252.
+    // Reads either form. The first is split at ';' into the four fields; everything
+    // from the first NUL byte on is ignored, missing fields stay empty (line 0), the
+    // line is read as atoi would; more than four fields mean that a name held ';'
+    // and the message is marked ambiguous. Bytes are read as UTF-8, else as
+    // Windows-1252.
     static CShellCommandLineInfo fromHandOver(const QByteArray &message);
+    static const QByteArray FieldsMarker;
 
 private:
     bool m_nextIsProject = false;

@@ -44,7 +44,7 @@ void DocumentManager::installCommands()
     CMainFrame *f = m_frame;
     connect(f->addCommand(Cmd::FileNew, file, Str::CapFileNew, 0, QKeySequence::New), &QAction::triggered, this,
             [this] { newDocument(); });
-    connect(f->addCommand(Cmd::FileOpen, file, Str::CapFileOpen, 0, QKeySequence::Open), &QAction::triggered, this,
+    connect(f->addCommand(Cmd::FileOpen, file, Str::CapFileOpen, Cmd::FileOpen, QKeySequence::Open), &QAction::triggered, this,
             &DocumentManager::onFileOpen);
     connect(f->addCommand(Cmd::FileClose, file, Str::CapFileClose, 0, QKeySequence(), true), &QAction::triggered,
             this, [this] {
@@ -56,7 +56,7 @@ void DocumentManager::installCommands()
                 if (CChildFrame *c = m_frame->activeChild())
                     saveDocument(c->doc());
             });
-    connect(f->addCommand(Cmd::FileSaveAs, file, Str::CapFileSaveAs, 0, QKeySequence(), true), &QAction::triggered,
+    connect(f->addCommand(Cmd::FileSaveAs, file, Str::CapFileSaveAs, Cmd::FileSaveAs, QKeySequence(), true), &QAction::triggered,
             this, [this] {
                 if (CChildFrame *c = m_frame->activeChild())
                     saveDocumentAs(c->doc());

@@ -109,6 +109,13 @@ void install(CMainFrame *frame)
     QMenu *tex = frame->menu(QStringLiteral("menuTex"));
     tex->addSeparator();
     tex->addActions(commands->errorActions());
+    // The ten user tools under their names (Ctrl+F1..Ctrl+F10).
+    QMenu *userTools = tex->addMenu(QString());
+    ActionText::set(userTools->menuAction(), Str::MenuUserTools);
+    userTools->setObjectName(QStringLiteral("menuUserTools"));
+    userTools->menuAction()->setObjectName(QStringLiteral("menuUserToolsAction"));
+    for (int n = 0; n < ToolRunner::UserToolCount; ++n)
+        userTools->addAction(commands->userToolAction(n));
     QMenu *settingsMenu = frame->menu(QStringLiteral("menuSettings"));
     settingsMenu->addAction(commands->mainDocumentAction());
     settingsMenu->addAction(commands->programCallsAction());

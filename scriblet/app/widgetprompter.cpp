@@ -66,6 +66,27 @@ QStringList WidgetPrompter::openFileNames(const QString &title, const QString &f
     return openFiles(title, filter, dir, true);
 }
 
+QString WidgetPrompter::openProgramName(const QString &title, const QString &filter)
+{
+    prepare();
+    QFileDialog dlg(m_parent, title, QDir::currentPath());
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    // The dialog's own widgets: a desktop's native dialog would not keep to the
+    // executable-files filter.
+    dlg.setOption(QFileDialog::DontUseNativeDialog);
+    const QStringList filters = FileDialogFilter::toQtList(filter);
+    dlg.setNameFilters(filters);
+    const QDir::Filters all = dlg.filter();
+    auto apply = [&dlg, all, first = filters.value(0)](const QString &chosen) {
+        dlg.setFilter(chosen == first ? all | QDir::Executable : all);
+    };
+    QObject::connect(&dlg, &QFileDialog::filterSelected, &dlg, apply);
+    apply(filters.value(0));
+    if (dlg.exec() != QDialog::Accepted)
+        return QString();
+    return dlg.selectedFiles().value(0);
+}
+
 QString WidgetPrompter::saveFileName(const QString &title, const QString &filter, const QString &suggested,
                                      const QString &defaultSuffix, Overwrite overwrite)
 {

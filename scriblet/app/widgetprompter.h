@@ -18,6 +18,7 @@ public:
     Answer question(const QString &text, bool withCancel) override;
     QString openFileName(const QString &title, const QString &filter, const QString &dir) override;
     QStringList openFileNames(const QString &title, const QString &filter, const QString &dir) override;
+    QString openProgramName(const QString &title, const QString &filter) override;
     QString saveFileName(const QString &title, const QString &filter, const QString &suggested,
                          const QString &defaultSuffix, Overwrite overwrite) override;
     bool chooseFont(QFont *font) override;

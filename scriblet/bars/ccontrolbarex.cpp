@@ -25,21 +25,39 @@ public:
         auto *title = new QLabel(bar->windowTitle(), this);
         QObject::connect(bar, &QWidget::windowTitleChanged, title, &QLabel::setText);
         l->addWidget(title, 1);
-        auto button = [&](int id, const QString &tip, QStyle::StandardPixmap icon) {
+        auto button = [&](int id, int tipId, QStyle::StandardPixmap icon) {
             auto *b = new QToolButton(this);
             b->setObjectName(QStringLiteral("btn%1").arg(id));
-            b->setToolTip(tip);
-            b->setAccessibleName(tip);
+            b->setProperty("tipId", tipId);
             b->setAutoRaise(true);
             b->setIcon(style()->standardIcon(icon));
             b->setIconSize(QSize(10, 10));
             l->addWidget(b);
             return b;
         };
-        QObject::connect(button(Cmd::PaneMinimizeButton, Str::text(Str::PaneMinimize), QStyle::SP_TitleBarMinButton),
+        QObject::connect(button(Cmd::PaneMinimizeButton, Str::PaneMinimize, QStyle::SP_TitleBarMinButton),
                          &QToolButton::clicked, bar, [bar] { bar->setCollapsed(!bar->isCollapsed()); });
-        QObject::connect(button(Cmd::PaneHideButton, Str::text(Str::PaneHide), QStyle::SP_TitleBarCloseButton),
+        QObject::connect(button(Cmd::PaneHideButton, Str::PaneHide, QStyle::SP_TitleBarCloseButton),
                          &QToolButton::clicked, bar, &QWidget::hide);
+        retranslate();
+    }
+
+protected:
+    void changeEvent(QEvent *e) override
+    {
+        QWidget::changeEvent(e);
+        if (e->type() == QEvent::LanguageChange)
+            retranslate();
+    }
+
+private:
+    void retranslate()
+    {
+        for (QToolButton *b : findChildren<QToolButton *>()) {
+            const QString tip = Str::text(b->property("tipId").toInt());
+            b->setToolTip(tip);
+            b->setAccessibleName(tip);
+        }
     }
 };
 
@@ -48,6 +66,7 @@ public:
 CControlBarEx::CControlBarEx(int id, const QString &name, int titleId, QWidget *parent)
     : QDockWidget(Str::text(titleId), parent)
     , m_id(id)
+    , m_titleId(titleId)
 {
     setObjectName(name);
     setAccessibleName(windowTitle());
@@ -71,6 +90,15 @@ void CControlBarEx::setCollapsed(bool on)
 }
 
 void CControlBarEx::onLayoutChanged(bool, Qt::DockWidgetArea, QSize) {}
+
+void CControlBarEx::changeEvent(QEvent *e)
+{
+    QDockWidget::changeEvent(e);
+    if (e->type() == QEvent::LanguageChange) {
+        setWindowTitle(Str::text(m_titleId));
+        setAccessibleName(windowTitle());
+    }
+}
 
 void CControlBarEx::resizeEvent(QResizeEvent *e)
 {

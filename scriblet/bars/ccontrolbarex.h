@@ -33,10 +33,13 @@ protected:
     // Called with the new state; subclasses lay out their content here.
     virtual void onLayoutChanged(bool floating, Qt::DockWidgetArea area, QSize clientSize);
     void resizeEvent(QResizeEvent *e) override;
+    // A change of language sets the caption again.
+    void changeEvent(QEvent *e) override;
 
 private:
     void notify();
     int m_id;
+    int m_titleId;
     QSize m_initialSize{200, 100};
     Qt::DockWidgetArea m_area = Qt::NoDockWidgetArea;
     bool m_collapsed = false;

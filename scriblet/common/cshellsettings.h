@@ -198,6 +198,8 @@ public:
     // it in `language` unless it is 99.
     int readLanguage();
     bool setLanguage(int index);
+    // Directory of the language files (not stored); empty: beside the executable.
+    QString languageDir;
 
     // --- Page setup (read at start-up, written at exit when changed) ------------
     QString pageHeader;

@@ -28,6 +28,9 @@ public:
     virtual QString openFileName(const QString &title, const QString &filter, const QString &dir = QString()) = 0;
     virtual QStringList openFileNames(const QString &title, const QString &filter,
                                       const QString &dir = QString()) = 0;
+    // A program to run: the filter's first entry shows the executable files
+    // whatever their names (programs carry no extension here), the others as usual.
+    virtual QString openProgramName(const QString &title, const QString &filter) = 0;
     virtual QString saveFileName(const QString &title, const QString &filter, const QString &suggested,
                                  const QString &defaultSuffix, Overwrite overwrite = Overwrite::Ask) = 0;
 

@@ -104,6 +104,28 @@ void CProjectTree::rebuild()
 {
     if (!m_project.isActive())
         return;
+    fillItems();
+
+    const CProject::MainDocument doc = m_project.mainDocumentHandOver();
+    m_host.setMainDocument(doc.maintex, doc.mainpath);
+    setMainStatus(doc.maintex);
+    m_host.raiseNeedsTexRun();
+}
+
+void CProjectTree::changeEvent(QEvent *event)
+{
+    QTreeWidget::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    setAccessibleName(Str::text(Str::ProjectTreeName));
+    // The branch captions come from the string table: the items are made again
+    // (the main document is left as it is).
+    if (m_project.isActive() && m_rootItem)
+        fillItems();
+}
+
+void CProjectTree::fillItems()
+{
     clearAll();
     insertRoot();
     insertFilesBranch();
@@ -121,11 +143,6 @@ void CProjectTree::rebuild()
         insertSorted(Str::text(Str::NoProjectFiles), CodeRoot);
     }
     refreshToc();
-
-    const CProject::MainDocument doc = m_project.mainDocumentHandOver();
-    m_host.setMainDocument(doc.maintex, doc.mainpath);
-    setMainStatus(doc.maintex);
-    m_host.raiseNeedsTexRun();
 }
 
 void CProjectTree::deleteTocBranch()

@@ -71,9 +71,13 @@ protected:
     // the branch as usual. Return or Enter activates the current item.
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    // A change of language makes the items again with the new captions.
+    void changeEvent(QEvent *event) override;
 
 private:
     void clearAll();
+    // The root, the files and the TOC branch, from the project record.
+    void fillItems();
     QTreeWidgetItem *insertRoot();
     QTreeWidgetItem *insertFilesBranch();
     QTreeWidgetItem *insertSorted(const QString &text, int code);

@@ -1,6 +1,7 @@
 #include "resources/strings.h"
 
 #include <QHash>
+#include <QTranslator>
 
 #include <algorithm>
 
@@ -47,7 +48,9 @@ const Entry Table[] = {
     {MainDocCurrent, "aktuelles"},
     {MainDocPane, "Haupt-TeX-Dokument :  "},
     {ToolRunning, "%s wird ausgeführt..."},
-    {ExeFilter, "EXE-Dateien (*.exe)|*.exe|Alle Dateien (*.*)|*.*|"},
+    // The first entry lists the executable files, whatever their names (programs
+    // carry no extension here).
+    {ExeFilter, "Programme|*|Alle Dateien (*.*)|*.*|"},
     {UserExeTitle, "Execute-Datei"},
     {LatexExeTitle, "LaTeX-Execute-Datei"},
     {BibtexExeTitle, "BibTeX-Execute-Datei"},
@@ -133,6 +136,12 @@ const Entry Table[] = {
     {33132, "Öffnet die Datei des nächsten Fehlers im Log an seiner Zeile.\nNächster Fehler"},
     {33133, "Öffnet die Datei des vorigen Fehlers im Log an seiner Zeile.\nVorheriger Fehler"},
     {57664, "Info"},
+    {FileOpenPrompt, "Öffnet ein bestehendes Dokument.\nÖffnen"},
+    {SaveAsPrompt, "Speichert das aktive Dokument unter neuem Namen.\nSpeichern unter"},
+    {LatexHelpPrompt, "englische LaTeX2e - Hilfe"},
+    {LanguageGermanPrompt, "Zeigt die Oberfläche in deutscher Sprache.\nDeutsch"},
+    {LanguageEnglishPrompt, "Zeigt die Oberfläche in englischer Sprache.\nEnglish"},
+    {LanguageFrenchPrompt, "Zeigt die Oberfläche in französischer Sprache.\nFrançais"},
     // Symbol commands: prompt, line feed, the text inserted
     {32784, "\\leftarrow\n\\leftarrow "},
     {32785, "\\Leftarrow\n\\Leftarrow "},
@@ -330,7 +339,7 @@ const Entry Table[] = {
     {MenuProject, "&Projekt"},
     {MenuWindow, "&Fenster"},
     {MenuHelp, "&?"},
-    {MenuRun, "&Run"},
+    {MenuRun, "&Ausführen"},
     {MenuAddFrom, "Hinzufügen von"},
     {MenuContextAddFrom, "&Hinzufügen von"},
     {CapFileNew, "&Neu"},
@@ -443,9 +452,9 @@ const Entry Table[] = {
     {ColourTitle, "Farbe"},
     {PaneHide, "Hide Docked Window"},
     {PaneMinimize, "Minimize Docked Window"},
-    {LogBarTitle, "LogBar"},
+    {LogBarTitle, "Logbereich"},
     {LogName, "Log"},
-    {ProjectBarTitle, "ProjectBar"},
+    {ProjectBarTitle, "Projektbereich"},
     {MainTexHint, "Für das aktuelle Dokument: die Zeile frei lassen !"},
     {Browse, "&Durchsuchen..."},
     {BrowseName, "Durchsuchen..."},
@@ -482,6 +491,28 @@ const Entry Table[] = {
     {NoProjectFiles, "no project-files!"},
     {NoTocFile, "no TOC-file!"},
     {CannotOpenProject, "Die Projekt-Datei %s konnte nicht geöffnet werden.\n%s"},
+    {MenuLanguage, "&Sprache"},
+    {CapLatexHelp, "englische &LaTeX2e - Hilfe"},
+    {LanguageFileFailed, "Die Sprachdatei %s ist nicht verwendbar (%s); die Oberfläche bleibt deutsch."},
+    {LanguageFileMissing, "sie fehlt"},
+    {LanguageFileUnreadable, "sie kann nicht gelesen werden"},
+    {LanguageFileIncomplete, "%s Texte fehlen"},
+    {MenuUserTools, "&Benutzer-Programme"},
+    {HandOverAmbiguous, "Ein weiterer Programmstart hat Namen übergeben, die nicht eindeutig zu trennen sind (ein Name enthält \";\"). Es wurde nichts geöffnet:\n%s"},
+    {HyperlinkReason0, "The operating system is out\nof memory or resources."},
+    {HyperlinkReason2, "The specified file was not found."},
+    {HyperlinkReason3, "The specified path was not found."},
+    {HyperlinkReason5, "The operating system denied\naccess to the specified file."},
+    {HyperlinkReason8, "There was not enough memory to complete the operation."},
+    {HyperlinkReason11, "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image)."},
+    {HyperlinkReason26, "A sharing violation occurred. "},
+    {HyperlinkReason27, "The filename association is\nincomplete or invalid."},
+    {HyperlinkReason28, "The DDE transaction could not\nbe completed because the request timed out."},
+    {HyperlinkReason29, "The DDE transaction failed."},
+    {HyperlinkReason30, "The DDE transaction could not\nbe completed because other DDE transactions\nwere being processed."},
+    {HyperlinkReason31, "There is no application associated\nwith the given filename extension."},
+    {HyperlinkReason32, "The specified dynamic-link library was not found."},
+    {HyperlinkUnknown, "Unknown Error (%d) occurred."},
     {CapNextError, "&Nächster Fehler"},
     {CapPreviousError, "&Vorheriger Fehler"},
     {LogCounts, "%s beendet – Fehler: %s, Warnungen: %s, Bad Boxes: %s"},
@@ -521,13 +552,46 @@ const QHash<int, const char *> &index()
     return map;
 }
 
+// One user-interface thread: no lock.
+std::shared_ptr<const QTranslator> &translation()
+{
+    static std::shared_ptr<const QTranslator> t;
+    return t;
+}
+
 } // namespace
 
-QString text(int id)
+QString german(int id)
 {
     const char *t = index().value(id, nullptr);
     return t ? QString::fromUtf8(t) : QString();
 }
+
+bool isVerbatim(int id)
+{
+    // The default keyword files are file contents: LaTeX names, never translated.
+    if (id == DefaultCommands1 || id == DefaultCommands2 || id == DefaultCommands3 || id == DefaultEnvironments)
+        return true;
+    // The symbol commands lie between 32784 and 32982; the bar toggles among them
+    // are prose.
+    return id >= 32784 && id <= 32982 && german(id).startsWith(u'\\');
+}
+
+QString text(int id)
+{
+    if (const auto &t = translation(); t && contains(id) && !isVerbatim(id)) {
+        const QString translated = t->translate(nullptr, key(id).constData());
+        if (!translated.isNull())
+            return translated;
+    }
+    return german(id);
+}
+
+QByteArray key(int id) { return QByteArray::number(id); }
+
+void setTranslation(std::shared_ptr<const QTranslator> t) { translation() = std::move(t); }
+
+bool hasTranslation() { return translation() != nullptr; }
 
 bool contains(int id) { return index().contains(id); }
 

@@ -267,3 +267,14 @@ void CLogBar::onLayoutChanged(bool floating, Qt::DockWidgetArea area, QSize)
         m_edit->update();
     }
 }
+
+void CLogBar::changeEvent(QEvent *event)
+{
+    CControlBarEx::changeEvent(event);
+    if (event->type() != QEvent::LanguageChange)
+        return;
+    m_edit->setAccessibleName(Str::text(Str::LogName));
+    m_findEdit->setAccessibleName(Str::text(Str::LogFindName));
+    if (auto *label = m_findBar->findChild<QLabel *>())
+        label->setText(Str::text(Str::FindWhat));
+}

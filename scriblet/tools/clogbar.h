@@ -68,6 +68,8 @@ signals:
 
 protected:
     void onLayoutChanged(bool floating, Qt::DockWidgetArea area, QSize clientSize) override;
+    // A change of language sets the find bar's and the text's names again.
+    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

@@ -96,7 +96,7 @@ ToolSettings COptionToolPage::value() const
 
 void COptionToolPage::browse()
 {
-    const QString file = m_prompter.openFileName(Str::text(m_browseTitleId), Str::text(Str::ExeFilter));
+    const QString file = m_prompter.openProgramName(Str::text(m_browseTitleId), Str::text(Str::ExeFilter));
     if (!file.isEmpty())
         m_exe->setText(file);
 }
@@ -228,7 +228,7 @@ void COptionUserTools::storeShown()
 void COptionUserTools::browse()
 {
     storeShown();
-    const QString file = m_prompter.openFileName(Str::text(Str::UserExeTitle), Str::text(Str::ExeFilter));
+    const QString file = m_prompter.openProgramName(Str::text(Str::UserExeTitle), Str::text(Str::ExeFilter));
     if (!file.isEmpty())
         m_exe->setText(file);
 }

@@ -57,8 +57,8 @@ public:
 class ToolCommands::Display : public ToolRunner::Display
 {
 public:
-    Display(QMainWindow *window, CLogBar *logBar, QLabel *runStatus)
-        : m_window(window), m_logBar(logBar), m_runStatus(runStatus)
+    Display(QMainWindow *window, CLogBar *logBar, QLabel *runStatus, std::function<void()> ended)
+        : m_window(window), m_logBar(logBar), m_runStatus(runStatus), m_ended(std::move(ended))
     {
     }
 
@@ -77,6 +77,7 @@ public:
             qApp->removeEventFilter(&m_blocker);
             QApplication::restoreOverrideCursor();
             m_window->statusBar()->clearMessage();
+            m_ended();
         }
     }
     void keepAlive() override { QCoreApplication::processEvents(); }
@@ -97,6 +98,7 @@ private:
     QMainWindow *m_window;
     CLogBar *m_logBar;
     QLabel *m_runStatus;
+    std::function<void()> m_ended;
     InputBlocker m_blocker;
     int m_depth = 0;
 };
@@ -110,7 +112,7 @@ ToolCommands::ToolCommands(QMainWindow *window, CShellSettings &settings, ToolHo
     , m_prompter(prompter)
     , m_logBar(logBar)
     , m_runStatus(new QLabel(window->statusBar()))
-    , m_display(std::make_unique<Display>(window, logBar, m_runStatus))
+    , m_display(std::make_unique<Display>(window, logBar, m_runStatus, [this] { emit waitedRunEnded(); }))
     , m_runner(std::make_unique<ToolRunner>(settings, host, *m_display, prompter, std::move(launcher)))
 {
     setObjectName(QStringLiteral("ToolCommands"));
@@ -182,6 +184,7 @@ bool ToolCommands::isBusy() const { return m_display->isBusy(); }
 
 void ToolCommands::updateUserToolTexts()
 {
+    m_runStatus->setAccessibleName(Str::text(Str::RunStatusName));
     for (int n = 0; n < 10; ++n) {
         const QString &name = m_settings.userTools[n].name;
         m_userTools[n]->setText(name);

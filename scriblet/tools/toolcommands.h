@@ -72,8 +72,13 @@ public:
     // The status-bar pane with the result of the last LaTeX or BibTeX run.
     QLabel *runStatusPane() const { return m_runStatus; }
 
-    // Status and tool tips of the user tools follow their names.
+    // Status and tool tips of the user tools follow their names; called again
+    // when the language changes, so the run-status pane's name follows too.
     void updateUserToolTexts();
+
+signals:
+    // The last waited tool ended: input is taken again.
+    void waitedRunEnded();
 
 private:
     class Display;

@@ -83,7 +83,7 @@ TEST_F(MainFrameTest, OtherAreasAddCommandsToNamedMenus)
     a->trigger();
     EXPECT_EQ(hits, 1);
     QMenu *own = f->menu(QStringLiteral("menuExtra"), Str::MenuRun);
-    EXPECT_EQ(own->title(), QStringLiteral("&Run"));
+    EXPECT_EQ(own->title(), QString::fromUtf8("&Ausführen"));
     EXPECT_EQ(f->menu(QStringLiteral("menuExtra")), own);
 }
 

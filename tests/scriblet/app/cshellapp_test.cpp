@@ -7,6 +7,8 @@
 #include "editor/cchildframe.h"
 #include "editor/cshelldoc.h"
 #include "editor/cshellview.h"
+#include "resources/strings.h"
+#include "tools/toolcommands.h"
 #include "framefixture.h"
 #include "testsupport.h"
 
@@ -14,6 +16,8 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QStatusBar>
+#include <QTimer>
 #include <QUuid>
 
 namespace {
@@ -28,6 +32,7 @@ protected:
     }
     void TearDown() override
     {
+        backToGerman();
         QDir::setCurrent(m_oldCwd);
         TempDirTest::TearDown();
     }
@@ -36,6 +41,7 @@ protected:
         auto s = std::make_unique<CShellSettings>();
         s->dviViewerLookup = [] { return QStringLiteral("xdvi"); };
         s->psViewerLookup = [] { return QStringLiteral("gv"); };
+        s->languageDir = LanguageDir;
         return s;
     }
     std::unique_ptr<CShellApp> app(CShellSettings *s, FakePrompter *p)
@@ -51,6 +57,28 @@ protected:
         return cond();
     }
     QString ini() { return path(QStringLiteral("cfg/Scriblet.ini")); }
+    // The document window showing the file, or null.
+    static CShellView *viewOf(CShellApp &a, const QString &fileTitle)
+    {
+        for (CChildFrame *c : a.frame()->children())
+            if (c->doc()->fileTitle() == fileTitle)
+                return c->view();
+        return nullptr;
+    }
+    // A later start that hands its command line over (and must find the first).
+    void handOver(const QStringList &args)
+    {
+        auto s = settings();
+        FakePrompter p;
+        EXPECT_EQ(app(s.get(), &p)->start(args, false), CShellApp::StartResult::HandedOver);
+    }
+    QString lines(int n)
+    {
+        QString text;
+        for (int i = 1; i <= n; ++i)
+            text += QStringLiteral("Zeile %1\n").arg(i);
+        return text;
+    }
 
     QString m_service;
     QString m_oldCwd;
@@ -254,6 +282,131 @@ TEST_F(ShellAppTest, WrongTopicAndGarbageNeverHurt)
         auto b = app(s2.get(), &p2);
         EXPECT_EQ(b->start({}, false), CShellApp::StartResult::HandedOver);
     }
+    a->exit();
+}
+
+TEST_F(ShellAppTest, StoredLanguageIsAppliedBeforeTheMenusAreBuilt)
+{
+    testsupport::writeFile(ini(), "[General]\r\nLanguage=1\r\nVersion=2.0r\r\n");
+    {
+        auto s = settings();
+        FakePrompter p;
+        auto a = app(s.get(), &p);
+        ASSERT_EQ(a->start({}, false), CShellApp::StartResult::Running);
+        EXPECT_EQ(s->language, 1);
+        EXPECT_EQ(a->frame()->action(57601)->text(), QStringLiteral("&Open..."));
+        EXPECT_EQ(a->frame()->action(57601)->statusTip(), QStringLiteral("Opens an existing document."));
+        EXPECT_EQ(a->frame()->statusBar()->currentMessage(), QStringLiteral("Ready..."));
+        a->exit();
+    }
+    backToGerman();
+    // The file is gone: German, said once in the status bar; the choice is kept.
+    testsupport::writeFile(ini(), "[General]\r\nLanguage=2\r\nVersion=2.0r\r\n");
+    auto s = settings();
+    s->languageDir = path(QStringLiteral("nowhere"));
+    FakePrompter p;
+    auto a = app(s.get(), &p);
+    ASSERT_EQ(a->start({}, false), CShellApp::StartResult::Running);
+    EXPECT_EQ(s->language, 0);
+    EXPECT_EQ(a->frame()->action(57601)->text(), QStringLiteral("Ö&ffnen..."));
+    EXPECT_EQ(a->frame()->statusBar()->currentMessage(),
+              QStringLiteral("Die Sprachdatei %1 ist nicht verwendbar (sie fehlt); die Oberfläche bleibt deutsch.")
+                  .arg(path(QStringLiteral("nowhere/Scriblet_fr.qm"))));
+    EXPECT_TRUE(p.messages.isEmpty());
+    EXPECT_EQ(s->profile().getInt(ShellIni::General, QStringLiteral("Language"), 99), 2);
+    a->exit();
+}
+
+// A later start while the first still asks for the language: its file opens once
+// start-up is over, at its own line, and the first start's file keeps its line.
+TEST_F(ShellAppTest, HandOverDuringTheLanguageDialogOpensAfterwardsAtItsOwnLine)
+{
+    testsupport::writeFile(path(QStringLiteral("doc/a.tex")), lines(40).toUtf8());
+    testsupport::writeFile(path(QStringLiteral("doc/b.tex")), lines(40).toUtf8());
+    auto s = settings();
+    FakePrompter p;
+    auto a = app(s.get(), &p);
+    bool queuedDuringDialog = false;
+    p.duringLanguageDialog = [&] {
+        handOver({path(QStringLiteral("doc/b.tex")), QStringLiteral("-l"), QStringLiteral("3")});
+        queuedDuringDialog = waitFor([&] { return a->pendingHandOvers() == 1; });
+    };
+    ASSERT_EQ(a->start({path(QStringLiteral("doc/a.tex")), QStringLiteral("-l"), QStringLiteral("25")}, false),
+              CShellApp::StartResult::Running);
+    EXPECT_TRUE(queuedDuringDialog);
+    EXPECT_EQ(a->pendingHandOvers(), 0);
+    ASSERT_NE(viewOf(*a, QStringLiteral("a.tex")), nullptr);
+    ASSERT_NE(viewOf(*a, QStringLiteral("b.tex")), nullptr);
+    EXPECT_EQ(viewOf(*a, QStringLiteral("a.tex"))->caretLine(), 25);
+    EXPECT_EQ(viewOf(*a, QStringLiteral("b.tex"))->caretLine(), 3);
+    EXPECT_EQ(a->frame()->activeView(), viewOf(*a, QStringLiteral("b.tex"))); // it came last
+    EXPECT_EQ(a->commandLineInfo().filePath, path(QStringLiteral("doc/a.tex")));
+    EXPECT_TRUE(p.messages.isEmpty());
+    a->exit();
+}
+
+// A hand-over of a missing file while LaTeX runs: its message box comes after the
+// run, when input is taken again, so it can be answered.
+TEST_F(ShellAppTest, HandOverDuringALatexRunIsAnsweredAfterTheRun)
+{
+    const QString latex = path(QStringLiteral("slowlatex"));
+    QFile::link(testsupport::helperPath(), latex);
+    testsupport::writeFile(latex + ".behave", "sleep=1500\n");
+    testsupport::writeFile(ini(), "[General]\r\nLanguage=0\r\nVersion=2.0r\r\n[TeX Settings]\r\nexe=" + latex.toUtf8()
+                                      + "\r\ncmd=%s\r\n");
+    testsupport::writeFile(path(QStringLiteral("doc/a.tex")), "x\n");
+    auto s = settings();
+    FakePrompter p;
+    auto a = app(s.get(), &p);
+    ASSERT_EQ(a->start({path(QStringLiteral("doc/a.tex"))}, false), CShellApp::StartResult::Running);
+    ToolCommands *tools = a->frame()->toolCommands();
+
+    bool queuedWhileRunning = false;
+    QTimer::singleShot(200, [&] {
+        handOver({path(QStringLiteral("doc/missing.tex"))});
+        queuedWhileRunning = waitFor([&] { return a->pendingHandOvers() == 1; }) && tools->isBusy();
+    });
+    bool busyAtMessage = true;
+    bool waitCursorAtMessage = true;
+    QString statusAtMessage;
+    p.onMessage = [&](const QString &) {
+        busyAtMessage = tools->isBusy();
+        waitCursorAtMessage = QApplication::overrideCursor() != nullptr;
+        statusAtMessage = a->frame()->statusBar()->currentMessage();
+    };
+    tools->onRunLatex();
+    EXPECT_TRUE(queuedWhileRunning);
+    EXPECT_TRUE(p.messages.isEmpty()); // nothing was asked under the input blocker
+    ASSERT_TRUE(waitFor([&] { return !p.messages.isEmpty(); }));
+    EXPECT_EQ(p.messages.first(), Str::format(Str::NotFound, {path(QStringLiteral("doc/missing.tex")), s->mainPath()}));
+    EXPECT_FALSE(busyAtMessage);
+    EXPECT_FALSE(waitCursorAtMessage);
+    EXPECT_NE(statusAtMessage, QString::fromUtf8("LaTeX wird ausgeführt..."));
+    EXPECT_EQ(a->pendingHandOvers(), 0);
+    a->exit();
+}
+
+TEST_F(ShellAppTest, FileNameWithSemicolonsArrivesWholeOrNothingOpens)
+{
+    testsupport::writeFile(ini(), "[General]\r\nLanguage=0\r\nVersion=2.0r\r\n");
+    testsupport::writeFile(path(QStringLiteral("doc/a;b.tex")), "semicolon\n");
+    testsupport::writeFile(path(QStringLiteral("doc/a")), "the wrong file\n");
+    auto s = settings();
+    FakePrompter p;
+    auto a = app(s.get(), &p);
+    ASSERT_EQ(a->start({}, false), CShellApp::StartResult::Running);
+    handOver({path(QStringLiteral("doc/a;b.tex")), QStringLiteral("-l"), QStringLiteral("1")});
+    ASSERT_TRUE(waitFor([&] { return a->frame()->activeView() != nullptr; }));
+    EXPECT_EQ(a->frame()->children().size(), 1);
+    EXPECT_NE(viewOf(*a, QStringLiteral("a;b.tex")), nullptr);
+    EXPECT_TRUE(p.messages.isEmpty());
+
+    // The first form from elsewhere, cut at every ';': refused with a message.
+    EXPECT_TRUE(a->onMessages({QByteArray("SCRIBLET_TOPIC"), (";;" + path(QStringLiteral("doc/a;b.tex")) + ";0").toUtf8()}));
+    EXPECT_EQ(a->frame()->children().size(), 1);
+    ASSERT_EQ(p.messages.size(), 1);
+    EXPECT_TRUE(p.messages.first().startsWith(QString::fromUtf8("Ein weiterer Programmstart hat Namen übergeben")));
+    EXPECT_TRUE(p.messages.first().endsWith(path(QStringLiteral("doc/a;b.tex")) + QStringLiteral(";0")));
     a->exit();
 }
 

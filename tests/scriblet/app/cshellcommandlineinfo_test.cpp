@@ -79,4 +79,34 @@ TEST(HandOver, OddMessagesGiveEmptyFields)
     EXPECT_EQ(CShellCommandLineInfo::fromHandOver(QByteArray()).filePath, QString());
 }
 
+// A name with ';' travels in the second form and arrives whole; a receiver that
+// knows only the first form reads that as an empty message, never as other names.
+TEST(HandOver, NamesWithSemicolonsArriveWhole)
+{
+    CShellCommandLineInfo info;
+    info.parse({"-m", "/d/main;1.tex", "/d/a;b;c.tex", "-l", "7", "/d/p.sbp"});
+    const QByteArray msg = info.handOverMessage();
+    EXPECT_TRUE(msg.startsWith(CShellCommandLineInfo::FieldsMarker));
+    const CShellCommandLineInfo back = CShellCommandLineInfo::fromHandOver(msg);
+    EXPECT_FALSE(back.ambiguous);
+    EXPECT_EQ(back.projectPath, QStringLiteral("/d/p.sbp"));
+    EXPECT_EQ(back.mainDocPath, QStringLiteral("/d/main;1.tex"));
+    EXPECT_EQ(back.filePath, QStringLiteral("/d/a;b;c.tex"));
+    EXPECT_EQ(back.lineNumber, 7);
+
+    QByteArray oldReading = msg;
+    oldReading.truncate(msg.indexOf('\0'));
+    EXPECT_TRUE(oldReading.isEmpty());
+}
+
+// The first form cut at every ';' cannot say which name held one: such a message
+// is marked, so that the receiver opens nothing rather than a wrong file.
+TEST(HandOver, ExtraSemicolonsInTheFirstFormAreAmbiguous)
+{
+    const CShellCommandLineInfo cut = CShellCommandLineInfo::fromHandOver(QByteArray(";;/d/a;b.tex;3\0", 15));
+    EXPECT_TRUE(cut.ambiguous);
+    EXPECT_FALSE(CShellCommandLineInfo::fromHandOver(QByteArray(";;/d/a.tex;3\0", 13)).ambiguous);
+    EXPECT_FALSE(CShellCommandLineInfo::fromHandOver(QByteArray(";;", 2)).ambiguous);
+}
+
 } // namespace

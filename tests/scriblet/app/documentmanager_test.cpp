@@ -6,7 +6,9 @@
 #include "editor/cshelldoc.h"
 #include "editor/cshellview.h"
 #include "framefixture.h"
+#include "resources/strings.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTest>
 
@@ -78,6 +80,47 @@ TEST_F(DocumentManagerTest, SaveAllAsksForUntitledNameAndCancelKeepsItModified)
     EXPECT_FALSE(untitled->document()->isModified());
     EXPECT_EQ(untitled->document()->title(), QStringLiteral("new.tex"));
     EXPECT_EQ(testsupport::readAll(path(QStringLiteral("new.tex"))), QByteArray("z"));
+}
+
+// File > Open: its title and filter; a project file in any letter case opens as
+// the project, anything else as a document.
+TEST_F(DocumentManagerTest, OpenTakesProjectsInAnyCaseAndDocumentsOtherwise)
+{
+    CMainFrame *f = makeFrame();
+    QStringList requested;
+    QObject::connect(f, &CMainFrame::projectRequested, [&](const QString &p) { requested << p; });
+    const QString project = file(QStringLiteral("doc/THESIS.SBP"), "[main]\r\n");
+    const QString plain = file(QStringLiteral("doc/README"), "no extension\n");
+    m_prompter.openAnswers << project << plain;
+    cmd(Cmd::FileOpen)->trigger();
+    cmd(Cmd::FileOpen)->trigger();
+    EXPECT_EQ(m_prompter.dialogTitles.value(0), QStringLiteral("Scriblet Dateien öffnen"));
+    EXPECT_EQ(m_prompter.dialogFilters.value(0), Str::text(33082));
+    EXPECT_EQ(requested, QStringList{project});
+    ASSERT_EQ(f->children().size(), 1);
+    EXPECT_EQ(f->activeChild()->doc()->fileTitle(), QStringLiteral("README"));
+    EXPECT_EQ(cmd(Cmd::FileOpen)->statusTip(), QStringLiteral("Öffnet ein bestehendes Dokument."));
+}
+
+TEST_F(DocumentManagerTest, SaveAsGivesTheDocumentItsNewNameAndPath)
+{
+    CMainFrame *f = makeFrame();
+    const QString p = file(QStringLiteral("a.tex"), "a\n");
+    docs().openDocument(p);
+    m_prompter.saveAnswer = path(QStringLiteral("sub/b.tex"));
+    QDir().mkpath(path(QStringLiteral("sub")));
+    cmd(Cmd::FileSaveAs)->trigger();
+    EXPECT_EQ(m_prompter.dialogTitles.value(0), QStringLiteral("Datei speichern unter..."));
+    EXPECT_EQ(m_prompter.dialogFilters.value(0), QStringLiteral("Scriblet-Dateien |*.tex;*.bib;*.log|TeX-Dateien (*.tex)|*.tex|"
+                                                                "Bib-Dateien (*.bib)|*.bib|Log-Dateien (*.log)|*.log|"
+                                                                "Alle Dateien (*.*)|*.*|"));
+    EXPECT_EQ(m_prompter.saveSuffix, QStringLiteral("tex"));
+    EXPECT_EQ(m_prompter.saveOverwrite, Prompter::Overwrite::Ask);
+    EXPECT_EQ(f->activeChild()->doc()->fileTitle(), QStringLiteral("b.tex"));
+    EXPECT_EQ(f->activeChild()->doc()->path(), path(QStringLiteral("sub/b.tex")));
+    EXPECT_EQ(testsupport::readAll(path(QStringLiteral("sub/b.tex"))), QByteArray("a\n"));
+    EXPECT_EQ(docs().recentFiles().value(0), path(QStringLiteral("sub/b.tex")));
+    EXPECT_EQ(cmd(Cmd::FileSaveAs)->statusTip(), QStringLiteral("Speichert das aktive Dokument unter neuem Namen."));
 }
 
 } // namespace

@@ -96,6 +96,17 @@ TEST_F(ToolWiringTest, MenusKeysAndLogPaneAreInstalled)
         EXPECT_TRUE(cmd(id)->isVisible() && cmd(id)->isEnabled()) << id;
     }
     EXPECT_EQ(cmd(33042)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F10));
+    // The user tools under their names in "Benutzer-Programme".
+    auto *userTools = m_frame->findChild<QMenu *>("menuUserTools");
+    ASSERT_TRUE(userTools);
+    EXPECT_EQ(userTools->title(), QStringLiteral("&Benutzer-Programme"));
+    ASSERT_EQ(userTools->actions().size(), 10);
+    EXPECT_EQ(userTools->actions().first(), cmd(33033));
+    EXPECT_EQ(userTools->actions().first()->text(), QStringLiteral("Tool 1"));
+    m_settings->userTools[0].name = QStringLiteral("Rechtschreibung");
+    m_frame->toolCommands()->updateUserToolTexts();
+    EXPECT_EQ(userTools->actions().first()->text(), QStringLiteral("Rechtschreibung"));
+    EXPECT_TRUE(userTools->menuAction()->isVisible());
     EXPECT_TRUE(cmd(33024)->isVisible());
     EXPECT_FALSE(run->menuAction()->isVisible());
     testsupport::writeFile(path("doc/a.tex"), Hello);

@@ -5,10 +5,13 @@
 #include "testsupport.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QDialog>
 #include <QPushButton>
 #include <QFileDialog>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -69,6 +72,32 @@ TEST(WidgetPrompterTest, SaveDialogAsksBeforeOverwritingOnlyWhenTold)
                        QStringLiteral("sbp"), overwrite);
         EXPECT_EQ(asks, overwrite == Prompter::Overwrite::Ask);
     }
+}
+
+// The browse buttons of the program calls: programs carry no extension here, so
+// the first filter shows the executable files, "Alle Dateien" every file.
+TEST(WidgetPrompterTest, ProgramDialogShowsExecutablesThenAllFiles)
+{
+    WidgetPrompter p;
+    QStringList filters;
+    bool executablesFirst = false;
+    bool allFilesAfter = false;
+    QTimer::singleShot(0, [&] {
+        auto *dlg = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dlg, nullptr);
+        filters = dlg->nameFilters();
+        executablesFirst = dlg->filter().testFlag(QDir::Executable);
+        auto *types = dlg->findChild<QComboBox *>(QStringLiteral("fileTypeCombo"));
+        ASSERT_NE(types, nullptr);
+        QTest::keyClick(types, Qt::Key_Down); // as a user picks the second filter
+        allFilesAfter = !dlg->filter().testFlag(QDir::Executable);
+        dlg->reject();
+    });
+    Prompter &asked = p;
+    EXPECT_TRUE(asked.openProgramName(Str::text(Str::LatexExeTitle), Str::text(Str::ExeFilter)).isEmpty());
+    EXPECT_EQ(filters, (QStringList{QStringLiteral("Programme (*)"), QStringLiteral("Alle Dateien (*)")}));
+    EXPECT_TRUE(executablesFirst);
+    EXPECT_TRUE(allFilesAfter);
 }
 
 } // namespace

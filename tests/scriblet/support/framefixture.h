@@ -18,6 +18,7 @@ protected:
         m_settings = std::make_unique<CShellSettings>(path(QStringLiteral("cfg")));
         m_settings->dviViewerLookup = [] { return QStringLiteral("xdvi"); };
         m_settings->psViewerLookup = [] { return QStringLiteral("gv"); };
+        m_settings->languageDir = LanguageDir;
     }
     void TearDown() override
     {

@@ -7,6 +7,7 @@
 #include "common/cshellsettings.h"
 #include "common/prompter.h"
 #include "project/projecthost.h"
+#include "resources/language.h"
 #include "testsupport.h"
 #include "tools/toolhost.h"
 #include "tools/toolrunner.h"
@@ -18,6 +19,7 @@
 #include <QHash>
 #include <QList>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -48,6 +50,7 @@ public:
     QString saveSuffix;
     Overwrite saveOverwrite = Overwrite::Ask;
     int saveDialogs = 0;
+    int programDialogs = 0;
     int nameDialogs = 0;
     int languageAsked = 0;
     int informationShown = 0;
@@ -56,7 +59,17 @@ public:
     QList<QFont> fontsOffered;   // the font each font dialog started from
     QList<QColor> coloursOffered; // the colour each colour chooser started from
 
-    void message(const QString &text, Icon, const QString &) override { messages << text; }
+    // Called while the language dialog / a message box is up (the hand-over tests
+    // look at the program's state there).
+    std::function<void()> duringLanguageDialog;
+    std::function<void(const QString &)> onMessage;
+
+    void message(const QString &text, Icon, const QString &) override
+    {
+        messages << text;
+        if (onMessage)
+            onMessage(text);
+    }
     Answer question(const QString &text, bool) override
     {
         questions << text;
@@ -73,6 +86,11 @@ public:
         dialogTitles << title;
         dialogFilters << filter;
         return openNamesAnswer;
+    }
+    QString openProgramName(const QString &title, const QString &filter) override
+    {
+        ++programDialogs;
+        return openFileName(title, filter, QString());
     }
     QString saveFileName(const QString &title, const QString &filter, const QString &suggested,
                          const QString &defaultSuffix, Overwrite overwrite) override
@@ -112,6 +130,8 @@ public:
     int chooseLanguage() override
     {
         ++languageAsked;
+        if (duringLanguageDialog)
+            duringLanguageDialog();
         return language;
     }
     void showInformation() override { ++informationShown; }
@@ -312,8 +332,12 @@ inline std::unique_ptr<CShellSettings> makeToolSettings(const QString &dir, cons
     return s;
 }
 
-// A temporary home with a FakePrompter; the current directory is restored
-// afterwards. Window-less tests use it as it is.
+// The language files the build made; every test ends in German, the built-in language.
+inline const QString LanguageDir = QStringLiteral(SCRIBLET_LANGUAGE_DIR);
+inline void backToGerman() { Language::activate(Language::German, LanguageDir); }
+
+// A temporary home with a FakePrompter; the current directory and the language
+// are restored afterwards. Window-less tests use it as it is.
 class ScribletTest : public testsupport::TempDirTest
 {
 protected:
@@ -324,6 +348,7 @@ protected:
     }
     void TearDown() override
     {
+        backToGerman();
         QDir::setCurrent(m_oldCwd);
         TempDirTest::TearDown();
     }

@@ -24,7 +24,7 @@ TEST(CLogBar, StartsEmptyReadOnlyWithArial10)
 {
     CLogBar bar;
     EXPECT_EQ(bar.objectName(), QStringLiteral("LogBar"));
-    EXPECT_EQ(bar.windowTitle(), QStringLiteral("LogBar"));
+    EXPECT_EQ(bar.windowTitle(), QStringLiteral("Logbereich")); // "LogBar" is only its object name
     QPlainTextEdit *edit = bar.findChild<QPlainTextEdit *>(QStringLiteral("LogEdit858"));
     ASSERT_TRUE(edit);
     EXPECT_TRUE(edit->toPlainText().isEmpty());
