@@ -5,8 +5,9 @@
 // processor time of that longest step: the figure that other programs on a busy
 // machine cannot stretch), the latency
 // of typing in the middle of the coloured document, and the peak memory. Each
-// size runs in a process of its own, so that its peak memory is its own. Prints
-// a table.
+// size runs in a process of its own, so that its peak memory is its own. The row
+// "1L" is a document that is one 1 MB line (pasted or generated text). Prints a
+// table.
 #include "app/cmainframe.h"
 #include "app/documentmanager.h"
 #include "common/cshellsettings.h"
@@ -72,6 +73,20 @@ QString makeTex(const QString &dir, qint64 bytes)
 }
 
 double ms(qint64 ns) { return double(ns) / 1e6; }
+
+// The generated text without line breaks: one line of about bytes characters.
+QString makeLongLine(const QString &dir, qint64 bytes)
+{
+    const QString path = dir + QStringLiteral("/line%1.tex").arg(bytes);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return QString();
+    const QByteArray para = "Dies ist ein Absatz mit \\textbf{fettem} Text und einer Formel $a^2+b^2=c^2$. ";
+    qint64 written = 0;
+    while (written < bytes)
+        written += f.write(para);
+    return path;
+}
 
 // Main-thread processor time: what the loop itself spent, whatever else runs.
 qint64 threadCpuNs()
@@ -146,7 +161,7 @@ double percentile(std::vector<double> v, double p)
 }
 
 // One size in this process: prints "startup lines editable (cpu) coloured (cpu) stall (work) p50 p99 peak".
-int runSize(int mb)
+int runSize(int mb, bool oneLine)
 {
     QTemporaryDir dir;
     qputenv("HOME", dir.path().toLocal8Bit());
@@ -169,7 +184,8 @@ int runSize(int mb)
     QApplication::processEvents();
     const double startup = ms(t.nsecsElapsed());
 
-    const QString path = makeTex(dir.path(), qint64(mb) * 1024 * 1024);
+    const qint64 bytes = qint64(mb) * 1024 * 1024;
+    const QString path = oneLine ? makeLongLine(dir.path(), bytes) : makeTex(dir.path(), bytes);
     StallProbe probe;
     CShellView *view = nullptr;
     double editable = 0;
@@ -196,7 +212,8 @@ int runSize(int mb)
     QApplication::processEvents();
     const QString typed = QStringLiteral("\\emph{Wort} mehr $x$ % Notiz ");
     std::vector<double> keys;
-    for (int round = 0; round < 8; ++round) {
+    // A key on the long line lays the whole line out again: fewer rounds there.
+    for (int round = 0; round < (oneLine ? 1 : 8); ++round) {
         for (QChar ch : typed) {
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
             QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
@@ -224,9 +241,9 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (argc > 2 && QByteArray(argv[1]) == "--size") {
+    if (argc > 2 && (QByteArray(argv[1]) == "--size" || QByteArray(argv[1]) == "--line")) {
         QApplication app(argc, argv);
-        return runSize(QByteArray(argv[2]).toInt());
+        return runSize(QByteArray(argv[2]).toInt(), QByteArray(argv[1]) == "--line");
     }
     QCoreApplication app(argc, argv);
     // Other work on the machine stretches every figure; the load says how much.
@@ -236,22 +253,29 @@ int main(int argc, char **argv)
     std::printf("%-4s %7s %12s %8s %12s %8s %9s %11s %8s %8s %8s\n", "MB", "lines", "editable ms", "(cpu)",
                 "coloured ms", "(cpu)", "stall ms", "(work ms)", "key p50", "key p99", "peak MB");
     QString startup;
-    for (int mb : {1, 5, 20}) {
+    // "line" as the argument measures only the long line.
+    const bool lineOnly = argc > 1 && QByteArray(argv[1]) == "line";
+    const std::pair<const char *, int> rows[] = {{"--size", 1}, {"--size", 5}, {"--size", 20}, {"--line", 1}};
+    for (const auto &[kind, mb] : rows) {
+        const bool oneLine = QByteArray(kind) == "--line";
+        if (lineOnly && !oneLine)
+            continue;
+        const QString name = QString::number(mb) + (oneLine ? QStringLiteral("L") : QString());
         QProcess p;
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        p.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--size"), QString::number(mb)});
+        p.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kind), QString::number(mb)});
         if (!p.waitForFinished(-1) || p.exitCode() != 0) {
-            std::printf("%-4d failed\n", mb);
+            std::printf("%-4s failed\n", qPrintable(name));
             continue;
         }
         const QStringList v = QString::fromLatin1(p.readAllStandardOutput()).trimmed().split(u' ');
         if (v.size() != 11) {
-            std::printf("%-4d failed\n", mb);
+            std::printf("%-4s failed\n", qPrintable(name));
             continue;
         }
         if (startup.isEmpty())
             startup = v.at(0);
-        std::printf("%-4d %7s %12s %8s %12s %8s %9s %11s %8s %8s %8s\n", mb, qPrintable(v.at(1)),
+        std::printf("%-4s %7s %12s %8s %12s %8s %9s %11s %8s %8s %8s\n", qPrintable(name), qPrintable(v.at(1)),
                     qPrintable(v.at(2)), qPrintable(v.at(3)), qPrintable(v.at(4)), qPrintable(v.at(5)),
                     qPrintable(v.at(6)), qPrintable(v.at(7)), qPrintable(v.at(8)), qPrintable(v.at(9)),
                     qPrintable(v.at(10)));

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -15,6 +17,55 @@ QByteArray textHash(const QString &text)
 {
     QCryptographicHash h(QCryptographicHash::Sha1);
     h.addData(QByteArrayView(reinterpret_cast<const char *>(text.constData()), text.size() * qsizetype(sizeof(QChar))));
+    return h.result();
+}
+
+// Long texts are decoded and hashed in pieces of this many bytes (or characters),
+// with a pause between them.
+constexpr qsizetype PausePiece = 1024 * 1024;
+
+// The bytes as UTF-8, decoded piece by piece: a null string when they are not valid
+// UTF-8, nothing when a pause abandoned the load. Pieces end before a byte that
+// starts a character, so each decodes on its own exactly as the whole would.
+std::optional<QString> decodeUtf8InPieces(const QByteArray &bytes, const std::function<bool()> &pause)
+{
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar *p = out.data();
+    const qsizetype n = bytes.size();
+    qsizetype from = 0;
+    while (from < n) {
+        qsizetype to = std::min(n, from + PausePiece);
+        for (int back = 0; back < 3 && to < n && (uchar(bytes[to]) & 0xC0) == 0x80; ++back)
+            --to;
+        // A byte order mark at the start of the file is no text (as for
+        // QString::fromUtf8); one at the start of a later piece is.
+        const QStringDecoder::Flags flags = from == 0 ? QStringDecoder::Flag::Stateless
+                                                      : QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom;
+        QStringDecoder dec(QStringDecoder::Utf8, flags);
+        p = dec.appendToBuffer(p, QByteArrayView(bytes).sliced(from, to - from));
+        if (dec.hasError())
+            return QString();
+        from = to;
+        if (from < n && !pause())
+            return std::nullopt;
+    }
+    out.truncate(p - out.constData());
+    // An empty file is valid UTF-8: an empty, not a null, text.
+    if (out.isNull())
+        out = QString(QLatin1String(""));
+    return out;
+}
+
+std::optional<QByteArray> textHashInPieces(const QString &text, const std::function<bool()> &pause)
+{
+    QCryptographicHash h(QCryptographicHash::Sha1);
+    const char *data = reinterpret_cast<const char *>(text.constData());
+    const qsizetype bytes = text.size() * qsizetype(sizeof(QChar));
+    for (qsizetype from = 0; from < bytes; from += PausePiece) {
+        if (from > 0 && !pause())
+            return std::nullopt;
+        h.addData(QByteArrayView(data + from, std::min(PausePiece, bytes - from)));
+    }
     return h.result();
 }
 
@@ -139,11 +190,31 @@ bool TextFile::load(const QString &path, Error *error, const LoadOptions &option
     if (!stillWanted())
         return false;
 
+    // The zero bytes at the end are cut off a shared copy; no copy of the bytes.
     QByteArray content = bytes;
-    while (!content.isEmpty() && content.back() == '\0')
-        content.chop(1);
-    const TextCodec::Encoding encoding = options.encoding ? *options.encoding : TextCodec::detect(content);
-    QString text = TextCodec::decode(content, encoding);
+    qsizetype length = content.size();
+    while (length > 0 && bytes.constData()[length - 1] == '\0')
+        --length;
+    if (length < content.size())
+        content.truncate(length);
+    TextCodec::Encoding encoding = TextCodec::Encoding::Utf8;
+    QString text;
+    if (options.encoding && *options.encoding != TextCodec::Encoding::Utf8) {
+        encoding = *options.encoding;
+        text = TextCodec::decode(content, encoding);
+    } else {
+        // Detecting and decoding UTF-8 are one pass, in pieces the window can
+        // repaint between.
+        std::optional<QString> utf8 = decodeUtf8InPieces(content, stillWanted);
+        if (!utf8)
+            return false;
+        if (utf8->isNull() && !options.encoding) {
+            encoding = TextCodec::Encoding::Windows1252;
+            text = TextCodec::decode(content, encoding);
+        } else {
+            text = utf8->isNull() ? TextCodec::decode(content, encoding) : std::move(*utf8);
+        }
+    }
     if (!stillWanted())
         return false;
     const LineBreak style = detectLineBreak(content);
@@ -151,10 +222,13 @@ bool TextFile::load(const QString &path, Error *error, const LoadOptions &option
     text = normalizeLineBreaks(std::move(text));
     if (!stillWanted())
         return false;
+    std::optional<QByteArray> hash = textHashInPieces(text, stillWanted);
+    if (!hash)
+        return false;
 
     m_encoding = encoding;
     m_lineBreak = style;
-    m_knownTextHash = textHash(text);
+    m_knownTextHash = std::move(*hash);
     m_knownBytes = std::move(bytes);
     m_hasKnownBytes = true;
     m_loadedText = std::move(text);

@@ -40,10 +40,17 @@ CShellView::CShellView(CShellDoc *doc, CShellSettings *settings, QWidget *parent
     , m_doc(doc)
     , m_settings(settings)
 {
+    // Wrap mode and font first: attached before them, the text would be laid out at
+    // the new widget's tiny width and then again for each setting (a long line costs
+    // seconds every time).
+    applyWrap();
+    applyEditorSetup();
     QTextDocument *td = doc->textDocument();
-    if (!qobject_cast<QPlainTextDocumentLayout *>(td->documentLayout()))
+    // Asking the document for its layout would first make and run a rich-text one.
+    if (!td->findChild<QPlainTextDocumentLayout *>(QString(), Qt::FindDirectChildrenOnly))
         td->setDocumentLayout(new QPlainTextDocumentLayout(td));
     setDocument(td);
+    keepShapes(td->begin(), td->lastBlock());
     setObjectName(QStringLiteral("CShellView"));
     setAccessibleName(doc->fileTitle());
     connect(doc, &CShellDoc::titleChanged, this, [this] { setAccessibleName(m_doc->fileTitle()); });
@@ -51,8 +58,6 @@ CShellView::CShellView(CShellDoc *doc, CShellSettings *settings, QWidget *parent
     if (m_settings)
         m_scanner = ColourScanner(m_settings->commandList, m_settings->controlSymbols, m_settings->environmentList);
     m_tracker.setBackgroundDone();
-    applyEditorSetup();
-    applyWrap();
 }
 
 CShellView::~CShellView() = default;
@@ -275,6 +280,16 @@ bool CShellView::backgroundColourStep()
     return true;
 }
 
+void CShellView::keepShapes(QTextBlock first, const QTextBlock &last)
+{
+    for (; first.isValid(); first = first.next()) {
+        if (first.length() > LongLine)
+            first.layout()->setCacheEnabled(true);
+        if (first == last)
+            break;
+    }
+}
+
 bool CShellView::colourInBackground(int budgetMs)
 {
     if (m_tracker.backgroundDone())
@@ -299,6 +314,8 @@ bool CShellView::colourInBackground(int budgetMs)
 
 void CShellView::onContentsChange(int pos, int removed, int added)
 {
+    QTextDocument *td = m_doc->textDocument();
+    keepShapes(td->findBlock(pos), td->findBlock(pos + added));
     if (m_doc->isLoading() || (removed == 0 && added == 0))
         return;
     const ChangeTracker::Cause cause = m_announced ? m_cause : ChangeTracker::Cause::ReplaceSelection;

@@ -15,6 +15,7 @@
 #include "editor/cshelldoc.h"
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextCharFormat>
 #include <array>
 #include <functional>
@@ -99,6 +100,11 @@ protected:
 
 private:
     void onContentsChange(int pos, int removed, int added);
+    // Lines longer than this keep their shaped glyphs (see keepShapes).
+    static constexpr int LongLine = 4096;
+    // The long lines among blocks first..last keep their shaped glyphs: otherwise
+    // every paint and caret move shapes the whole line again.
+    static void keepShapes(QTextBlock first, const QTextBlock &last);
     // Typed text with every German special character replaced (while German);
     // nullopt when nothing was replaced.
     std::optional<QString> convertUmlauts(const QString &typed) const;

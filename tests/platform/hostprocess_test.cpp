@@ -132,7 +132,8 @@ TEST_F(HostProcessTest, DetachedStartRunsInTheWorkingDirectory)
     const auto r = HostProcess::startDetached(testsupport::helperPath(), {"x.dvi"}, path());
     qunsetenv("TESTHELPER_RECORD");
     ASSERT_TRUE(r.started);
-    for (int i = 0; i < 100 && !QFile::exists(record); ++i)
+    // The file appears before its line is written: wait for the whole line.
+    for (int i = 0; i < 100 && !testsupport::readAll(record).endsWith('\n'); ++i)
         QThread::msleep(50);
     EXPECT_EQ(testsupport::readAll(record), (path() + "\tx.dvi\n").toUtf8());
 }

@@ -103,6 +103,36 @@ TEST_F(TextFileTest, RefusesWhatIsNotARegularFileOrTooLargeAndStaysUnchanged)
     EXPECT_EQ(f.encode("kept\n"), QByteArray("kept\n"));
 }
 
+// A long file is decoded in pieces with pauses between them: characters across a
+// piece border, a byte order mark at the start (no text) and one later (text), and
+// an invalid byte far into the file (Windows-1252 after all) read as in one piece.
+TEST_F(TextFileTest, LongFileReadsAsInOnePiece)
+{
+    const QByteArray bom("\xef\xbb\xbf");
+    QByteArray utf8 = bom;
+    while (utf8.size() < 3 * 1024 * 1024)
+        utf8 += "gr\xc3\xbc\xc3\x9f \xe2\x82\xac \xf0\x9d\x9b\xbc\n";
+    utf8 += bom + "end";
+    int pauses = 0;
+    TextFile::LoadOptions o;
+    o.pause = [&] {
+        ++pauses;
+        return true;
+    };
+    TextFile f;
+    EXPECT_EQ(loadBytes(f, utf8, o), QString::fromUtf8(utf8.mid(3)));
+    EXPECT_EQ(f.encoding(), Enc::Utf8);
+    EXPECT_GT(pauses, 4);
+    ASSERT_EQ(f.save(path("doc.tex"), QString::fromUtf8(utf8.mid(3))), TextFile::SaveResult::Saved);
+    EXPECT_EQ(readAll(path("doc.tex")), utf8) << "an unchanged text goes back as the very bytes";
+
+    QByteArray ansi = utf8;
+    ansi[ansi.size() - 2] = '\xe9';
+    TextFile g;
+    EXPECT_EQ(loadBytes(g, ansi, o), TextCodec::fromWindows1252(ansi));
+    EXPECT_EQ(g.encoding(), Enc::Windows1252);
+}
+
 TEST_F(TextFileTest, PauseReturningFalseAbandonsTheLoad)
 {
     writeFile(path("doc.tex"), "text\n");

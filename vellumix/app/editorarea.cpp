@@ -81,11 +81,24 @@ void EditorArea::addEditor(TEditForm *editor)
     emit editorAdded(editor);
 }
 
+void EditorArea::giveUsefulSize(QMdiSubWindow *window) const
+{
+    // Before the frame is first shown the area has no real size yet.
+    QSize room = viewport()->size();
+    if (!isVisible() || room.width() < 320 || room.height() < 240)
+        room = room.expandedTo(QSize(800, 600));
+    if (subWindowList().size() <= 1)
+        window->setGeometry(QRect(QPoint(0, 0), room));
+    else
+        window->resize(room * 3 / 4);
+}
+
 TEditForm *EditorArea::newEditor(const QString &caption)
 {
     auto *e = new TEditForm(&m_host);
     e->setCaption(caption);
     addEditor(e);
+    giveUsefulSize(subWindowOf(e));
     subWindowOf(e)->show();
     activate(e);
     return e;
@@ -125,6 +138,7 @@ TEditForm *EditorArea::openFile(const QString &path, OpenFormat format, int line
     QApplication::restoreOverrideCursor();
     if (!e)
         return nullptr;
+    giveUsefulSize(subWindowOf(e));
     subWindowOf(e)->show();
     activate(e);
     e->goToLine(line);

@@ -54,6 +54,9 @@ signals:
     void activeEditorChanged(TEditForm *editor);
 
 private:
+    // A new or opened window fills the area when it is the only one, else three
+    // quarters of it (the area places it); never the tiny default size.
+    void giveUsefulSize(QMdiSubWindow *window) const;
     void addEditor(TEditForm *editor);
 
     EditorHost &m_host;

@@ -18,6 +18,9 @@ struct FrameActions {
     // TeX1: MainFile2, then the program calls, then ExternalProgramsSeparator and
     // the external programs ExternalProgram<n>.
     QAction *openMainFile = nullptr, *externalProgramsSeparator = nullptr;
+    // Templates1: the built-in templates, Graphics1, Figure1, then Document1 (the
+    // document wizard) and the user templates' submenu.
+    QAction *documentWizard = nullptr;
     // Window1
     QAction *tile = nullptr, *cascade = nullptr, *arrangeIcons = nullptr, *closeAll = nullptr;
     QAction *windowListSeparator = nullptr;

@@ -52,7 +52,9 @@ void Session::restore()
         const ChildWindowRecord &r = records.at(n);
         if (r.name.isEmpty() || !QFileInfo(r.name).isFile())
             continue;
-        TEditForm *e = m_area.loadEditor(r.name, OpenFormat::Plain);
+        // A DOS OEM file not saved since it was opened is read as DOS OEM again.
+        const OpenFormat format = r.format == int(OpenFormat::DosOem) ? OpenFormat::DosOem : OpenFormat::Plain;
+        TEditForm *e = m_area.loadEditor(r.name, format);
         if (!e)
             continue;
         QMdiSubWindow *w = m_area.subWindowOf(e);
@@ -67,7 +69,8 @@ void Session::restore()
             w->show();
         m_area.setActiveSubWindow(w);
         e->setCaretPosition(r.pos);
-        e->setModified(false);
+        // A converted DOS OEM file stays modified: it is not on disk as shown.
+        e->setModified(format == OpenFormat::DosOem);
     }
     if (m_settings.wasMaximized)
         if (QMdiSubWindow *w = m_area.activeSubWindow())
@@ -109,6 +112,7 @@ bool Session::writeAtExit(const QWidget &frame, const QStringList &recent, QStri
         r.width = w->width();
         r.pos = e->caretPosition();
         r.name = e->fileName();
+        r.format = int(e->diskFormat());
         s.childWindows.append(r);
     }
 

@@ -8,6 +8,8 @@
 #include "app/programcallswiring.h"
 #include "app/spellwiring.h"
 #include "app/taboutbox.h"
+#include "app/templateswiring.h"
+#include "app/toolboxeswiring.h"
 #include "app/tspeedbar.h"
 #include "app/twindowbar.h"
 #include "common/dialogprompter.h"
@@ -81,6 +83,8 @@ TFrameForm::TFrameForm(const QString &programDir, Prompter *prompter, const Envi
     m_cleanUpWiring = new CleanUpWiring(*this);
     m_editorWiring->install();
     m_programCallsWiring = new ProgramCallsWiring(*this);
+    m_templatesWiring = new TemplatesWiring(*this);
+    m_toolboxesWiring = new ToolboxesWiring(*this, m_templatesWiring->commands());
     m_help = new HelpCommands(m_programDir, *m_prompter, this, statusBar());
     m_spellWiring = new SpellWiring(*this);
 
@@ -137,6 +141,10 @@ void TFrameForm::connectBars()
 EditorCommands &TFrameForm::editorCommands() const { return m_editorWiring->commands(); }
 
 ProgramCalls &TFrameForm::programCalls() const { return m_programCallsWiring->calls(); }
+
+TemplateCommands &TFrameForm::templateCommands() const { return m_templatesWiring->commands(); }
+
+ToolboxCommands &TFrameForm::toolboxCommands() const { return m_toolboxesWiring->commands(); }
 
 // ---------------------------------------------------------------- editors
 
@@ -402,6 +410,7 @@ void TFrameForm::receiveHandOver(const QList<QByteArray> &messages)
 void TFrameForm::restoreAtStartUp()
 {
     m_session->restore();
+    m_toolboxesWiring->restore();
     showMainFileStatus();
     m_windowBar->refresh();
     m_spellWiring->restoreWindow();
@@ -416,10 +425,16 @@ void TFrameForm::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    m_toolboxesWiring->storeState();
     m_spellWiring->storeWindow();
     QString error;
     if (!m_session->writeAtExit(*this, m_recent.entries(), &error))
         m_prompter->showError(QStringLiteral("Could not write the settings file:\r\n") + error);
+    // Then the features' own files and sections.
+    if (!m_templatesWiring->writeAtExit(&error))
+        m_prompter->showError(error);
+    if (!m_toolboxesWiring->writeAtExit(&error))
+        m_prompter->showError(error);
     m_closing = true;
     event->accept();
 }

@@ -3,8 +3,9 @@
 // when it closes, see Session), the main file, the recent-file list, the speed bar,
 // the window bar and the status bar, and dispatches the menu commands.
 //
-// The features (editor commands, program calls, clean-up, spell check) are wired in when the frame
-// is created; each reaches the frame only through its wiring in app/.
+// The features (editor commands, program calls, clean-up, templates, toolboxes, spell
+// check) are wired in when the frame is created; each reaches the frame only through
+// its wiring in app/.
 #pragma once
 
 #include "app/argumenthandler.h"
@@ -31,10 +32,14 @@ class EditorWiring;
 class HelpCommands;
 class ProgramCalls;
 class ProgramCallsWiring;
+class TemplatesWiring;
+class ToolboxesWiring;
 class QLabel;
 class QMdiSubWindow;
 class SpellWiring;
 class TEditForm;
+class TemplateCommands;
+class ToolboxCommands;
 class TSpeedBar;
 class TWindowBar;
 
@@ -137,6 +142,8 @@ public:
     Prompter &prompter() const { return *m_prompter; }
     EditorCommands &editorCommands() const;
     ProgramCalls &programCalls() const;
+    TemplateCommands &templateCommands() const;
+    ToolboxCommands &toolboxCommands() const;
     // Help > "Vellumix..." and "LaTeX...".
     HelpCommands &help() const { return *m_help; }
     // Rebuilds the speed bar from the settings (version and Buttons entries).
@@ -188,6 +195,8 @@ private:
     EditorWiring *m_editorWiring = nullptr;
     ProgramCallsWiring *m_programCallsWiring = nullptr;
     CleanUpWiring *m_cleanUpWiring = nullptr;
+    TemplatesWiring *m_templatesWiring = nullptr;
+    ToolboxesWiring *m_toolboxesWiring = nullptr;
     HelpCommands *m_help = nullptr;
     SpellWiring *m_spellWiring = nullptr;
     EditorArea *m_area = nullptr;

@@ -1,5 +1,7 @@
 #include "common/classformats.h"
 
+#include <QFontDatabase>
+
 ClassFormats::ClassFormats(const ClassFonts &fonts)
 {
     for (int i = 0; i < TokenClassCount; ++i)
@@ -9,14 +11,27 @@ ClassFormats::ClassFormats(const ClassFonts &fonts)
 QTextCharFormat ClassFormats::formatFor(const ClassFont &font, TokenClass cls)
 {
     QTextCharFormat f;
-    f.setFontFamilies({font.face});
-    f.setFontPointSize(font.size > 0 ? font.size : 10);
+    f.setFont(fontOf(font), QTextCharFormat::FontPropertiesAll);
     f.setForeground(font.color);
-    f.setFontWeight(font.bold ? QFont::Bold : QFont::Normal);
-    f.setFontItalic(font.italic);
-    f.setFontUnderline(font.underline);
-    f.setFontStrikeOut(font.strikeOut);
     f.setProperty(ClassProperty, int(cls));
+    return f;
+}
+
+QString ClassFormats::familyOf(const QString &face)
+{
+    if (face.compare(QLatin1String("System"), Qt::CaseInsensitive) == 0)
+        return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+    return face;
+}
+
+QFont ClassFormats::fontOf(const ClassFont &font)
+{
+    QFont f(familyOf(font.face));
+    f.setPointSize(font.size > 0 ? font.size : 10);
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    f.setStrikeOut(font.strikeOut);
     return f;
 }
 

@@ -5,6 +5,7 @@
 
 #include "common/tokenclass.h"
 
+#include <QFont>
 #include <QTextCharFormat>
 #include <array>
 
@@ -17,6 +18,10 @@ public:
 
     const QTextCharFormat &format(TokenClass cls) const { return m_formats[size_t(cls)]; }
     static QTextCharFormat formatFor(const ClassFont &font, TokenClass cls);
+    // The font a class font stands for. The face "System" (the old platform's
+    // system font, the first-start default) is this system's fixed-width font.
+    static QFont fontOf(const ClassFont &font);
+    static QString familyOf(const QString &face);
     // The class a format stands for; Standard for formats of no class.
     static TokenClass classOf(const QTextCharFormat &format);
 

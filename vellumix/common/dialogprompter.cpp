@@ -11,18 +11,24 @@ namespace {
 
 QString appTitle() { return QStringLiteral("Vellumix"); }
 
-QString withDefaultExtension(const QString &name, const QString &ext)
+// A file chosen to open is taken as it is ("README" stays "README"); only a typed
+// name that names no file falls back to the default extension.
+QString existingOrWithExtension(const QString &name, const QString &ext)
 {
-    if (name.isEmpty() || ext.isEmpty() || !QFileInfo(name).suffix().isEmpty())
+    if (name.isEmpty() || ext.isEmpty() || QFileInfo::exists(name) || !QFileInfo(name).suffix().isEmpty())
         return name;
-    return name + QLatin1Char('.') + ext;
+    const QString withExt = name + QLatin1Char('.') + ext;
+    return QFileInfo::exists(withExt) ? withExt : name;
 }
 
 // Runs a file dialog with the filters; the 1-based index goes in and comes out.
 QString runFileDialog(QFileDialog &dialog, const QString &filters, const QString &defaultExt, int *filterIndex,
                       const QString &initialName = QString())
 {
-    dialog.setDefaultSuffix(defaultExt);
+    // An open dialog gets no default suffix: it would turn an existing "README" into
+    // "README.tex" and then refuse it as missing.
+    if (dialog.acceptMode() == QFileDialog::AcceptSave)
+        dialog.setDefaultSuffix(defaultExt);
     const QStringList names = FileDialogFilter::toQtList(filters);
     dialog.setNameFilters(names);
     if (filterIndex && *filterIndex >= 1 && *filterIndex <= names.size())
@@ -73,7 +79,7 @@ QString DialogPrompter::chooseOpenFile(const QString &title, const QString &filt
     dialog.setObjectName(QStringLiteral("OpenDialog"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    return withDefaultExtension(runFileDialog(dialog, filters, defaultExt, filterIndex), defaultExt);
+    return existingOrWithExtension(runFileDialog(dialog, filters, defaultExt, filterIndex), defaultExt);
 }
 
 QString DialogPrompter::chooseSaveFile(const QString &title, const QString &filters, const QString &defaultExt,

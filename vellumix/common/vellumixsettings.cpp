@@ -98,6 +98,7 @@ const QString ExternalPrograms = QStringLiteral("External Programs");
 const QString Buttons = QStringLiteral("Buttons");
 const QString Recent = QStringLiteral("Recent");
 const QString ChildWindows = QStringLiteral("ChildWindows");
+const QString ChildFormats = QStringLiteral("ChildFormats");
 const QString MainFile = QStringLiteral("MainFile");
 
 // The four keys of each class font, after the class prefix, in the order of the writes.
@@ -267,6 +268,8 @@ QList<ChildWindowRecord> readChildWindows(const Profile &p)
         r.width = childInt(QStringLiteral("width") + num, d.width);
         r.pos = childInt(QStringLiteral("pos") + num, d.pos);
         r.name = child.value(QStringLiteral("name") + num);
+        const int format = p.getInt(ChildFormats, QStringLiteral("format") + num, d.format);
+        r.format = format == 2 ? format : d.format;
         records.append(r);
     }
     return records;
@@ -405,9 +408,13 @@ bool VellumixSettings::writeAtExit(Profile &target, int programDirVersion, QStri
         w.str(Recent, QString::number(i), i < recent.size() ? recent.at(i) : QString());
 
     w.erase(ChildWindows);
+    w.erase(ChildFormats);
     writeKeys(w, s, Stage::ChildState);
     if (!childWindows.isEmpty())
         w.check(target.writeSectionLines(ChildWindows, childWindowLines(childWindows)));
+    for (int n = 0; n < childWindows.size(); ++n)
+        if (childWindows.at(n).format != ChildWindowRecord{}.format)
+            w.num(ChildFormats, QStringLiteral("format") + QString::number(n), childWindows.at(n).format);
 
     w.erase(MainFile);
     writeKeys(w, s, Stage::MainFile);

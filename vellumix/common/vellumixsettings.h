@@ -12,6 +12,9 @@
 //   [External Programs], [Buttons]   caption=value lists
 //   [Recent]   0..9          [WindowSize] height width left top state
 //   [ChildWindows] state/top/left/height/width/pos/name + n   [ChildState] WasMaximized
+//   [ChildFormats] format + n: the format (as the open dialog numbers them) a remembered
+//              editor's file must be read in, written only where it is not plain; a
+//              section of its own, so that [ChildWindows] stays as older releases read it
 //   [MainFile] Name          [Toolboxes] visibility and bounds of the toolboxes
 // ([Network] belongs to SettingsLocation.) Colours are 0x00BBGGRR; a value with the
 // top bit set names a system colour.
@@ -47,6 +50,7 @@ struct ChildWindowRecord {
     int width = 100;
     int pos = 0;      // caret offset
     QString name;     // full path
+    int format = 1;   // 1 plain, 2 DOS OEM: how the file on disk is read again
     bool operator==(const ChildWindowRecord &) const = default;
 };
 

@@ -102,16 +102,6 @@ ClassRuns walk(const QString &text, bool escapes)
 
 } // namespace
 
-bool Highlighter::isCommandEnd(QChar c)
-{
-    switch (c.unicode()) {
-    case '\'': case ',': case '-': case '=': case '>': case '`': case '~': case 0x00B4:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool Highlighter::isCommandLetter(QChar c)
 {
     const char16_t u = c.unicode();
@@ -122,88 +112,6 @@ bool Highlighter::isCommandLetter(QChar c)
 ClassRuns Highlighter::fullRuns(const QString &text) { return walk(text, true); }
 
 ClassRuns Highlighter::previewRuns(const QString &text) { return walk(text, false); }
-
-ClassRuns Highlighter::rangeRuns(const QString &text, int start, int length, HighlightState context)
-{
-    RunBuilder b;
-    start = qBound(0, start, int(text.size()));
-    const int end = qBound(start, start + length, int(text.size()));
-    const QChar *s = text.constData();
-    int i = start;
-    TokenClass runCls = context == HighlightState::Command ? TokenClass::TexCommand : TokenClass::Standard;
-    // A comment runs up to and including its line break.
-    auto commentEnd = [&](int from) {
-        const int j = lineEnd(text, from, end);
-        return j < end ? j + 1 : end;
-    };
-    if (context == HighlightState::Comment) {
-        const int j = commentEnd(i);
-        b.add(i, j - i, TokenClass::Comment);
-        i = j;
-    }
-    int runStart = i;
-    auto flush = [&](int upto) { b.add(runStart, upto - runStart, runCls); };
-    while (i < end) {
-        const QChar c = s[i];
-        if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || isCommandEnd(c)) {
-            if (runCls == TokenClass::TexCommand) {
-                flush(i);
-                runStart = i;
-                runCls = TokenClass::Standard;
-            }
-            ++i;
-        } else if (c == QLatin1Char('\\')) {
-            flush(i);
-            runStart = i;
-            runCls = TokenClass::TexCommand;
-            ++i;
-        } else if (TokenClass cls = singleClass(c); cls != TokenClass::Standard) {
-            flush(i);
-            b.add(i, 1, cls);
-            runStart = ++i;
-            runCls = TokenClass::Standard;
-        } else if (c == QLatin1Char('%')) {
-            if (runCls == TokenClass::TexCommand) {
-                flush(++i);
-            } else {
-                flush(i);
-                const int j = commentEnd(i);
-                b.add(i, j - i, TokenClass::Comment);
-                i = j;
-            }
-            runStart = i;
-            runCls = TokenClass::Standard;
-        } else {
-            ++i;
-        }
-    }
-    flush(end);
-    return b.take();
-}
-
-HighlightState Highlighter::contextState(QStringView line)
-{
-    HighlightState s = HighlightState::Standard;
-    for (const QChar c : line) {
-        switch (c.unicode()) {
-        case '\\':
-            s = HighlightState::Command;
-            break;
-        case '%':
-            if (s != HighlightState::Command)
-                return HighlightState::Comment;
-            break;
-        case '\n': case ' ': case '$': case '(': case ')': case '[': case ']': case '{': case '}':
-            s = HighlightState::Standard;
-            break;
-        default:
-            if (isCommandEnd(c))
-                s = HighlightState::Standard;
-            break;
-        }
-    }
-    return s;
-}
 
 std::vector<TokenClass> Highlighter::expand(const ClassRuns &runs, int length)
 {

@@ -1,4 +1,5 @@
-// The LaTeX highlighting rules of the editor: which class each character gets.
+// The LaTeX highlighting rules of the editor: which class each character gets. Every
+// state of the walk ends at a line break, so each line can be coloured on its own.
 // Texts use '\n' between lines (the host text model); a line break plays the part
 // of the old CR. Positions are character offsets into that text.
 #pragma once
@@ -7,9 +8,6 @@
 
 #include <QString>
 #include <vector>
-
-// The state of the typing highlighter and of the context walk at the caret.
-enum class HighlightState { Standard, Command, Comment, AfterToken };
 
 // A run of characters of one class; runs returned by the walks are ordered, never
 // overlap and never empty.
@@ -29,20 +27,10 @@ public:
     // and a percent comments the rest of its line. Adjacent runs of one class merge.
     static ClassRuns fullRuns(const QString &text);
 
-    // Range highlighting of [start, start + length) of the text, starting in the
-    // given context state (the state at start, see contextState).
-    static ClassRuns rangeRuns(const QString &text, int start, int length, HighlightState context);
-
     // The appearance dialog's preview walk: like full highlighting but without the
     // escape rule.
     static ClassRuns previewRuns(const QString &text);
 
-    // The state at a caret, computed from its line's text before the caret:
-    // Standard, Command or Comment.
-    static HighlightState contextState(QStringView lineBeforeCaret);
-
-    // Characters that end a command when typed or walked over (besides blank and tab).
-    static bool isCommandEnd(QChar c);
     // Characters that continue a command name in full highlighting.
     static bool isCommandLetter(QChar c);
 

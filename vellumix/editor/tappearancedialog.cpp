@@ -19,12 +19,7 @@ namespace {
 
 bool pickFont(QWidget *parent, ClassFont &font)
 {
-    QFont initial(font.face);
-    initial.setPointSize(font.size > 0 ? font.size : 10);
-    initial.setBold(font.bold);
-    initial.setItalic(font.italic);
-    initial.setUnderline(font.underline);
-    initial.setStrikeOut(font.strikeOut);
+    const QFont initial = ClassFormats::fontOf(font);
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, initial, parent, QStringLiteral("Font"));
     if (!ok)

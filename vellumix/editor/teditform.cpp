@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QVBoxLayout>
 
@@ -43,7 +44,8 @@ QString encodingName(TextCodec::Encoding e)
 } // namespace
 
 TEditForm::TEditForm(EditorHost *host, QWidget *parent)
-    : QWidget(parent), m_host(host), m_edit(new TEditView(this)), m_painter(m_edit)
+    : QWidget(parent), m_host(host), m_edit(new TEditView(this)), m_highlighter(m_edit->document()),
+      m_filler(m_edit->document())
 {
     setObjectName(QStringLiteral("EditForm"));
     auto *layout = new QVBoxLayout(this);
@@ -51,13 +53,14 @@ TEditForm::TEditForm(EditorHost *host, QWidget *parent)
     layout->addWidget(m_edit);
     setFocusProxy(m_edit);
 
+    // The view is set up before any text arrives: changing the font or the wrap mode
+    // later lays out every line again.
     m_formats = ClassFormats(m_host->classFonts());
-    QPalette pal = m_edit->palette();
-    pal.setColor(QPalette::Base, m_host->backgroundColor());
-    m_edit->setPalette(pal);
-    m_edit->setFont(m_formats.format(TokenClass::Standard).font());
-    m_edit->setCurrentCharFormat(m_formats.format(TokenClass::Standard));
+    applyStandardFormat();
     applyWordWrap();
+    m_highlighter.setView(m_edit);
+    m_highlighter.setEnabled(highlighting());
+    m_highlighter.setFormats(m_formats);
 
     QTextDocument *doc = m_edit->document();
     connect(doc, &QTextDocument::modificationChanged, this, [this](bool m) {
@@ -72,6 +75,23 @@ TEditForm::TEditForm(EditorHost *host, QWidget *parent)
     });
     connect(this, &QWidget::windowTitleChanged, this, &TEditForm::captionChanged);
     connect(m_edit, &QPlainTextEdit::cursorPositionChanged, this, &TEditForm::emitCaret);
+    connect(&m_filler, &TextFiller::finished, this, &TEditForm::onFillFinished);
+    connect(&m_filler, &TextFiller::grew, this, [this](int previousBlockCount) {
+        // Lines arrived on the screen only when it showed the end of the text.
+        if (m_edit->visibleBlocks().second >= previousBlockCount - 1)
+            m_edit->viewport()->update();
+    });
+    connect(&m_highlighter, &DocumentHighlighter::finished, this, &TEditForm::highlightingFinished);
+    connect(&m_highlighter, &DocumentHighlighter::failed, this,
+            [this] { prompter().showError(EditorMessages::HighlightError); });
+    // The lines that come into view get their colours first.
+    auto viewChanged = [this] { m_highlighter.viewChanged(); };
+    connect(m_edit->verticalScrollBar(), &QScrollBar::valueChanged, this, viewChanged);
+    connect(m_edit->horizontalScrollBar(), &QScrollBar::valueChanged, this, viewChanged);
+    connect(m_edit, &QPlainTextEdit::updateRequest, this, [this](const QRect &, int dy) {
+        if (dy != 0)
+            m_highlighter.viewChanged();
+    });
 }
 
 TEditForm::~TEditForm()
@@ -79,6 +99,8 @@ TEditForm::~TEditForm()
     // The text widget outlives this object's members: it must not call back into them.
     disconnect(m_edit, nullptr, this, nullptr);
     disconnect(m_edit->document(), nullptr, this, nullptr);
+    disconnect(m_edit->verticalScrollBar(), nullptr, this, nullptr);
+    disconnect(m_edit->horizontalScrollBar(), nullptr, this, nullptr);
 }
 
 QPlainTextEdit *TEditForm::editor() const { return m_edit; }
@@ -89,15 +111,13 @@ bool TEditForm::highlighting() const { return m_host->editorOptions().syntaxColo
 
 QMenu *TEditForm::contextMenu() const { return m_edit->contextMenu(); }
 
-const TypingHighlighter &TEditForm::typingHighlighter() const { return m_edit->typingHighlighter(); }
-
 // --- file -------------------------------------------------------------------------
 
 bool TEditForm::loadFromFile(const QString &fileName, OpenFormat format)
 {
     WaitCursor wait;
     const QPointer<TEditForm> guard(this);
-    const bool big = QFileInfo(fileName).size() > StepThreshold;
+    const bool big = QFileInfo(fileName).size() > TextFiller::PieceChars;
     const FileResult r = m_document.load(fileName, format, [&] {
         if (big)
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -109,8 +129,8 @@ bool TEditForm::loadFromFile(const QString &fileName, OpenFormat format)
         prompter().showError(r.error);
         return false;
     }
-    if (!fill(m_document.takeLoadedText(), highlighting()))
-        return false;
+    m_diskFormat = m_document.convertedOnLoad() ? OpenFormat::DosOem : OpenFormat::Plain;
+    fill(m_document.takeLoadedText());
     setCaption(m_document.shortName());
     emit fileNameChanged(m_document.fileName());
     setCaretPosition(0);
@@ -118,6 +138,28 @@ bool TEditForm::loadFromFile(const QString &fileName, OpenFormat format)
     emitCaret();
     return true;
 }
+
+void TEditForm::fill(QString text)
+{
+    if (!m_filler.isFilling())
+        ++m_filling;
+    m_edit->setReadOnly(true);
+    // While the text arrives only the lines on the screen are coloured.
+    m_highlighter.holdBack(true);
+    m_filler.start(std::move(text));
+}
+
+void TEditForm::onFillFinished()
+{
+    m_edit->setReadOnly(false);
+    m_highlighter.holdBack(false);
+    --m_filling;
+    // Appending said nothing of the modified flag: the form's own flag holds.
+    m_edit->document()->setModified(m_lastModified);
+    emit loadFinished();
+}
+
+void TEditForm::finishLoading() { m_filler.finish(); }
 
 bool TEditForm::save()
 {
@@ -143,6 +185,7 @@ bool TEditForm::save()
     }
     if (!r.notice.isEmpty())
         prompter().showWarning(r.notice);
+    m_diskFormat = OpenFormat::Plain;
     setModified(false);
     return true;
 }
@@ -211,12 +254,20 @@ void TEditForm::setModified(bool modified)
     }
 }
 
-QString TEditForm::plainText() const { return fromWidgetText(m_edit->document()->toRawText()); }
+QString TEditForm::plainText() const
+{
+    // While a file arrives, the part not yet in the widget follows what is.
+    QString text = fromWidgetText(m_edit->document()->toRawText());
+    text.append(m_filler.pending());
+    return text;
+}
 
 int TEditForm::caretPosition() const { return m_edit->textCursor().position(); }
 
 void TEditForm::setCaretPosition(int position)
 {
+    if (position >= m_edit->document()->characterCount())
+        finishLoading();
     QTextCursor c = m_edit->textCursor();
     c.setPosition(qBound(0, position, m_edit->document()->characterCount() - 1));
     m_edit->setTextCursor(c);
@@ -273,17 +324,24 @@ void TEditForm::selectRange(int start, int end)
     m_edit->setTextCursor(c);
 }
 
-void TEditForm::insert(const QString &before, const QString &after)
+void TEditForm::insert(const QString &beforeText, const QString &afterText)
 {
+    finishLoading();
+    // Templates break lines with CR LF; the widget holds one character per line break,
+    // and the positions below must count what it holds.
+    auto widgetBreaks = [](QString text) {
+        return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    };
+    const QString before = widgetBreaks(beforeText);
+    const QString after = widgetBreaks(afterText);
     QTextCursor c = m_edit->textCursor();
     const int start = c.selectionStart();
     const QString selected = selectedText();
     const QString whole = before + selected + after;
+    // The text comes in plain; the highlighter colours it as it arrives.
     c.beginEditBlock();
-    c.insertText(whole, m_formats.format(TokenClass::Standard));
+    c.insertText(whole);
     c.endEditBlock();
-    if (highlighting())
-        highlightRange(start, int(whole.size()));
     selectRange(start + int(before.size()), start + int(before.size() + selected.size()));
     emitCaret();
 }
@@ -292,6 +350,7 @@ void TEditForm::goToLine(int line)
 {
     if (line <= 0)
         return;
+    finishLoading();
     QTextDocument *doc = m_edit->document();
     QTextBlock block = doc->findBlockByNumber(line - 1);
     if (!block.isValid())
@@ -317,8 +376,9 @@ void TEditForm::goToLineDialog()
 
 // --- find and replace -------------------------------------------------------------
 
-int TEditForm::findInDocument(int from, const FindOptions &o) const
+int TEditForm::findInDocument(int from, const FindOptions &o)
 {
+    finishLoading();
     // Matches never span lines: search block by block without copying the whole text.
     QTextBlock block = m_edit->document()->findBlock(from);
     while (block.isValid()) {
@@ -361,11 +421,8 @@ void TEditForm::replaceOnce(const FindOptions &o)
     QTextCursor c = m_edit->textCursor();
     const Qt::CaseSensitivity cs = o.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
     if (c.hasSelection() && selectedText().compare(o.text, cs) == 0) {
-        const int start = c.selectionStart();
-        c.insertText(o.replaceText, m_formats.format(TokenClass::Standard));
+        c.insertText(o.replaceText);
         m_edit->setTextCursor(c);
-        if (highlighting() && !o.replaceText.isEmpty())
-            highlightRange(start, int(o.replaceText.size()));
     }
     replaceFindNext(o);
 }
@@ -398,6 +455,7 @@ bool TEditForm::canMatchBrace() const
 
 void TEditForm::matchBrace()
 {
+    finishLoading();
     const int pos = m_edit->textCursor().position();
     const int match = TextSearch::matchBrace(plainText(), pos);
     if (match < 0) {
@@ -453,67 +511,39 @@ void TEditForm::updateSelection()
 
 // --- highlighting -----------------------------------------------------------------
 
-bool TEditForm::fill(const QString &text, bool highlight)
+void TEditForm::highlightAll()
 {
-    ++m_filling;
-    const HighlightPainter::Result r = m_painter.fill(text, highlight, m_formats);
-    if (r == HighlightPainter::Result::Gone)
-        return false;
-    --m_filling;
-    m_edit->invalidateTyping();
-    if (r == HighlightPainter::Result::Failed)
-        prompter().showError(EditorMessages::HighlightError);
-    return true;
+    m_highlighter.setEnabled(true);
+    m_highlighter.rehighlight();
 }
 
-void TEditForm::recolour(bool highlight)
-{
-    WaitCursor wait;
-    const bool modified = isModified();
-    ++m_filling;
-    const HighlightPainter::Result r = m_painter.recolour(highlight, m_formats);
-    if (r == HighlightPainter::Result::Gone)
-        return;
-    --m_filling;
-    m_edit->invalidateTyping();
-    setModified(modified);
-    if (r == HighlightPainter::Result::Failed) {
-        prompter().showError(EditorMessages::HighlightError);
-        recolour(false);
-    }
-}
-
-void TEditForm::highlightAll() { recolour(true); }
-
-void TEditForm::removeHighlighting() { recolour(false); }
+void TEditForm::removeHighlighting() { m_highlighter.setEnabled(false); }
 
 void TEditForm::highlightRange(int start, int length)
 {
-    QTextDocument *doc = m_edit->document();
-    const int end = qBound(0, start + length, doc->characterCount() - 1);
-    start = qBound(0, start, end);
-    const int lineStart = doc->findBlock(start).position();
-    const QString text = textRange(lineStart, end);
-    const int local = start - lineStart;
-    const HighlightState context = Highlighter::contextState(QStringView(text).left(local));
-    const bool modified = isModified();
-    ++m_filling;
-    m_painter.applyRuns(lineStart, Highlighter::rangeRuns(text, local, end - start, context), m_formats);
-    --m_filling;
-    setModified(modified);
+    if (m_highlighter.isEnabled())
+        m_highlighter.rehighlightRange(start, start + std::max(0, length));
+}
+
+void TEditForm::applyStandardFormat()
+{
+    const QTextCharFormat &standard = m_formats.format(TokenClass::Standard);
+    QPalette pal = m_edit->palette();
+    pal.setColor(QPalette::Base, m_host->backgroundColor());
+    pal.setColor(QPalette::Text, standard.foreground().color());
+    m_edit->setPalette(pal);
+    // A new font lays out every line again: only when it really changed.
+    const QFont font = standard.font();
+    if (m_edit->font() != font)
+        m_edit->setFont(font);
 }
 
 void TEditForm::refreshAppearance()
 {
     m_formats = ClassFormats(m_host->classFonts());
-    QPalette pal = m_edit->palette();
-    pal.setColor(QPalette::Base, m_host->backgroundColor());
-    m_edit->setPalette(pal);
-    m_edit->setFont(m_formats.format(TokenClass::Standard).font());
-    if (highlighting())
-        highlightAll();
-    else
-        removeHighlighting();
+    applyStandardFormat();
+    m_highlighter.setEnabled(highlighting());
+    m_highlighter.setFormats(m_formats);
 }
 
 void TEditForm::applyWordWrap()
@@ -524,13 +554,12 @@ void TEditForm::applyWordWrap()
     m_edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
-TokenClass TEditForm::classAt(int pos) const
+TokenClass TEditForm::classAt(int pos) const { return m_highlighter.classAt(pos); }
+
+QTextCharFormat TEditForm::formatAt(int pos) const
 {
-    const QTextBlock block = m_edit->document()->findBlock(pos);
-    for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
-        const QTextFragment f = it.fragment();
-        if (pos >= f.position() && pos < f.position() + f.length())
-            return ClassFormats::classOf(f.charFormat());
-    }
-    return TokenClass::Standard;
+    // Characters without a layout format show the standard format: the widget's
+    // font and text colour.
+    QTextCharFormat f;
+    return m_highlighter.formatAt(pos, &f) ? f : m_formats.format(TokenClass::Standard);
 }

@@ -9,9 +9,9 @@
 
 #include "common/classformats.h"
 #include "editor/editorhost.h"
-#include "editor/highlighter.h"
-#include "editor/highlightpainter.h"
+#include "editor/documenthighlighter.h"
 #include "editor/textdocument.h"
+#include "editor/textfiller.h"
 #include "editor/textsearch.h"
 
 #include <QWidget>
@@ -20,7 +20,6 @@ class QMenu;
 class QPlainTextEdit;
 class Prompter;
 class TEditView;
-class TypingHighlighter;
 
 class TEditForm : public QWidget {
     Q_OBJECT
@@ -30,8 +29,16 @@ public:
     ~TEditForm() override;
 
     // Loads in a format (a DOS OEM file is converted and marked modified). False
-    // when the file could not be read; the message has been shown.
+    // when the file could not be read; the message has been shown. A large text
+    // shows at once and arrives in the background (isLoading()); the user's first
+    // edit, and every command of the form that needs the whole text, completes it.
     bool loadFromFile(const QString &fileName, OpenFormat format = OpenFormat::Plain);
+    bool isLoading() const { return m_filler.isFilling(); }
+    // Puts the rest of a loading text in now.
+    void finishLoading();
+    // The format the file on disk is in: DOS OEM after an OEM load until the first
+    // save (which writes the converted text), else plain. The window list remembers it.
+    OpenFormat diskFormat() const { return m_diskFormat; }
     // Save; without a file name it is the interactive Save As. A character the
     // file's encoding cannot hold is never dropped: the user is asked whether to save
     // as UTF-8, and anything but Yes leaves the document unsaved and modified.
@@ -58,6 +65,7 @@ public:
     // Asks "Save changes to ...?" when modified; false means Cancel (or a failed save).
     bool queryClose();
     // Wraps the selection: before + selection + after; the old selection stays selected.
+    // CR LF (or a lone CR) in the texts is one line break.
     void insert(const QString &before, const QString &after);
     QPlainTextEdit *editor() const;
     // The document's text with '\n' between lines, exactly as it will be saved.
@@ -85,7 +93,9 @@ public:
     void executeAtCaret();
     void updateSelection();
 
-    // Highlighting: in full, in a range, removed. None of them changes the modified flag.
+    // Highlighting: in full, in a range, removed. Colours are layout formats: none of
+    // them changes the text, its undo history or the modified flag. In full (also after
+    // a load) the lines on the screen are coloured first and the rest in the background.
     void highlightAll();
     void highlightRange(int start, int length);
     void removeHighlighting();
@@ -95,16 +105,18 @@ public:
     // Takes the host's word-wrap option.
     void applyWordWrap();
 
-    // The highlighting class of the character at pos.
+    // True when no line waits for its colours; finishHighlighting() colours them now.
+    bool highlightingDone() const { return m_highlighter.isDone(); }
+    void finishHighlighting() { m_highlighter.finish(); }
+    // The highlighting class of the character at pos, as its colours show it.
     TokenClass classAt(int pos) const;
+    // The format the character at pos is shown in (its class's).
+    QTextCharFormat formatAt(int pos) const;
     const ClassFormats &formats() const { return m_formats; }
-    const TypingHighlighter &typingHighlighter() const;
     const TextDocument &document() const { return m_document; }
 
     EditorHost *host() const { return m_host; }
     QMenu *contextMenu() const;
-
-    static constexpr int StepThreshold = HighlightPainter::StepThreshold;
 
 signals:
     void modifiedChanged(bool modified);
@@ -112,6 +124,10 @@ signals:
     void fileNameChanged(const QString &fileName);
     // 1-based line and column of the caret.
     void caretMoved(int line, int column);
+    // The whole text of a load is in the widget.
+    void loadFinished();
+    // Every line has its colours.
+    void highlightingFinished();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -119,14 +135,14 @@ protected:
 private:
     Prompter &prompter() const;
     bool highlighting() const;
-    // Replaces the whole content; formats come from runs (or all standard).
-    // False when the editor was destroyed meanwhile.
-    bool fill(const QString &text, bool highlight);
-    // Sets the formats of the whole text in place (full highlighting or all standard).
-    void recolour(bool highlight);
+    // Replaces the whole content (in the background when it is large).
+    void fill(QString text);
+    void onFillFinished();
+    // The standard font, background and text colour on the widget.
+    void applyStandardFormat();
     QString textRange(int from, int to) const;
     QString selectedText() const;
-    int findInDocument(int from, const FindOptions &options) const;
+    int findInDocument(int from, const FindOptions &options);
     void selectRange(int start, int end);
     void emitCaret();
 
@@ -134,7 +150,9 @@ private:
     TEditView *m_edit = nullptr;
     TextDocument m_document;
     ClassFormats m_formats;
-    HighlightPainter m_painter;
+    DocumentHighlighter m_highlighter;
+    TextFiller m_filler;
+    OpenFormat m_diskFormat = OpenFormat::Plain;
     int m_filling = 0;          // > 0 while the content is replaced: no modified signals
     bool m_lastModified = false;
     bool m_endReached = false;

@@ -7,7 +7,9 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTextBlock>
+#include <QTextLayout>
 
 TEditView::TEditView(TEditForm *form) : QPlainTextEdit(form), m_form(form)
 {
@@ -16,65 +18,69 @@ TEditView::TEditView(TEditForm *form) : QPlainTextEdit(form), m_form(form)
     setTabChangesFocus(false);
     setContextMenuPolicy(Qt::DefaultContextMenu);
     buildContextMenu();
-    // A caret moved by anything but typing leaves the typing state behind.
-    connect(this, &QPlainTextEdit::cursorPositionChanged, this, [this] {
-        if (textCursor().position() != m_expectedCaret)
-            m_typing.invalidate();
-    });
 }
 
 void TEditView::keyPressEvent(QKeyEvent *e)
 {
-    if (!isReadOnly() && m_form->host()->editorOptions().syntaxColoring && !e->text().isEmpty()) {
-        const QChar c = e->text().at(0);
-        const bool ctrl = (e->modifiers() & Qt::ControlModifier) && !(e->modifiers() & Qt::AltModifier);
-        const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-        if (!ctrl && e->text().size() == 1 && (enter || c == QLatin1Char('\t') || c.isPrint())) {
-            typeKey(e);
-            return;
-        }
-    }
+    m_form->finishLoading();
     QPlainTextEdit::keyPressEvent(e);
 }
 
-void TEditView::typeKey(QKeyEvent *e)
+void TEditView::inputMethodEvent(QInputMethodEvent *e)
 {
-    QTextCursor c = textCursor();
-    const int start = c.selectionStart();
-    const QTextBlock block = document()->findBlock(start);
-    const QString line = block.text().left(start - block.position());
-    const QChar ch = e->text().at(0);
-    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    m_form->finishLoading();
+    QPlainTextEdit::inputMethodEvent(e);
+}
 
-    TokenClass cls;
-    bool unescape = false;
-    if (enter) {
-        cls = m_typing.enter();
-    } else if (ch == QLatin1Char(' ')) {
-        cls = m_typing.space(line);
-    } else {
-        const TypingHighlighter::Step step = m_typing.typeChar(ch, line);
-        cls = step.format;
-        unescape = step.unescapeBackslash;
+void TEditView::mousePressEvent(QMouseEvent *e)
+{
+    // The middle button pastes the selection.
+    if (e->button() == Qt::MiddleButton)
+        m_form->finishLoading();
+    QPlainTextEdit::mousePressEvent(e);
+}
+
+void TEditView::dragEnterEvent(QDragEnterEvent *e)
+{
+    m_form->finishLoading();
+    QPlainTextEdit::dragEnterEvent(e);
+}
+
+std::pair<int, int> TEditView::visibleBlocks() const
+{
+    const int first = firstVisibleBlock().blockNumber();
+    const int last = cursorForPosition(QPoint(0, viewport()->height() - 1)).blockNumber();
+    return {first, std::max(first, last)};
+}
+
+std::pair<int, int> TEditView::visibleColumns(const QTextBlock &block) const
+{
+    QTextLayout *layout = block.layout();
+    if (!block.isValid() || !layout || layout->lineCount() == 0) {
+        // Not laid out: the part around the caret when it is in this line.
+        const QTextCursor c = textCursor();
+        const int at = c.block() == block ? c.positionInBlock() : 0;
+        return {at, at};
     }
-    const ClassFormats &formats = m_form->formats();
-    m_expectedCaret = start + 1;
-    const QString typed = enter ? QStringLiteral("\n") : QString(ch);
-    if (unescape) {
-        c.beginEditBlock();
-        QTextCursor b(document());
-        b.setPosition(start - 1);
-        b.setPosition(start, QTextCursor::KeepAnchor);
-        b.setCharFormat(formats.format(TokenClass::Standard));
-        c.insertText(typed, formats.format(cls));
-        c.endEditBlock();
-    } else {
-        // Without an edit block consecutive typing merges into one undo step.
-        c.insertText(typed, formats.format(cls));
+    const QPointF origin = blockBoundingGeometry(block).translated(contentOffset()).topLeft();
+    const qreal left = -origin.x();
+    const qreal right = left + viewport()->width();
+    int from = -1;
+    int to = 0;
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        const QTextLine line = layout->lineAt(i);
+        const qreal top = origin.y() + line.y();
+        if (top + line.height() < 0 || top > viewport()->height())
+            continue;
+        const int a = line.xToCursor(left);
+        const int b = line.xToCursor(right);
+        if (from < 0)
+            from = a;
+        to = std::max(to, b);
     }
-    setTextCursor(c);
-    ensureCursorVisible();
-    m_expectedCaret = -1;
+    if (from < 0)
+        return {0, 0};
+    return {from, to};
 }
 
 void TEditView::contextMenuEvent(QContextMenuEvent *e)
@@ -93,9 +99,15 @@ void TEditView::buildContextMenu()
         connect(a, &QAction::triggered, this, slot);
     };
     TEditForm *f = m_form;
-    add("Cut1", QStringLiteral("Cu&t"), [this] { cut(); });
+    add("Cut1", QStringLiteral("Cu&t"), [this] {
+        m_form->finishLoading();
+        cut();
+    });
     add("Copy1", QStringLiteral("&Copy"), [this] { copy(); });
-    add("Paste1", QStringLiteral("&Paste"), [this] { paste(); });
+    add("Paste1", QStringLiteral("&Paste"), [this] {
+        m_form->finishLoading();
+        paste();
+    });
     m_contextMenu->addSeparator();
     add("Emphasis1", QStringLiteral("E&mphasis"), [f] { f->insert(QStringLiteral("\\emph{"), QStringLiteral("}")); });
     add("Bold1", QStringLiteral("&Bold"), [f] { f->insert(QStringLiteral("\\textbf{"), QStringLiteral("}")); });

@@ -262,6 +262,57 @@ TEST_F(FrameTest, OpenDialogFormatDosReadsTheOemCodePage)
     EXPECT_TRUE(e->isModified());
 }
 
+TEST_F(FrameTest, DosOemWindowComesBackInItsFormatUntilItIsSaved)
+{
+    const QByteArray oem("Gr\x81\xe1" "e\r\n");
+    writeFile(path("dos.tex"), oem);
+    writeFile(path("plain.tex"), "plain\n");
+    ASSERT_NE(frame().openFile(path("plain.tex")), nullptr);
+    ASSERT_NE(frame().openFile(path("dos.tex"), OpenFormat::DosOem), nullptr);
+    prompter.answers << Answer::No;  // the converted document is not saved
+    ASSERT_TRUE(closeFrame());
+    EXPECT_EQ(readAll(path("dos.tex")), oem);
+    // The window record keeps its seven keys; the format lives beside it.
+    const Profile p(ini());
+    EXPECT_EQ(p.getInt(QStringLiteral("ChildFormats"), QStringLiteral("format0"), 0), 2);
+    EXPECT_FALSE(p.hasKey(QStringLiteral("ChildFormats"), QStringLiteral("format1")));
+    EXPECT_EQ(p.sectionLines(QStringLiteral("ChildWindows")).size(), 14);
+
+    restart();
+    ASSERT_EQ(frame().editors().size(), 2);
+    TEditForm *dos = frame().activeEditor();
+    ASSERT_EQ(dos->fileName(), path("dos.tex"));
+    EXPECT_EQ(dos->editor()->toPlainText(), QStringLiteral("Grüße\n"));
+    EXPECT_TRUE(dos->isModified());
+    EXPECT_EQ(frame().editors().constFirst()->editor()->toPlainText(), QStringLiteral("plain\n"));
+
+    // Saved, it is UTF-8 on disk and is read as such next time.
+    prompter.answers << Answer::Yes;
+    ASSERT_TRUE(closeFrame());
+    EXPECT_EQ(readAll(path("dos.tex")), QByteArray("Gr\xc3\xbc\xc3\x9f" "e\r\n"));
+    EXPECT_FALSE(Profile(ini()).hasKey(QStringLiteral("ChildFormats"), QStringLiteral("format0")));
+    restart();
+    ASSERT_EQ(frame().activeEditor()->fileName(), path("dos.tex"));
+    EXPECT_EQ(frame().activeEditor()->editor()->toPlainText(), QStringLiteral("Grüße\n"));
+    EXPECT_FALSE(frame().activeEditor()->isModified());
+}
+
+TEST_F(FrameTest, NewAndOpenedWindowsGetAUsefulSize)
+{
+    frame().resize(1000, 800);
+    frame().show();
+    QApplication::processEvents();
+    const QSize room = frame().editorArea()->viewport()->size();
+    writeFile(path("a.tex"), "a");
+    TEditForm *only = frame().openFile(path("a.tex"));
+    ASSERT_NE(only, nullptr);
+    // The only window fills the area.
+    EXPECT_EQ(frame().editorArea()->subWindowOf(only)->size(), room);
+    trigger("New1");
+    const QSize second = frame().editorArea()->subWindowOf(frame().activeEditor())->size();
+    EXPECT_EQ(second, room * 3 / 4);
+}
+
 TEST_F(FrameTest, RecentMenuWarnsAboutAMissingFile)
 {
     writeFile(path("r.tex"), "r");
@@ -331,10 +382,12 @@ TEST_F(FrameTest, SpeedBarOfOldSettingsHasTheFourButtonsThenTheEntries)
     ASSERT_EQ(frame().speedBar()->buttons().size(), 6);
     EXPECT_EQ(frame().speedBar()->button(0)->toolTip(), QStringLiteral("Save active document"));
     EXPECT_TRUE(frame().speedBar()->button(1)->isEnabled());
-    // The Greek toolbox is not part of this frame yet: its button waits for it.
-    EXPECT_FALSE(frame().speedBar()->button(5)->isEnabled());
     frame().speedBar()->button(4)->click();
     EXPECT_EQ(frame().editors().size(), 1);
+    // A command word of a toolbox shows that toolbox.
+    ASSERT_TRUE(frame().speedBar()->button(5)->isEnabled());
+    frame().speedBar()->button(5)->click();
+    EXPECT_TRUE(frame().findChild<QWidget *>(QStringLiteral("GreekDialog"))->isVisible());
     const int width = frame().speedBar()->button(0)->width();
     EXPECT_EQ(frame().speedBar()->button(4)->width(), width);
     EXPECT_EQ(frame().speedBar()->button(1)->x(), 2 + width + 2);

@@ -96,9 +96,11 @@ TEST_F(EditorCommandsTest, SwitchingHighlightingKeepsModifiedFlags)
     TEditForm *e = open("\\emph{x}");
     ASSERT_EQ(e->classAt(1), TokenClass::TexCommand);
     frame().setSyntaxColoring(false);
+    ASSERT_TRUE(waitUntil([e] { return e->highlightingDone(); }));
     EXPECT_EQ(e->classAt(1), TokenClass::Standard);
     EXPECT_FALSE(e->isModified());
     frame().setSyntaxColoring(true);
+    ASSERT_TRUE(waitUntil([e] { return e->highlightingDone(); }));
     EXPECT_EQ(e->classAt(1), TokenClass::TexCommand);
     EXPECT_FALSE(e->isModified());
 }
@@ -141,10 +143,9 @@ TEST_F(EditorCommandsTest, AppearanceOkRecoloursEditorsAndTheFrameKeepsTheFonts)
     });
     triggerRefreshed("Appearance1");
     EXPECT_EQ(frame().classFonts()[size_t(TokenClass::TexCommand)].color, QColor(Qt::red));
-    QTextCursor c(e->editor()->document());
-    c.setPosition(3);
-    EXPECT_EQ(c.charFormat().foreground().color(), QColor(Qt::red));
-    EXPECT_EQ(c.charFormat().fontWeight(), QFont::Bold);
+    ASSERT_TRUE(waitUntil([e] { return e->highlightingDone(); }));
+    EXPECT_EQ(e->formatAt(3).foreground().color(), QColor(Qt::red));
+    EXPECT_EQ(e->formatAt(3).fontWeight(), QFont::Bold);
     EXPECT_FALSE(e->isModified());
 }
 

@@ -116,10 +116,10 @@ TEST_F(AppearanceTest, BoldRedTexFontReachesEveryEditorKeepingModifiedFlags)
     TAppearanceDialog::applyToEditors({&a, &b});
 
     for (TEditForm *e : {&a, &b}) {
-        QTextCursor c(e->editor()->document());
-        c.setPosition(e->plainText().indexOf(QLatin1Char('\\')) + 2);
-        EXPECT_EQ(c.charFormat().foreground().color(), QColor(Qt::red));
-        EXPECT_EQ(c.charFormat().fontWeight(), QFont::Bold);
+        ASSERT_TRUE(waitUntil([e] { return e->highlightingDone(); }));
+        const QTextCharFormat f = e->formatAt(e->plainText().indexOf(QLatin1Char('\\')) + 2);
+        EXPECT_EQ(f.foreground().color(), QColor(Qt::red));
+        EXPECT_EQ(f.fontWeight(), QFont::Bold);
     }
     EXPECT_FALSE(a.isModified());
     EXPECT_TRUE(spyA.isEmpty());
@@ -153,11 +153,11 @@ TEST_F(AppearanceTest, RecolouringWithHighlightingOffSetsEverythingStandard)
     host.options.syntaxColoring = false;
     host.fonts[0].color = Qt::blue;
     TAppearanceDialog::applyToEditors({&a});
+    ASSERT_TRUE(waitUntil([&] { return a.highlightingDone(); }));
     for (int i = 0; i < 11; ++i)
         EXPECT_EQ(a.classAt(i), TokenClass::Standard) << i;
-    QTextCursor c(a.editor()->document());
-    c.setPosition(3);
-    EXPECT_EQ(c.charFormat().foreground().color(), QColor(Qt::blue));
+    EXPECT_EQ(a.formatAt(3).foreground().color(), QColor(Qt::blue));
+    EXPECT_EQ(a.editor()->palette().color(QPalette::Text), QColor(Qt::blue));
     EXPECT_FALSE(a.isModified());
 }
 

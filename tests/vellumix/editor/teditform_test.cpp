@@ -1,6 +1,7 @@
 // The editor form on the screen: typing highlighter, loads and saves through the
 // form, insert, find and replace, brace matching, go to line, close question and
 // the context menu.
+#include "common/vellumixsettings.h"
 #include "editor/editormessages.h"
 #include "editor/teditform.h"
 
@@ -8,7 +9,11 @@
 #include "testsupport.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -43,6 +48,8 @@ protected:
         return s;
     }
     void type(const QString &text) { QTest::keyClicks(form->editor(), text); }
+    // Lets the background work (the rest of a file, the colours) finish.
+    void settle() { ASSERT_TRUE(waitUntil([&] { return !form->isLoading() && form->highlightingDone(); })); }
     void typeEnter() { QTest::keyClick(form->editor(), Qt::Key_Return); }
     void load(const QByteArray &bytes, OpenFormat format = OpenFormat::Plain)
     {
@@ -107,6 +114,7 @@ TEST_F(EditFormTest, TypedWordIsUndoneAtOnce)
 TEST_F(EditFormTest, TypingWithHighlightingOffIsPlain)
 {
     host.options.syntaxColoring = false;
+    form->refreshAppearance();
     type(QStringLiteral("\\emph{x}"));
     EXPECT_EQ(classes(), "ssssssss");
 }
@@ -145,12 +153,15 @@ TEST_F(EditFormTest, ModifiedFlagSurvivesEveryReHighlighting)
     QSignalSpy spy(form.get(), &TEditForm::modifiedChanged);
     form->highlightAll();
     form->removeHighlighting();
+    settle();
     EXPECT_EQ(classes(), "sssssss");
     form->highlightAll();
+    settle();
     EXPECT_EQ(classes(), "ccspsps");
     select(0, 3);
     form->updateSelection();
     form->refreshAppearance();
+    settle();
     EXPECT_FALSE(form->isModified());
     EXPECT_TRUE(spy.isEmpty()) << "an unmodified editor's button never turned bold";
 
@@ -160,7 +171,110 @@ TEST_F(EditFormTest, ModifiedFlagSurvivesEveryReHighlighting)
     form->highlightAll();
     form->removeHighlighting();
     form->refreshAppearance();
+    settle();
     EXPECT_TRUE(form->isModified());
+}
+
+// Colours are no edits: Ctrl+Z after a command takes back the command's text, and
+// no recolouring ever enters or empties the undo history.
+TEST_F(EditFormTest, UndoTakesBackEmphasisBoldAndReplaceNotTheirColours)
+{
+    load("say word now, word");
+    const std::string loaded = classes();
+    QMenu *menu = form->contextMenu();
+    select(4, 8);
+    menu->findChild<QAction *>("Emphasis1")->trigger();
+    select(21, 25);
+    menu->findChild<QAction *>("Bold1")->trigger();
+    FindOptions o;
+    o.text = QStringLiteral("now");
+    o.replaceText = QStringLiteral("$n$");
+    select(16, 19);
+    form->replaceOnce(o);
+    const QString edited = QStringLiteral("say \\emph{word} $n$, \\textbf{word}");
+    ASSERT_EQ(form->plainText(), edited);
+    EXPECT_EQ(classes(), "ssss" "ccccc" "p" "ssss" "p" "s" "dsd" "ss" "ccccccc" "p" "ssss" "p");
+    select(0, int(edited.size()));
+    form->updateSelection();
+
+    QTextDocument *doc = form->editor()->document();
+    doc->undo();
+    EXPECT_EQ(form->plainText(), QStringLiteral("say \\emph{word} now, \\textbf{word}"));
+    doc->undo();
+    EXPECT_EQ(form->plainText(), QStringLiteral("say \\emph{word} now, word"));
+    doc->undo();
+    EXPECT_EQ(form->plainText(), QStringLiteral("say word now, word"));
+    EXPECT_FALSE(doc->isUndoAvailable());
+    EXPECT_FALSE(form->isModified());
+    EXPECT_EQ(classes(), loaded);
+    doc->redo();
+    EXPECT_EQ(classes(), "ssss" "ccccc" "p" "ssss" "p" "ssssssssss");
+}
+
+TEST_F(EditFormTest, RecolouringKeepsTheUndoHistory)
+{
+    load("a\n");
+    type(QStringLiteral("\\b{c} "));
+    ASSERT_TRUE(form->editor()->document()->isUndoAvailable());
+    form->removeHighlighting();
+    settle();
+    form->highlightAll();
+    settle();
+    host.fonts[int(TokenClass::TexCommand)].bold = true;
+    form->refreshAppearance();
+    settle();
+    EXPECT_EQ(form->formats().format(TokenClass::TexCommand).fontWeight(), QFont::Bold);
+    EXPECT_EQ(classes(), "ccpsps" "s" "s");
+    EXPECT_TRUE(form->isModified());
+    form->editor()->undo();
+    EXPECT_EQ(form->plainText(), QStringLiteral("a\n"));
+    EXPECT_FALSE(form->isModified());
+}
+
+TEST_F(EditFormTest, PastedTextIsHighlighted)
+{
+    load("x\n");
+    QGuiApplication::clipboard()->setText(QStringLiteral("\\emph{y} % c\n$z$"));
+    form->editor()->paste();
+    EXPECT_EQ(form->plainText(), QStringLiteral("\\emph{y} % c\n$z$x\n"));
+    EXPECT_EQ(classes(), "ccccc" "psp" "s" "mmm" "s" "dsd" "s" "s");
+}
+
+TEST_F(EditFormTest, JoiningLinesDropsTheColoursTheyHadApart)
+{
+    load("% note\n\\a b");
+    EXPECT_EQ(classes(), "mmmmmm" "s" "ccss");
+    // Deleting the line break puts the command into the comment.
+    form->setCaretPosition(6);
+    QTest::keyClick(form->editor(), Qt::Key_Delete);
+    EXPECT_EQ(classes(), std::string(10, 'm'));
+    form->editor()->undo();
+    EXPECT_EQ(classes(), "mmmmmm" "s" "ccss");
+}
+
+// A line of some hundred thousand characters (pasted or generated text) is coloured
+// around what is shown and stays editable.
+TEST_F(EditFormTest, LongLineIsColouredAroundWhatIsShown)
+{
+    QByteArray line;
+    while (line.size() < 8 * DocumentHighlighter::LongLine)
+        line += "\\emph{x} $y$ ";
+    load(line);
+    settle();
+    EXPECT_EQ(form->classAt(0), TokenClass::TexCommand);
+    EXPECT_EQ(form->classAt(13 * 100), TokenClass::TexCommand);
+    const int far = int(line.size()) - 13;
+    EXPECT_EQ(form->classAt(far), TokenClass::Standard) << "far beyond the screen";
+    // Typing at the end moves the window there.
+    QTest::keyClick(form->editor(), Qt::Key_End);
+    type(QStringLiteral("\\b"));
+    EXPECT_EQ(form->plainText().toUtf8(), line + "\\b");
+    EXPECT_EQ(form->classAt(far), TokenClass::TexCommand);
+    EXPECT_EQ(form->classAt(int(line.size()) + 1), TokenClass::TexCommand);
+    settle();
+    EXPECT_EQ(form->classAt(0), TokenClass::Standard) << "the start is off the screen now";
+    form->editor()->undo();
+    EXPECT_EQ(form->plainText().toUtf8(), line);
 }
 
 TEST_F(EditFormTest, ReHighlightingKeepsTheSelection)
@@ -474,15 +588,22 @@ TEST_F(EditFormTest, ContextMenuStatesAndCommands)
     EXPECT_EQ(form->plainText(), QStringLiteral("\\textbf{\\emph{word}}"));
 }
 
-TEST_F(EditFormTest, LargeTextIsLoadedInStepsCompletely)
+TEST_F(EditFormTest, LargeTextShowsAtOnceAndArrivesCompletely)
 {
     QByteArray bytes;
     const QByteArray line = "\\section{Title} text with $x$ and % a comment\n";
-    while (bytes.size() <= TEditForm::StepThreshold + 1000)
+    while (bytes.size() <= 4 * TextFiller::PieceChars)
         bytes += line;
     bytes += "\\end{document}";
     load(bytes);
-    EXPECT_EQ(form->plainText().size(), bytes.size());
+    // The start is there at once; the rest arrives in the background, and the
+    // document already reads (and would save) as the whole file.
+    ASSERT_TRUE(form->isLoading());
+    EXPECT_LT(form->editor()->document()->characterCount(), bytes.size());
+    EXPECT_EQ(form->plainText().toUtf8(), bytes);
+    EXPECT_TRUE(form->editor()->isReadOnly());
+    ASSERT_TRUE(waitUntil([&] { return !form->isLoading() && form->highlightingDone(); }));
+    EXPECT_EQ(form->plainText().toUtf8(), bytes);
     EXPECT_FALSE(form->editor()->isReadOnly());
     EXPECT_FALSE(form->isModified());
     const int last = int(bytes.size()) - 14;
@@ -490,6 +611,35 @@ TEST_F(EditFormTest, LargeTextIsLoadedInStepsCompletely)
     EXPECT_EQ(form->classAt(last + 4), TokenClass::Parenthesis);
     // Undo does not take the loaded text away.
     EXPECT_FALSE(form->editor()->document()->isUndoAvailable());
+}
+
+TEST_F(EditFormTest, KeyWhileLoadingCompletesTheTextFirstAndIsUndoneAlone)
+{
+    QByteArray bytes;
+    while (bytes.size() <= 3 * TextFiller::PieceChars)
+        bytes += "plain words on a line\n";
+    load(bytes);
+    ASSERT_TRUE(form->isLoading());
+    QTest::keyClick(form->editor(), Qt::Key_End);
+    type(QStringLiteral("x"));
+    EXPECT_FALSE(form->isLoading());
+    EXPECT_EQ(form->plainText().toUtf8(), "plain words on a linex\n" + bytes.mid(22));
+    EXPECT_TRUE(form->isModified());
+    form->editor()->undo();
+    EXPECT_EQ(form->plainText().toUtf8(), bytes);
+    EXPECT_FALSE(form->editor()->document()->isUndoAvailable());
+    EXPECT_FALSE(form->isModified());
+}
+
+TEST_F(EditFormTest, SaveWhileLoadingWritesTheWholeFile)
+{
+    QByteArray bytes;
+    while (bytes.size() <= 3 * TextFiller::PieceChars)
+        bytes += "caf\xc3\xa9 au lait\r\n";
+    load(bytes);
+    ASSERT_TRUE(form->isLoading());
+    ASSERT_TRUE(form->save());
+    EXPECT_EQ(readAll(path("doc.tex")), bytes);
 }
 
 // What the user types is coloured as the same text is when it is loaded.
@@ -532,6 +682,19 @@ TEST_F(EditFormTest, WordWrapFollowsTheFrame)
     host.options.wordWrap = false;
     form->applyWordWrap();
     EXPECT_EQ(form->editor()->lineWrapMode(), QPlainTextEdit::NoWrap);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(EditFormTest, FirstStartSystemFontIsTheFixedWidthFont)
+{
+    // "System" is the face a first start gives every class.
+    host.fonts = VellumixSettings::defaultFonts();
+    form->refreshAppearance();
+    EXPECT_EQ(form->editor()->font().family(), QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+    EXPECT_TRUE(QFontInfo(form->editor()->font()).fixedPitch());
 }
 
 } // namespace

@@ -173,3 +173,8 @@ QStringList recordedRun(const QString &record)
         return {};
     return QString::fromUtf8(bytes).section(QLatin1Char('\n'), 0, 0).split(QLatin1Char('\t'));
 }
+
+void PrintTo(const UserTemplate &t, std::ostream *os)
+{
+    *os << "{" << t.name.toStdString() << " | " << t.part1.toStdString() << " | " << t.part2.toStdString() << "}";
+}

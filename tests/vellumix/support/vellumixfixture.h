@@ -8,14 +8,19 @@
 #include "common/prompter.h"
 #include "editor/editorhost.h"
 #include "programcalls/programcallshost.h"
+#include "templates/templateshost.h"
+#include "templates/usertemplates.h"
 #include "testsupport.h"
+#include "toolboxes/toolboxhost.h"
 
 #include <QList>
 #include <QStringList>
 #include <functional>
 #include <memory>
+#include <utility>
 
 class QAction;
+class QDialog;
 class QMenu;
 class TEditForm;
 class TFrameForm;
@@ -32,6 +37,7 @@ public:
     QStringList messages;        // the same with their kind: "ask: ", "error: ", "warning: ", "info: "
     QStringList errors;
     QStringList dialogTitles;    // file dialogs and input boxes, in order
+    QStringList dialogFilters;   // the filters of the file dialogs, in order
     std::function<void(const QString &)> onError;  // called for each error as well
 
     Answer askYesNoCancel(const QString &text) override { return next(text); }
@@ -40,8 +46,9 @@ public:
     void showWarning(const QString &text) override;
     void showInformation(const QString &text) override;
     bool askText(const QString &caption, const QString &label, QString *answer) override;
-    QString chooseOpenFile(const QString &title, const QString &, const QString &, int *filterIndex) override
+    QString chooseOpenFile(const QString &title, const QString &filters, const QString &, int *filterIndex) override
     {
+        dialogFilters << filters;
         return nextFile(title, filterIndex);
     }
     QString chooseSaveFile(const QString &title, const QString &, const QString &, const QString &,
@@ -121,6 +128,30 @@ public:
     void setTemplates(const ProgramTemplates &t) override { programTemplates = t; }
 };
 
+// The templates' and the toolboxes' host without a frame: records what they insert.
+class RecordingInsertHost : public TemplatesHost, public ToolboxHost
+{
+public:
+    ScriptedPrompter prompts;
+    QList<std::pair<QString, QString>> inserts;  // (before, after)
+    QStringList names;                           // the user templates' names
+    QList<int> insertedTemplates;
+    QStringList helpTopics;
+    int focusRequests = 0;
+
+    Prompter &prompter() override { return prompts; }
+    void insert(const QString &before, const QString &after) override { inserts.append({before, after}); }
+    void focusFrame() override { ++focusRequests; }
+    QStringList userTemplateNames() const override { return names; }
+    void insertUserTemplate(int index) override { insertedTemplates << index; }
+    void showHelp(const QString &topic) override { helpTopics << topic; }
+};
+
+void PrintTo(const UserTemplate &t, std::ostream *os);
+
+// Runs f on the next modal dialog once it is shown (f must close it); widget tests only.
+void onNextModal(const std::function<void(QDialog *)> &f);
+
 // A small LaTeX document that compiles (one section).
 extern const QByteArray TexDocument;
 
@@ -168,6 +199,8 @@ protected:
     TFrameForm &frame();
     // Destroys the frame (as at the end of a run) and starts a new one that restores.
     void restart();
+    // Shows the frame as the active window (shortcuts need one); true when it is.
+    bool showFrameActive();
     // Closes the frame as the window manager does; true when it accepted.
     bool closeFrame();
     // The program directory's settings file.
@@ -176,6 +209,10 @@ protected:
     QMenu *menu(const QString &objectName);
     QAction *action(const QString &objectName);
     void trigger(const char *objectName);
+    // A new editor with the text and the range [from, to) selected.
+    TEditForm *editorWith(const QString &text, int from, int to);
+    // The editor's selection with '\n' between lines.
+    static QString selection(TEditForm *e);
     // The main file doc/paper.tex with the text, chosen and opened through
     // File > "Main File..."; returns its editor.
     TEditForm *chooseMainFile(const QByteArray &text = TexDocument);

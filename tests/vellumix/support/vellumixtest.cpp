@@ -2,13 +2,18 @@
 #include "vellumixfixture.h"
 
 #include "app/tframeform.h"
+#include "editor/teditform.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QTimer>
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTest>
 
 VellumixTest::VellumixTest() = default;
 
@@ -40,6 +45,13 @@ void VellumixTest::restart()
 {
     m_frame.reset();
     frame().restoreAtStartUp();
+}
+
+bool VellumixTest::showFrameActive()
+{
+    frame().show();
+    frame().activateWindow();
+    return QTest::qWaitForWindowActive(&frame());
 }
 
 bool VellumixTest::closeFrame()
@@ -74,6 +86,23 @@ void VellumixTest::trigger(const char *objectName)
     a->trigger();
 }
 
+TEditForm *VellumixTest::editorWith(const QString &text, int from, int to)
+{
+    trigger("New1");
+    TEditForm *e = frame().activeEditor();
+    e->editor()->setPlainText(text);
+    QTextCursor c = e->editor()->textCursor();
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    e->editor()->setTextCursor(c);
+    return e;
+}
+
+QString VellumixTest::selection(TEditForm *e)
+{
+    return e->editor()->textCursor().selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+}
+
 TEditForm *VellumixTest::chooseMainFile(const QByteArray &text)
 {
     testsupport::writeFile(path("doc/paper.tex"), text);
@@ -90,4 +119,13 @@ bool VellumixTest::waitForLatex(const QString &stem)
 QStringList VellumixTest::listing(const QString &dir)
 {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+void onNextModal(const std::function<void(QDialog *)> &f)
+{
+    QTimer::singleShot(0, [f] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr) << "no modal dialog";
+        f(dialog);
+    });
 }
