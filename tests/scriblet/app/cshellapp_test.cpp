@@ -129,8 +129,9 @@ TEST_F(ShellAppTest, QuittingWritesThePageSetupOnlyWhenItChanged)
         if (run == 1)
             s->pageHeader = QStringLiteral("Kopf: &f");
         a->exit();
-        if (run == 0)
+        if (run == 0) {
             EXPECT_FALSE(section().contains(QStringLiteral("PageSetup"))) << section().toStdString();
+        }
     }
     EXPECT_TRUE(section().contains(QStringLiteral("[PageSetup]")));
     EXPECT_TRUE(section().contains(QStringLiteral("Header=Kopf: &f")));
