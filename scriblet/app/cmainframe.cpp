@@ -7,6 +7,7 @@
 #include "app/projectwiring.h"
 #include "app/toolwiring.h"
 #include "app/cshellcommandlineinfo.h"
+#include "bars/acceleratortext.h"
 #include "bars/toolbarimages.h"
 #include "bars/toolbarlayout.h"
 #include "common/commandids.h"
@@ -146,6 +147,7 @@ QMenu *CMainFrame::menu(const QString &name, int titleId)
         menuBar()->addMenu(m);
     m->menuAction()->setObjectName(name + QStringLiteral("Action"));
     m->installEventFilter(this);
+    connect(m, &QMenu::aboutToShow, this, [m] { showAcceleratorTexts(m); });
     return m;
 }
 
@@ -390,6 +392,22 @@ void CMainFrame::updateDocumentMenus()
         for (QAction *a : m->actions())
             any |= a->isVisible() && !a->isSeparator();
         m->menuAction()->setVisible(any);
+    }
+}
+
+void CMainFrame::showAcceleratorTexts(QMenu *m)
+{
+    // Every key of a command, not only the first that the menu would show.
+    for (QAction *a : m->actions()) {
+        if (a->isSeparator())
+            continue;
+        if (QMenu *sub = a->menu()) {
+            showAcceleratorTexts(sub);
+            continue;
+        }
+        const QString text = AcceleratorText::menuText(a->text(), a->shortcuts());
+        if (text != a->text())
+            a->setText(text);
     }
 }
 

@@ -63,6 +63,8 @@ public:
     bool colourInBackground(int budgetMs);
     // One 500-character chunk; false when nothing is left.
     bool backgroundColourStep();
+    // The settings ask for colouring.
+    bool colouringOn() const;
     // Colour and weight of the character at pos as the view shows it.
     QTextCharFormat shownFormat(int pos) const;
     // Characters [first, last) of the text on screen.
@@ -112,7 +114,6 @@ private:
     // Typed text with every German special character replaced (while German);
     // nullopt when nothing was replaced.
     std::optional<QString> convertUmlauts(const QString &typed) const;
-    bool colouringOn() const;
     // Tells the layout that [from, to) looks different now.
     void markDirty(int from, int to);
 

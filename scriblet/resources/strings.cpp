@@ -107,6 +107,9 @@ const Entry Table[] = {
     {32897, "Blendet die Relationen-Leiste ein oder aus."},
     {32909, "Blendet die 'griechische Buchstaben'-Leiste ein oder aus."},
     {32956, "Blendet die 'sonstige Symbole'-Leiste ein oder aus."},
+    {32992, "Kopf- und Fußzeile für den Druck festlegen.\nSeite einrichten"},
+    {57607, "Druckt das aktive Dokument.\nDrucken"},
+    {57609, "Zeigt die Seiten so, wie sie gedruckt werden.\nSeitenansicht"},
     {32983, "Einstellungen zum Syntax-Highlighting\nSyntax-Hightlighting"},
     {32984, "Festlegen der Umlaute\nUmlaute"},
     {32998, "Blendet die Logbereich ein oder aus.\nLogbereich ein-/ausschalten"},
@@ -527,6 +530,14 @@ const Entry Table[] = {
     {ToolReasonNoDirectory, "Der Ordner %s existiert nicht."},
     {TocNotCurrent, "%s (nicht aktuell)"},
     {TocNotCurrentTip, "Der letzte LaTeX-Lauf ist fehlgeschlagen; gezeigt wird das letzte vollständige Inhaltsverzeichnis."},
+    {CapPrint, "&Drucken..."},
+    {CapPrintPreview, "Seitenan&sicht"},
+    {CapPageSetup, "Se&ite einrichten"},
+    {PageSetupTitle, "Seite einrichten"},
+    {PageSetupHeader, "&Kopfzeile:"},
+    {PageSetupFooter, "&Fußzeile:"},
+    {PrintFailed, "Der Drucker %s konnte nicht angesprochen werden.\nEs wurde nichts gedruckt."},
+    {PrintPreviewTitle, "Seitenansicht"},
 };
 
 // Index from number to table row (rows hold UTF-8 bytes, no looked-up text).

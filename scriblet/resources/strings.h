@@ -304,7 +304,16 @@ enum Id : int {
     SyntaxDefault = 20199,
     SyntaxColour = 20200,
     ColourTitle = 20201,
-    OwnEnd = 20202
+    // Printing
+    CapPrint = 20202,
+    CapPrintPreview = 20203,
+    CapPageSetup = 20204,
+    PageSetupTitle = 20205,
+    PageSetupHeader = 20206,
+    PageSetupFooter = 20207,
+    PrintFailed = 20208,
+    PrintPreviewTitle = 20209,
+    OwnEnd = 20210
 };
 
 // The text under a number in the language in force; empty for a number the

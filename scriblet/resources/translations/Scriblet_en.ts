@@ -869,6 +869,40 @@ Reason: %s</translation>
             <source>Farbe</source>
             <translation>Colour</translation>
         </message>
+        <message id="20202">
+            <source>&amp;Drucken...</source>
+            <translation>&amp;Print...</translation>
+        </message>
+        <message id="20203">
+            <source>Seitenan&amp;sicht</source>
+            <translation>Print Pre&amp;view</translation>
+        </message>
+        <message id="20204">
+            <source>Se&amp;ite einrichten</source>
+            <translation>Page Set&amp;up</translation>
+        </message>
+        <message id="20205">
+            <source>Seite einrichten</source>
+            <translation>Page Setup</translation>
+        </message>
+        <message id="20206">
+            <source>&amp;Kopfzeile:</source>
+            <translation>&amp;Header:</translation>
+        </message>
+        <message id="20207">
+            <source>&amp;Fußzeile:</source>
+            <translation>&amp;Footer:</translation>
+        </message>
+        <message id="20208">
+            <source>Der Drucker %s konnte nicht angesprochen werden.
+Es wurde nichts gedruckt.</source>
+            <translation>The printer %s could not be reached.
+Nothing was printed.</translation>
+        </message>
+        <message id="20209">
+            <source>Seitenansicht</source>
+            <translation>Print Preview</translation>
+        </message>
         <message id="32781">
             <source>Auswahl der Schriftart für die Dokumente</source>
             <translation>Chooses the font of the documents</translation>
@@ -2215,6 +2249,12 @@ Umlaute</source>
             <translation>Sets the umlaut replacements
 Umlauts</translation>
         </message>
+        <message id="32992">
+            <source>Kopf- und Fußzeile für den Druck festlegen.
+Seite einrichten</source>
+            <translation>Sets the header and footer of printed pages.
+Page Setup</translation>
+        </message>
         <message id="32993">
             <source>Keine CMD-Zeile angegeben!
 Bitte die Einstellungen überprüfen!</source>
@@ -3220,6 +3260,18 @@ Previous Error</translation>
 Öffnen</source>
             <translation>Opens an existing document.
 Open</translation>
+        </message>
+        <message id="57607">
+            <source>Druckt das aktive Dokument.
+Drucken</source>
+            <translation>Prints the active document.
+Print</translation>
+        </message>
+        <message id="57609">
+            <source>Zeigt die Seiten so, wie sie gedruckt werden.
+Seitenansicht</source>
+            <translation>Shows the pages as they will be printed.
+Print Preview</translation>
         </message>
         <message id="57664">
             <source>Info</source>

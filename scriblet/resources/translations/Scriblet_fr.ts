@@ -869,6 +869,40 @@ Raison : %s</translation>
             <source>Farbe</source>
             <translation>Couleur</translation>
         </message>
+        <message id="20202">
+            <source>&amp;Drucken...</source>
+            <translation>&amp;Imprimer...</translation>
+        </message>
+        <message id="20203">
+            <source>Seitenan&amp;sicht</source>
+            <translation>Aperç&amp;u avant impression</translation>
+        </message>
+        <message id="20204">
+            <source>Se&amp;ite einrichten</source>
+            <translation>Mise en pa&amp;ge</translation>
+        </message>
+        <message id="20205">
+            <source>Seite einrichten</source>
+            <translation>Mise en page</translation>
+        </message>
+        <message id="20206">
+            <source>&amp;Kopfzeile:</source>
+            <translation>&amp;En-tête :</translation>
+        </message>
+        <message id="20207">
+            <source>&amp;Fußzeile:</source>
+            <translation>&amp;Pied de page :</translation>
+        </message>
+        <message id="20208">
+            <source>Der Drucker %s konnte nicht angesprochen werden.
+Es wurde nichts gedruckt.</source>
+            <translation>L'imprimante %s n'a pas pu être atteinte.
+Rien n'a été imprimé.</translation>
+        </message>
+        <message id="20209">
+            <source>Seitenansicht</source>
+            <translation>Aperçu avant impression</translation>
+        </message>
         <message id="32781">
             <source>Auswahl der Schriftart für die Dokumente</source>
             <translation>Choix de la police des documents</translation>
@@ -2215,6 +2249,12 @@ Umlaute</source>
             <translation>Définit le remplacement des trémas
 Trémas</translation>
         </message>
+        <message id="32992">
+            <source>Kopf- und Fußzeile für den Druck festlegen.
+Seite einrichten</source>
+            <translation>Définit l'en-tête et le pied de page des pages imprimées.
+Mise en page</translation>
+        </message>
         <message id="32993">
             <source>Keine CMD-Zeile angegeben!
 Bitte die Einstellungen überprüfen!</source>
@@ -3220,6 +3260,18 @@ Erreur précédente</translation>
 Öffnen</source>
             <translation>Ouvre un document existant.
 Ouvrir</translation>
+        </message>
+        <message id="57607">
+            <source>Druckt das aktive Dokument.
+Drucken</source>
+            <translation>Imprime le document actif.
+Imprimer</translation>
+        </message>
+        <message id="57609">
+            <source>Zeigt die Seiten so, wie sie gedruckt werden.
+Seitenansicht</source>
+            <translation>Affiche les pages telles qu'elles seront imprimées.
+Aperçu avant impression</translation>
         </message>
         <message id="57664">
             <source>Info</source>
