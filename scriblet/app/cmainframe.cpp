@@ -8,6 +8,7 @@
 #include "app/recoverywiring.h"
 #include "app/toolwiring.h"
 #include "app/cshellcommandlineinfo.h"
+#include "bars/acceleratortext.h"
 #include "bars/toolbarimages.h"
 #include "bars/toolbarlayout.h"
 #include "common/commandids.h"
@@ -158,6 +159,7 @@ QMenu *CMainFrame::menu(const QString &name, int titleId)
         menuBar()->addMenu(m);
     m->menuAction()->setObjectName(name + QStringLiteral("Action"));
     m->installEventFilter(this);
+    connect(m, &QMenu::aboutToShow, this, [m] { showAcceleratorTexts(m); });
     return m;
 }
 
@@ -417,6 +419,22 @@ void CMainFrame::updateDocumentMenus()
         for (QAction *a : m->actions())
             any |= a->isVisible() && !a->isSeparator();
         m->menuAction()->setVisible(any);
+    }
+}
+
+void CMainFrame::showAcceleratorTexts(QMenu *m)
+{
+    // Every key of a command, not only the first that the menu would show.
+    for (QAction *a : m->actions()) {
+        if (a->isSeparator())
+            continue;
+        if (QMenu *sub = a->menu()) {
+            showAcceleratorTexts(sub);
+            continue;
+        }
+        const QString text = AcceleratorText::menuText(a->text(), a->shortcuts());
+        if (text != a->text())
+            a->setText(text);
     }
 }
 

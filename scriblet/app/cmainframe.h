@@ -144,6 +144,8 @@ private:
     void onActiveChanged();
     // "<document> - Scriblet" while a document window is active, else "Scriblet".
     void updateTitle();
+    // Entry texts end in a tab and all the command's keys ("Ctrl+C, Ctrl+Ins").
+    static void showAcceleratorTexts(QMenu *m);
     // Window menu: one entry "&n  title" per document window, the active one checked.
     void rebuildWindowList();
 

@@ -9,6 +9,7 @@
 #include "editor/editorcommands.h"
 #include "editor/editorhost.h"
 #include "editor/keywordfiles.h"
+#include "editor/printcommands.h"
 #include "editor/symbols.h"
 #include "resources/strings.h"
 
@@ -38,6 +39,29 @@ private:
     CMainFrame *m_frame;
 };
 
+// Print, print preview and page set-up in the File menu, after the save
+// commands and before the recent files.
+void installPrinting(CMainFrame *frame, EditorHost &host)
+{
+    auto *printing = new PrintCommands(frame, *frame->settings(), host, *frame->prompter());
+    const QString file = QStringLiteral("menuFile");
+    QMenu *menu = frame->menu(file);
+    QAction *before = nullptr;
+    const QList<QAction *> entries = menu->actions();
+    for (qsizetype i = 1; i < entries.size(); ++i)
+        if (entries.at(i)->objectName() == QStringLiteral("cmd%1").arg(Cmd::FileMru1))
+            before = entries.at(i - 1); // the separator above the recent files
+    auto add = [&](int id, int caption, const QKeySequence &key, bool documentOnly, void (PrintCommands::*fn)()) {
+        QAction *a = frame->addCommand(id, QString(), caption, id, key, documentOnly);
+        menu->insertAction(before, a);
+        QObject::connect(a, &QAction::triggered, printing, fn);
+    };
+    menu->insertSeparator(before);
+    add(Cmd::FilePrint, Str::CapPrint, QKeySequence::Print, true, &PrintCommands::print);
+    add(Cmd::FilePrintPreview, Str::CapPrintPreview, QKeySequence(), true, &PrintCommands::printPreview);
+    add(Cmd::PageSetup, Str::CapPageSetup, QKeySequence(), false, &PrintCommands::pageSetup);
+}
+
 } // namespace
 
 namespace EditorWiring {
@@ -47,7 +71,8 @@ void install(CMainFrame *frame)
     CShellSettings *settings = frame->settings();
     // The keyword lists, before any view copies them.
     KeywordFiles::load(*settings);
-    auto *commands = new EditorCommands(frame, *settings, *new FrameEditorHost(frame), *frame->prompter());
+    auto *host = new FrameEditorHost(frame);
+    auto *commands = new EditorCommands(frame, *settings, *host, *frame->prompter());
     frame->setEditorCommands(commands);
     QObject::connect(&frame->documents(), &DocumentManager::documentAdded, commands,
                      [commands](CChildFrame *child) { commands->attach(child->view()); });
@@ -60,12 +85,17 @@ void install(CMainFrame *frame)
         QObject::connect(a, &QAction::triggered, commands, fn);
         return a;
     };
-    command(Cmd::EditUndo, edit, Str::CapUndo, QKeySequence::Undo, &EditorCommands::undo);
+    // The editing keys of the accelerator table, the older second keys included.
+    command(Cmd::EditUndo, edit, Str::CapUndo, QKeySequence::Undo, &EditorCommands::undo)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
     command(Cmd::EditRedo, edit, Str::CapRedo, QKeySequence::Redo, &EditorCommands::redo);
     frame->menu(edit)->addSeparator();
-    command(Cmd::EditCut, edit, Str::CapCut, QKeySequence::Cut, &EditorCommands::cut);
-    command(Cmd::EditCopy, edit, Str::CapCopy, QKeySequence::Copy, &EditorCommands::copy);
-    command(Cmd::EditPaste, edit, Str::CapPaste, QKeySequence::Paste, &EditorCommands::paste);
+    command(Cmd::EditCut, edit, Str::CapCut, QKeySequence::Cut, &EditorCommands::cut)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)});
+    command(Cmd::EditCopy, edit, Str::CapCopy, QKeySequence::Copy, &EditorCommands::copy)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)});
+    command(Cmd::EditPaste, edit, Str::CapPaste, QKeySequence::Paste, &EditorCommands::paste)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)});
     command(Cmd::EditSelectAll, edit, Str::CapSelectAll, QKeySequence::SelectAll, &EditorCommands::selectAll);
     frame->menu(edit)->addSeparator();
     QObject::connect(frame->addCommand(Cmd::EditFind, edit, Str::CapFind, 0, QKeySequence::Find, true),
@@ -96,6 +126,8 @@ void install(CMainFrame *frame)
     umlauts->setEnabled(settings->language == 0);
     command(Cmd::SyntaxHighlighting, settingsMenu, Str::CapSyntaxHighlighting, QKeySequence(),
             &EditorCommands::editColours, false, Cmd::SyntaxHighlighting);
+
+    installPrinting(frame, *host);
 }
 
 void fillBars(CMainFrame *frame)

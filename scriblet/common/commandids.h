@@ -13,6 +13,7 @@ constexpr int FileSave = 57603;
 constexpr int FilePrintSetup = 57606;
 constexpr int FilePrint = 57607;
 constexpr int FilePrintPreview = 57609;
+constexpr int PageSetup = 32992; // "Se&ite einrichten": header and footer
 constexpr int FileMru1 = 57616; // .. FileMru1 + 4
 constexpr int FileSaveAs = 32942;
 constexpr int SaveAll = 33031;

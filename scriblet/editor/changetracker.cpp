@@ -90,3 +90,16 @@ bool ChangeTracker::nextBackgroundChunk(int textLength, Range *chunk)
     m_nextEnd = std::min(end + ChunkSize, textLength);
     return true;
 }
+
+void ChangeTracker::skipBackgroundTo(int pos, int textLength)
+{
+    if (m_bgDone || pos <= m_nextStart)
+        return;
+    if (pos >= textLength) {
+        m_nextStart = m_nextEnd = textLength;
+        m_bgDone = true;
+        return;
+    }
+    m_nextStart = pos;
+    m_nextEnd = std::min(pos + ChunkSize, textLength);
+}

@@ -57,6 +57,9 @@ public:
     // The next chunk to colour, or nothing when done. Advances the state:
     // next start = next end; next end = next end + 500, at most textLength.
     bool nextBackgroundChunk(int textLength, Range *chunk);
+    // The last chunk was coloured up to pos (the end of the line it ended in):
+    // the next one starts there, so a line longer than a chunk is scanned once.
+    void skipBackgroundTo(int pos, int textLength);
 
     static constexpr int ChunkSize = 500;
 

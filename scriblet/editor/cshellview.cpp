@@ -197,7 +197,7 @@ void CShellView::colourRange(int start, int end)
     int dirtyTo = -1;
     for (QTextBlock b = td->findBlock(start); b.isValid() && b.position() <= end; b = b.next()) {
         QList<QTextLayout::FormatRange> ranges;
-        if (on) {
+        if (on && b.length() <= ColourLineLimit) {
             for (const ColourScanner::Run &r : m_scanner.scan(b.text()))
                 ranges.append({r.start, r.length, m_tokenFormats[size_t(r.token)]});
         }
@@ -275,10 +275,17 @@ QTextCharFormat CShellView::shownFormat(int pos) const
 
 bool CShellView::backgroundColourStep()
 {
+    QTextDocument *td = m_doc->textDocument();
+    const int len = td->characterCount() - 1;
     ChangeTracker::Range r;
-    if (!m_tracker.nextBackgroundChunk(m_doc->textDocument()->characterCount() - 1, &r))
+    if (!m_tracker.nextBackgroundChunk(len, &r))
         return false;
     recolourLines(r.start, r.end);
+    // recolourLines coloured whole lines: a 1 MB line is scanned once, not
+    // once per 500-character chunk.
+    const QTextBlock last = td->findBlock(std::clamp(r.end, 0, std::max(0, len)));
+    if (last.isValid())
+        m_tracker.skipBackgroundTo(last.position() + last.length(), len);
     return true;
 }
 

@@ -63,6 +63,8 @@ public:
     bool colourInBackground(int budgetMs);
     // One 500-character chunk; false when nothing is left.
     bool backgroundColourStep();
+    // The settings ask for colouring.
+    bool colouringOn() const;
     // Colour and weight of the character at pos as the view shows it.
     QTextCharFormat shownFormat(int pos) const;
     // Characters [first, last) of the text on screen.
@@ -100,13 +102,18 @@ private:
     void onContentsChange(int pos, int removed, int added);
     // Lines longer than this keep their shaped glyphs (see keepShapes).
     static constexpr int LongLine = 4096;
+public:
+    // Lines longer than this (generated or pasted text, never typed prose) stay
+    // plain: colouring one re-lays out the whole line on every key, about a
+    // second per key for a 1 MB line.
+    static constexpr int ColourLineLimit = 20000;
+private:
     // The long lines among blocks first..last keep their shaped glyphs: otherwise
     // every paint and caret move shapes the whole line again.
     static void keepShapes(QTextBlock first, const QTextBlock &last);
     // Typed text with every German special character replaced (while German);
     // nullopt when nothing was replaced.
     std::optional<QString> convertUmlauts(const QString &typed) const;
-    bool colouringOn() const;
     // Tells the layout that [from, to) looks different now.
     void markDirty(int from, int to);
 

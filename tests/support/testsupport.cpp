@@ -72,10 +72,10 @@ void TempDirTest::SetUp()
     ASSERT_TRUE(m_dir.isValid());
     m_oldHome = qgetenv("HOME");
     m_oldXdg = qgetenv("XDG_CONFIG_HOME");
+    m_oldState = qgetenv("XDG_STATE_HOME");
     qputenv("HOME", m_dir.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", (m_dir.path() + "/.config").toLocal8Bit());
-    // Crash-recovery entries too stay in the test's home.
-    m_oldState = qgetenv("XDG_STATE_HOME");
+    // Crash-recovery entries of the programs under test stay in the test's folder.
     qputenv("XDG_STATE_HOME", (m_dir.path() + "/.local/state").toLocal8Bit());
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/tframeform.h"
 #include "cleanup/tcleanupdlg.h"
+#include "editor/documentguard.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,4 +26,10 @@ QString CleanUpWiring::cleanUpDirectory() const
 {
     const QString main = m_frame.mainFile();
     return main.isEmpty() ? QDir::currentPath() : QFileInfo(main).absolutePath();
+}
+
+void CleanUpWiring::filesDeleted(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        m_frame.documentGuard().diskWatch().forget(path);
 }

@@ -24,6 +24,8 @@ public:
 
     // The main file's directory, else the current one.
     QString cleanUpDirectory() const override;
+    // Our own deletions: open editors of those files stay as they are.
+    void filesDeleted(const QStringList &paths) override;
 
 private:
     TFrameForm &m_frame;

@@ -2,6 +2,7 @@
 
 #include "app/editorarea.h"
 #include "app/tframeform.h"
+#include "editor/documentguard.h"
 #include "editor/editorcommands.h"
 #include "editor/teditform.h"
 #include "programcalls/programcalls.h"
@@ -75,3 +76,5 @@ void EditorWiring::setAppearance(const ClassFonts &fonts, const QColor &backgrou
     m_frame.editorArea()->setBackground(background);
     m_frame.editorArea()->update();
 }
+
+bool EditorWiring::confirmOverwrite(const QString &path) { return m_frame.documentGuard().confirmOverwrite(path); }

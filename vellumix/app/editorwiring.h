@@ -35,6 +35,7 @@ public:
     bool openDocument(const QString &path, const QString &workingDir) override;
     void runCommandLine(const QString &commandLine) override;
     void setAppearance(const ClassFonts &fonts, const QColor &background) override;
+    bool confirmOverwrite(const QString &path) override;
 
 private:
     TFrameForm &m_frame;

@@ -26,18 +26,42 @@ Session::Session(VellumixSettings &settings, const SettingsLocation &location, E
 
 void Session::restoreFrameBounds(QWidget &frame) const
 {
-    const int w = clampInt(m_settings.width, 200, 20000);
-    const int h = clampInt(m_settings.height, 150, 20000);
-    int left = clampInt(m_settings.left, -20000, 20000);
-    int top = clampInt(m_settings.top, -20000, 20000);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect avail = screen->availableVirtualGeometry();
-        if (!avail.intersects(QRect(left, top, w, h))) {
-            left = avail.left() + 10;
-            top = avail.top() + 10;
+    const QRect stored(clampInt(m_settings.left, -100000, 100000), clampInt(m_settings.top, -100000, 100000),
+                       clampInt(m_settings.width, 1, 100000), clampInt(m_settings.height, 1, 100000));
+    QList<QRect> screens;
+    if (const QScreen *primary = QGuiApplication::primaryScreen())
+        screens << primary->availableGeometry();
+    for (const QScreen *screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens << screen->availableGeometry();
+    frame.setGeometry(boundedFrameGeometry(stored, screens));
+}
+
+QRect Session::boundedFrameGeometry(const QRect &stored, const QList<QRect> &screens)
+{
+    // A huge window costs memory and seconds at every start; one nobody can reach is lost.
+    const int minW = 200, minH = 150, minVisible = 50;
+    QRect target = screens.isEmpty() ? QRect(0, 0, 1024, 768) : screens.constFirst();
+    qint64 best = 0;
+    for (const QRect &screen : screens) {
+        const QRect common = screen.intersected(stored);
+        const qint64 area = qint64(common.width()) * common.height();
+        if (area > best) {
+            best = area;
+            target = screen;
         }
     }
-    frame.setGeometry(left, top, w, h);
+    const int w = qBound(qMin(minW, target.width()), stored.width(), target.width());
+    const int h = qBound(qMin(minH, target.height()), stored.height(), target.height());
+    QRect bounds(stored.left(), stored.top(), w, h);
+    const QRect visible = target.intersected(bounds);
+    if (visible.width() < qMin(minVisible, w) || visible.height() < qMin(minVisible, h)) {
+        const QRect primary = screens.isEmpty() ? target : screens.constFirst();
+        bounds.setSize(QSize(qMin(w, primary.width()), qMin(h, primary.height())));
+        bounds.moveTopLeft(primary.topLeft() + QPoint(qMin(10, primary.width() - bounds.width()),
+                                                      qMin(10, primary.height() - bounds.height())));
+    }
+    return bounds;
 }
 
 void Session::restore()

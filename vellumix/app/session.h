@@ -4,6 +4,8 @@
 // state and bounds, the recent files and the open editors, written in one go.
 #pragma once
 
+#include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +22,10 @@ public:
     // The frame's remembered bounds; unreadable or absurd ones still give a usable
     // window on the screen.
     void restoreFrameBounds(QWidget &frame) const;
+    // Stored bounds made usable on screens with these available areas (the primary
+    // one first): never larger than the screen the window is on, and a window that
+    // would be off every screen goes back onto the primary one.
+    static QRect boundedFrameGeometry(const QRect &stored, const QList<QRect> &screens);
 
     // Restore at start-up (after every window exists). A main file that no longer
     // exists is cleared; remembered files that no longer exist are skipped.

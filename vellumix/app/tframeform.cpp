@@ -1,6 +1,7 @@
 #include "app/tframeform.h"
 
 #include "app/cleanupwiring.h"
+#include "app/documentguardwiring.h"
 #include "app/editorarea.h"
 #include "app/editorwiring.h"
 #include "app/handover.h"
@@ -87,6 +88,7 @@ TFrameForm::TFrameForm(const QString &programDir, Prompter *prompter, const Envi
     m_toolboxesWiring = new ToolboxesWiring(*this, m_templatesWiring->commands());
     m_help = new HelpCommands(m_programDir, *m_prompter, this, statusBar());
     m_spellWiring = new SpellWiring(*this);
+    m_guardWiring = new DocumentGuardWiring(*this);
 
     m_menus->rebuildRecentMenu();
     m_menus->rebuildExternalPrograms();
@@ -145,6 +147,8 @@ ProgramCalls &TFrameForm::programCalls() const { return m_programCallsWiring->ca
 TemplateCommands &TFrameForm::templateCommands() const { return m_templatesWiring->commands(); }
 
 ToolboxCommands &TFrameForm::toolboxCommands() const { return m_toolboxesWiring->commands(); }
+
+DocumentGuard &TFrameForm::documentGuard() const { return m_guardWiring->guard(); }
 
 // ---------------------------------------------------------------- editors
 
@@ -411,6 +415,8 @@ void TFrameForm::restoreAtStartUp()
 {
     m_session->restore();
     m_toolboxesWiring->restore();
+    // Text that a crash kept is offered once the remembered editors are back.
+    m_guardWiring->guard().offerPending();
     showMainFileStatus();
     m_windowBar->refresh();
     m_spellWiring->restoreWindow();

@@ -4,8 +4,8 @@
 // the window bar and the status bar, and dispatches the menu commands.
 //
 // The features (editor commands, program calls, clean-up, templates, toolboxes, spell
-// check) are wired in when the frame is created; each reaches the frame only through
-// its wiring in app/.
+// check, the document guard) are wired in when the frame is created; each reaches the
+// frame only through its wiring in app/.
 #pragma once
 
 #include "app/argumenthandler.h"
@@ -26,6 +26,8 @@
 #include <memory>
 
 class CleanUpWiring;
+class DocumentGuard;
+class DocumentGuardWiring;
 class EditorArea;
 class EditorCommands;
 class EditorWiring;
@@ -144,6 +146,8 @@ public:
     ProgramCalls &programCalls() const;
     TemplateCommands &templateCommands() const;
     ToolboxCommands &toolboxCommands() const;
+    // Crash recovery and changes on disk of the open documents.
+    DocumentGuard &documentGuard() const;
     // Help > "Vellumix..." and "LaTeX...".
     HelpCommands &help() const { return *m_help; }
     // Rebuilds the speed bar from the settings (version and Buttons entries).
@@ -199,6 +203,7 @@ private:
     ToolboxesWiring *m_toolboxesWiring = nullptr;
     HelpCommands *m_help = nullptr;
     SpellWiring *m_spellWiring = nullptr;
+    DocumentGuardWiring *m_guardWiring = nullptr;
     EditorArea *m_area = nullptr;
     std::unique_ptr<Session> m_session;
     TSpeedBar *m_speedBar = nullptr;

@@ -4,10 +4,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class CleanUpHost
 {
 public:
     virtual ~CleanUpHost() = default;
     virtual QString cleanUpDirectory() const = 0;
+    // The files OK just deleted (the program's own deletions, not another program's).
+    virtual void filesDeleted(const QStringList &paths) { Q_UNUSED(paths); }
 };

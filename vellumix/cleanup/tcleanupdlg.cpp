@@ -1,7 +1,6 @@
 #include "cleanup/tcleanupdlg.h"
 
 #include "cleanup/cleanuphost.h"
-
 #include "platform/profile.h"
 
 #include <QCheckBox>
@@ -137,5 +136,7 @@ void TCleanUpDlg::reset()
 void TCleanUpDlg::accept()
 {
     m_lastDeleted = CleanUp::deleteMarked(directory(), marks());
+    if (m_host)
+        m_host->filesDeleted(m_lastDeleted);
     QDialog::accept();
 }

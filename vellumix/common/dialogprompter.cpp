@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -52,6 +53,22 @@ Prompter::Answer DialogPrompter::askYesNoCancel(const QString &text)
     case QMessageBox::No: return Answer::No;
     default: return Answer::Cancel;
     }
+}
+
+Prompter::Answer DialogPrompter::askRestore(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Recover Unsaved Text"), text, QMessageBox::NoButton, m_parent);
+    QPushButton *restore = box.addButton(QStringLiteral("&Restore"), QMessageBox::AcceptRole);
+    QPushButton *discard = box.addButton(QStringLiteral("&Discard"), QMessageBox::DestructiveRole);
+    QPushButton *later = box.addButton(QStringLiteral("Decide &Later"), QMessageBox::RejectRole);
+    box.setDefaultButton(restore);
+    box.setEscapeButton(later);
+    box.exec();
+    if (box.clickedButton() == restore)
+        return Answer::Yes;
+    if (box.clickedButton() == discard)
+        return Answer::No;
+    return Answer::Cancel;
 }
 
 Prompter::Answer DialogPrompter::askRetryCancel(const QString &text)

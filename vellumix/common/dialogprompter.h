@@ -13,6 +13,7 @@ public:
     explicit DialogPrompter(QWidget *parent) : m_parent(parent) {}
 
     Answer askYesNoCancel(const QString &text) override;
+    Answer askRestore(const QString &text) override;
     Answer askRetryCancel(const QString &text) override;
     void showError(const QString &text) override;
     void showWarning(const QString &text) override;

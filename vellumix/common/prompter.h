@@ -14,6 +14,9 @@ public:
 
     // Question box with Yes, No and Cancel (e.g. "Save changes to ...?").
     virtual Answer askYesNoCancel(const QString &text) = 0;
+    // Crash recovery's question: Yes restores (the default), No discards, Cancel
+    // decides later. Without buttons of its own it is the Yes/No/Cancel box.
+    virtual Answer askRestore(const QString &text) { return askYesNoCancel(text); }
     // Warning box with Retry and Cancel (e.g. a missing recent file).
     virtual Answer askRetryCancel(const QString &text) = 0;
     virtual void showError(const QString &text) = 0;

@@ -52,4 +52,11 @@ public:
     // The appearance dialog's OK: the window takes the fonts and the background
     // colour (the editors are recoloured afterwards by the caller).
     virtual void setAppearance(const ClassFonts &fonts, const QColor &background) = 0;
+    // Asked before a save writes over path: false keeps the file as it is (another
+    // program changed it since it was loaded and the user keeps that version).
+    virtual bool confirmOverwrite(const QString &path)
+    {
+        Q_UNUSED(path);
+        return true;
+    }
 };

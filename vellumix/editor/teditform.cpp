@@ -165,6 +165,9 @@ bool TEditForm::save()
 {
     if (m_document.fileName().isEmpty())
         return saveAsDialog();
+    // Another program's changes are never overwritten without asking.
+    if (!m_host->confirmOverwrite(m_document.fileName()))
+        return false;
     const EditorOptions o = m_host->editorOptions();
     SaveOptions so;
     so.createBackup = o.createBackup;
@@ -187,6 +190,7 @@ bool TEditForm::save()
         prompter().showWarning(r.notice);
     m_diskFormat = OpenFormat::Plain;
     setModified(false);
+    emit saved(m_document.fileName());
     return true;
 }
 
@@ -215,6 +219,50 @@ bool TEditForm::exportOem(const QString &fileName)
     if (!r.notice.isEmpty())
         prompter().showWarning(r.notice);
     return true;
+}
+
+bool TEditForm::reload()
+{
+    WaitCursor wait;
+    const QPointer<TEditForm> guard(this);
+    // The file is read afresh in whatever encoding it now has; a failed read leaves
+    // the document as it was.
+    const FileResult r = m_document.load(m_document.fileName(), OpenFormat::Plain, [&] { return !guard.isNull(); });
+    if (!guard)
+        return false;
+    if (!r.ok) {
+        prompter().showError(r.error);
+        return false;
+    }
+    return replaceText(m_document.takeLoadedText(), false);
+}
+
+bool TEditForm::replaceText(const QString &text, bool modified)
+{
+    const int line = caretLine();
+    // Replaced at once: the caret and the modified flag are set on the whole text.
+    fill(text);
+    finishLoading();
+    QTextBlock block = m_edit->document()->findBlockByNumber(line - 1);
+    if (!block.isValid())
+        block = m_edit->document()->lastBlock();
+    setCaretPosition(block.position());
+    setModified(modified);
+    emitCaret();
+    return true;
+}
+
+void TEditForm::setFileFormat(TextCodec::Encoding encoding, TextFile::LineBreak lineBreak)
+{
+    m_document.setEncoding(encoding);
+    m_document.setLineBreak(lineBreak);
+}
+
+void TEditForm::setDocumentName(const QString &fileName)
+{
+    m_document.setFileName(fileName);
+    setCaption(m_document.shortName());
+    emit fileNameChanged(fileName);
 }
 
 bool TEditForm::saveAsDialog()

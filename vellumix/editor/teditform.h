@@ -50,6 +50,18 @@ public:
     bool saveAsDialog();
     // Writes a code page 850 copy; the editor keeps its name and modified flag.
     bool exportOem(const QString &fileName);
+    // Reads the file again (another program changed it): unmodified afterwards, the
+    // caret on its line. False when it could not be read (said so; the text stays).
+    bool reload();
+    // Replaces the whole text with text that did not come from typing (recovered
+    // text), keeping the caret on its line; modified as given.
+    bool replaceText(const QString &text, bool modified);
+    // The encoding and line-break style the next save writes (recovered text keeps
+    // those of its document).
+    void setFileFormat(TextCodec::Encoding encoding, TextFile::LineBreak lineBreak);
+    // Names a document that has no file yet under that name (recovered text of a
+    // file that is gone): the caption follows, nothing is read or written.
+    void setDocumentName(const QString &fileName);
 
     QString fileName() const;
     // Window caption: the short name, or "Unnamed" + counter for a new document.
@@ -122,6 +134,8 @@ signals:
     void modifiedChanged(bool modified);
     void captionChanged(const QString &caption);
     void fileNameChanged(const QString &fileName);
+    // The text was written to fileName by save() (not by the OEM export).
+    void saved(const QString &fileName);
     // 1-based line and column of the caret.
     void caretMoved(int line, int column);
     // The whole text of a load is in the widget.

@@ -86,11 +86,13 @@ FileResult TextDocument::save(const QString &text, const SaveOptions &options)
         return r;
     }
     if (options.createBackup && QFileInfo::exists(m_fileName)) {
+        // The new backup replaces the old one only when it is complete: a failed
+        // backup (full disk) never leaves none.
         const QString backup = m_fileName + QLatin1String(".bak");
-        QFile::remove(backup);
-        if (!QFile::copy(m_fileName, backup)) {
-            r.error = QStringLiteral("Unable to create the backup file %1; the file was not saved.")
-                          .arg(nativePath(backup));
+        FileError error;
+        if (!SaveFile::copy(m_fileName, backup, &error)) {
+            r.error = QStringLiteral("Unable to create the backup file %1; the file was not saved.\r\n%2")
+                          .arg(nativePath(backup), error.message());
             return r;
         }
     }

@@ -870,10 +870,44 @@ Reason: %s</translation>
             <translation>Colour</translation>
         </message>
         <message id="20202">
+            <source>&amp;Drucken...</source>
+            <translation>&amp;Print...</translation>
+        </message>
+        <message id="20203">
+            <source>Seitenan&amp;sicht</source>
+            <translation>Print Pre&amp;view</translation>
+        </message>
+        <message id="20204">
+            <source>Se&amp;ite einrichten</source>
+            <translation>Page Set&amp;up</translation>
+        </message>
+        <message id="20205">
+            <source>Seite einrichten</source>
+            <translation>Page Setup</translation>
+        </message>
+        <message id="20206">
+            <source>&amp;Kopfzeile:</source>
+            <translation>&amp;Header:</translation>
+        </message>
+        <message id="20207">
+            <source>&amp;Fußzeile:</source>
+            <translation>&amp;Footer:</translation>
+        </message>
+        <message id="20208">
+            <source>Der Drucker %s konnte nicht angesprochen werden.
+Es wurde nichts gedruckt.</source>
+            <translation>The printer %s could not be reached.
+Nothing was printed.</translation>
+        </message>
+        <message id="20209">
+            <source>Seitenansicht</source>
+            <translation>Print Preview</translation>
+        </message>
+        <message id="20210">
             <source>Wiederherstellung - Scriblet</source>
             <translation>Recovery - Scriblet</translation>
         </message>
-        <message id="20203">
+        <message id="20211">
             <source>Von %s gibt es eine ungespeicherte Fassung vom %s, die Scriblet aufbewahrt hat, weil es nicht ordnungsgemäß beendet wurde.
 
 Wiederherstellen: das Dokument wird mit diesem Text geöffnet (noch nicht gespeichert).
@@ -885,23 +919,23 @@ Restore: the document opens with this text (not yet saved).
 Discard: the kept version is deleted.
 Decide later: Scriblet asks again at the next start.</translation>
         </message>
-        <message id="20204">
+        <message id="20212">
             <source>%s (nie gespeichert)</source>
             <translation>%s (never saved)</translation>
         </message>
-        <message id="20205">
+        <message id="20213">
             <source>&amp;Wiederherstellen</source>
             <translation>&amp;Restore</translation>
         </message>
-        <message id="20206">
+        <message id="20214">
             <source>&amp;Verwerfen</source>
             <translation>&amp;Discard</translation>
         </message>
-        <message id="20207">
+        <message id="20215">
             <source>&amp;Später entscheiden</source>
             <translation>Decide &amp;later</translation>
         </message>
-        <message id="20208">
+        <message id="20216">
             <source>Die aufbewahrte Fassung %s kann nicht gelesen werden:
 %s
 
@@ -911,7 +945,7 @@ Sie bleibt erhalten und wird nicht gelöscht.</source>
 
 It is kept and not deleted.</translation>
         </message>
-        <message id="20209">
+        <message id="20217">
             <source>Die Sicherung für die Wiederherstellung nach einem Absturz konnte nicht geschrieben werden:
 %s
 
@@ -921,7 +955,7 @@ It is kept and not deleted.</translation>
 
 (This message appears only once.)</translation>
         </message>
-        <message id="20210">
+        <message id="20218">
             <source>%s wurde von einem anderen Programm geändert.
 
 Neu laden und die Änderungen in Scriblet verwerfen?
@@ -931,7 +965,7 @@ Neu laden und die Änderungen in Scriblet verwerfen?
 Reload it and discard the changes made in Scriblet?
 (No: your version stays open.)</translation>
         </message>
-        <message id="20211">
+        <message id="20219">
             <source>%s wurde seit dem Laden von einem anderen Programm geändert.
 
 Trotzdem speichern und die andere Fassung ersetzen?</source>
@@ -939,35 +973,35 @@ Trotzdem speichern und die andere Fassung ersetzen?</source>
 
 Save anyway and replace the other version?</translation>
         </message>
-        <message id="20212">
+        <message id="20220">
             <source>Zugriff verweigert.</source>
             <translation>Access denied.</translation>
         </message>
-        <message id="20213">
+        <message id="20221">
             <source>Der Datenträger oder die Datei ist schreibgeschützt.</source>
             <translation>The disk or the file is write-protected.</translation>
         </message>
-        <message id="20214">
+        <message id="20222">
             <source>Auf dem Datenträger ist kein Platz mehr frei (oder das Kontingent ist erschöpft).</source>
             <translation>There is no free space left on the disk (or the quota is used up).</translation>
         </message>
-        <message id="20215">
+        <message id="20223">
             <source>Das ist ein Ordner, keine Datei.</source>
             <translation>That is a folder, not a file.</translation>
         </message>
-        <message id="20216">
+        <message id="20224">
             <source>Der Name ist zu lang.</source>
             <translation>The name is too long.</translation>
         </message>
-        <message id="20217">
+        <message id="20225">
             <source>Das Gerät meldet einen Ein-/Ausgabefehler.</source>
             <translation>The device reports an input/output error.</translation>
         </message>
-        <message id="20218">
+        <message id="20226">
             <source>Fehler des Systems (%s).</source>
             <translation>System error (%s).</translation>
         </message>
-        <message id="20219">
+        <message id="20227">
             <source>Der private Kanal, über den ein weiterer Start seine Dateien an dieses Fenster übergibt, kann nicht benutzt werden:
 %s
 
@@ -977,7 +1011,7 @@ Scriblet läuft ohne ihn; ein weiterer Start öffnet ein eigenes Fenster.</sourc
 
 Scriblet runs without it; a further start opens a window of its own.</translation>
         </message>
-        <message id="20220">
+        <message id="20228">
             <source>Die Einstellungen können nicht gespeichert werden:
 %s
 %s
@@ -989,7 +1023,7 @@ Scriblet runs without it; a further start opens a window of its own.</translatio
 
 Changes to the settings will be lost at exit. (This message appears only once.)</translation>
         </message>
-        <message id="20221">
+        <message id="20229">
             <source>Die Makros können nicht gelesen werden:
 %s
 %s
@@ -2347,6 +2381,12 @@ Umlaute</source>
             <translation>Sets the umlaut replacements
 Umlauts</translation>
         </message>
+        <message id="32992">
+            <source>Kopf- und Fußzeile für den Druck festlegen.
+Seite einrichten</source>
+            <translation>Sets the header and footer of printed pages.
+Page Setup</translation>
+        </message>
         <message id="32993">
             <source>Keine CMD-Zeile angegeben!
 Bitte die Einstellungen überprüfen!</source>
@@ -3352,6 +3392,18 @@ Previous Error</translation>
 Öffnen</source>
             <translation>Opens an existing document.
 Open</translation>
+        </message>
+        <message id="57607">
+            <source>Druckt das aktive Dokument.
+Drucken</source>
+            <translation>Prints the active document.
+Print</translation>
+        </message>
+        <message id="57609">
+            <source>Zeigt die Seiten so, wie sie gedruckt werden.
+Seitenansicht</source>
+            <translation>Shows the pages as they will be printed.
+Print Preview</translation>
         </message>
         <message id="57664">
             <source>Info</source>

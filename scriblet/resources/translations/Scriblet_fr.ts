@@ -870,10 +870,44 @@ Raison : %s</translation>
             <translation>Couleur</translation>
         </message>
         <message id="20202">
+            <source>&amp;Drucken...</source>
+            <translation>&amp;Imprimer...</translation>
+        </message>
+        <message id="20203">
+            <source>Seitenan&amp;sicht</source>
+            <translation>Aperç&amp;u avant impression</translation>
+        </message>
+        <message id="20204">
+            <source>Se&amp;ite einrichten</source>
+            <translation>Mise en pa&amp;ge</translation>
+        </message>
+        <message id="20205">
+            <source>Seite einrichten</source>
+            <translation>Mise en page</translation>
+        </message>
+        <message id="20206">
+            <source>&amp;Kopfzeile:</source>
+            <translation>&amp;En-tête :</translation>
+        </message>
+        <message id="20207">
+            <source>&amp;Fußzeile:</source>
+            <translation>&amp;Pied de page :</translation>
+        </message>
+        <message id="20208">
+            <source>Der Drucker %s konnte nicht angesprochen werden.
+Es wurde nichts gedruckt.</source>
+            <translation>L'imprimante %s n'a pas pu être atteinte.
+Rien n'a été imprimé.</translation>
+        </message>
+        <message id="20209">
+            <source>Seitenansicht</source>
+            <translation>Aperçu avant impression</translation>
+        </message>
+        <message id="20210">
             <source>Wiederherstellung - Scriblet</source>
             <translation>Récupération - Scriblet</translation>
         </message>
-        <message id="20203">
+        <message id="20211">
             <source>Von %s gibt es eine ungespeicherte Fassung vom %s, die Scriblet aufbewahrt hat, weil es nicht ordnungsgemäß beendet wurde.
 
 Wiederherstellen: das Dokument wird mit diesem Text geöffnet (noch nicht gespeichert).
@@ -885,23 +919,23 @@ Restaurer : le document s'ouvre avec ce texte (pas encore enregistré).
 Abandonner : la version conservée est supprimée.
 Décider plus tard : Scriblet reposera la question au prochain démarrage.</translation>
         </message>
-        <message id="20204">
+        <message id="20212">
             <source>%s (nie gespeichert)</source>
             <translation>%s (jamais enregistré)</translation>
         </message>
-        <message id="20205">
+        <message id="20213">
             <source>&amp;Wiederherstellen</source>
             <translation>&amp;Restaurer</translation>
         </message>
-        <message id="20206">
+        <message id="20214">
             <source>&amp;Verwerfen</source>
             <translation>&amp;Abandonner</translation>
         </message>
-        <message id="20207">
+        <message id="20215">
             <source>&amp;Später entscheiden</source>
             <translation>Décider plus &amp;tard</translation>
         </message>
-        <message id="20208">
+        <message id="20216">
             <source>Die aufbewahrte Fassung %s kann nicht gelesen werden:
 %s
 
@@ -911,7 +945,7 @@ Sie bleibt erhalten und wird nicht gelöscht.</source>
 
 Elle est gardée et n'est pas supprimée.</translation>
         </message>
-        <message id="20209">
+        <message id="20217">
             <source>Die Sicherung für die Wiederherstellung nach einem Absturz konnte nicht geschrieben werden:
 %s
 
@@ -921,7 +955,7 @@ Elle est gardée et n'est pas supprimée.</translation>
 
 (Ce message n'apparaît qu'une seule fois.)</translation>
         </message>
-        <message id="20210">
+        <message id="20218">
             <source>%s wurde von einem anderen Programm geändert.
 
 Neu laden und die Änderungen in Scriblet verwerfen?
@@ -931,7 +965,7 @@ Neu laden und die Änderungen in Scriblet verwerfen?
 Le recharger et abandonner les modifications faites dans Scriblet ?
 (Non : votre version reste ouverte.)</translation>
         </message>
-        <message id="20211">
+        <message id="20219">
             <source>%s wurde seit dem Laden von einem anderen Programm geändert.
 
 Trotzdem speichern und die andere Fassung ersetzen?</source>
@@ -939,35 +973,35 @@ Trotzdem speichern und die andere Fassung ersetzen?</source>
 
 Enregistrer quand même et remplacer l'autre version ?</translation>
         </message>
-        <message id="20212">
+        <message id="20220">
             <source>Zugriff verweigert.</source>
             <translation>Accès refusé.</translation>
         </message>
-        <message id="20213">
+        <message id="20221">
             <source>Der Datenträger oder die Datei ist schreibgeschützt.</source>
             <translation>Le support ou le fichier est protégé en écriture.</translation>
         </message>
-        <message id="20214">
+        <message id="20222">
             <source>Auf dem Datenträger ist kein Platz mehr frei (oder das Kontingent ist erschöpft).</source>
             <translation>Il n'y a plus de place libre sur le support (ou le quota est épuisé).</translation>
         </message>
-        <message id="20215">
+        <message id="20223">
             <source>Das ist ein Ordner, keine Datei.</source>
             <translation>C'est un dossier, pas un fichier.</translation>
         </message>
-        <message id="20216">
+        <message id="20224">
             <source>Der Name ist zu lang.</source>
             <translation>Le nom est trop long.</translation>
         </message>
-        <message id="20217">
+        <message id="20225">
             <source>Das Gerät meldet einen Ein-/Ausgabefehler.</source>
             <translation>Le périphérique signale une erreur d'entrée/sortie.</translation>
         </message>
-        <message id="20218">
+        <message id="20226">
             <source>Fehler des Systems (%s).</source>
             <translation>Erreur du système (%s).</translation>
         </message>
-        <message id="20219">
+        <message id="20227">
             <source>Der private Kanal, über den ein weiterer Start seine Dateien an dieses Fenster übergibt, kann nicht benutzt werden:
 %s
 
@@ -977,7 +1011,7 @@ Scriblet läuft ohne ihn; ein weiterer Start öffnet ein eigenes Fenster.</sourc
 
 Scriblet fonctionne sans lui ; un autre lancement ouvre sa propre fenêtre.</translation>
         </message>
-        <message id="20220">
+        <message id="20228">
             <source>Die Einstellungen können nicht gespeichert werden:
 %s
 %s
@@ -989,7 +1023,7 @@ Scriblet fonctionne sans lui ; un autre lancement ouvre sa propre fenêtre.</tra
 
 Les modifications des paramètres seront perdues à la fermeture. (Ce message n'apparaît qu'une seule fois.)</translation>
         </message>
-        <message id="20221">
+        <message id="20229">
             <source>Die Makros können nicht gelesen werden:
 %s
 %s
@@ -2347,6 +2381,12 @@ Umlaute</source>
             <translation>Définit le remplacement des trémas
 Trémas</translation>
         </message>
+        <message id="32992">
+            <source>Kopf- und Fußzeile für den Druck festlegen.
+Seite einrichten</source>
+            <translation>Définit l'en-tête et le pied de page des pages imprimées.
+Mise en page</translation>
+        </message>
         <message id="32993">
             <source>Keine CMD-Zeile angegeben!
 Bitte die Einstellungen überprüfen!</source>
@@ -3352,6 +3392,18 @@ Erreur précédente</translation>
 Öffnen</source>
             <translation>Ouvre un document existant.
 Ouvrir</translation>
+        </message>
+        <message id="57607">
+            <source>Druckt das aktive Dokument.
+Drucken</source>
+            <translation>Imprime le document actif.
+Imprimer</translation>
+        </message>
+        <message id="57609">
+            <source>Zeigt die Seiten so, wie sie gedruckt werden.
+Seitenansicht</source>
+            <translation>Affiche les pages telles qu'elles seront imprimées.
+Aperçu avant impression</translation>
         </message>
         <message id="57664">
             <source>Info</source>

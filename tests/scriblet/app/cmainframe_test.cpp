@@ -282,6 +282,26 @@ TEST_F(MainFrameTest, WindowMenuListsDocumentsWithTheActiveOneChecked)
     EXPECT_EQ(f->activeView()->document()->fileTitle(), QStringLiteral("w1.tex"));
 }
 
+TEST_F(MainFrameTest, MenuEntriesShowEveryKeyOfTheirCommand)
+{
+    CMainFrame *f = makeFrame();
+    docs().openDocument(file(QStringLiteral("k.tex"), "k"));
+    emit f->menu(QStringLiteral("menuEdit"))->aboutToShow();
+    // Modifiers in fixed words, the key's own name as the system (and its language) gives it.
+    const QString ins = QKeySequence(Qt::Key_Insert).toString(QKeySequence::NativeText);
+    EXPECT_EQ(cmd(Cmd::EditCopy)->text(), QStringLiteral("&Kopieren\tCtrl+C, Ctrl+") + ins);
+    EXPECT_EQ(cmd(Cmd::EditPaste)->text(), QStringLiteral("&Einfügen\tCtrl+V, Shift+") + ins);
+    EXPECT_EQ(cmd(Cmd::EditSelectAll)->text(), QStringLiteral("Alles &markieren\tCtrl+A"));
+    emit f->menu(QStringLiteral("menuFile"))->aboutToShow();
+    EXPECT_EQ(cmd(Cmd::FileSave)->text(), QStringLiteral("&Speichern\tCtrl+S"));
+    EXPECT_EQ(cmd(Cmd::SaveAll)->text(), Str::text(Str::CapSaveAll)) << "no keys, no tab";
+    // Showing the menu again builds the same text, not a longer one.
+    emit f->menu(QStringLiteral("menuFile"))->aboutToShow();
+    EXPECT_EQ(cmd(Cmd::FileSave)->text(), QStringLiteral("&Speichern\tCtrl+S"));
+    // Both keys work.
+    EXPECT_EQ(cmd(Cmd::EditCopy)->shortcuts().size(), 2);
+}
+
 TEST_F(MainFrameTest, PaneCaptionButtonsHideAndCollapse)
 {
     CMainFrame *f = makeFrame();

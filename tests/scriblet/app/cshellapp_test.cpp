@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFile>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUuid>
@@ -112,6 +113,31 @@ TEST_F(ShellAppTest, FirstStartAsksLanguageThenShowsInformationAndAboutOnce)
         EXPECT_EQ(s->language, 1);
         a->exit();
     }
+}
+
+TEST_F(ShellAppTest, QuittingWritesThePageSetupOnlyWhenItChanged)
+{
+    auto section = [this] {
+        QFile f(ini());
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+    };
+    for (int run = 0; run < 2; ++run) {
+        auto s = settings();
+        FakePrompter p;
+        auto a = app(s.get(), &p);
+        ASSERT_EQ(a->start({}, false), CShellApp::StartResult::Running);
+        EXPECT_EQ(s->pageHeader, QStringLiteral("Datei: &f"));
+        EXPECT_EQ(s->pageFooter, QStringLiteral("Seite: &p"));
+        if (run == 1)
+            s->pageHeader = QStringLiteral("Kopf: &f");
+        a->exit();
+        if (run == 0) {
+            EXPECT_FALSE(section().contains(QStringLiteral("PageSetup"))) << section().toStdString();
+        }
+    }
+    EXPECT_TRUE(section().contains(QStringLiteral("[PageSetup]")));
+    EXPECT_TRUE(section().contains(QStringLiteral("Header=Kopf: &f")));
+    EXPECT_FALSE(section().contains(QStringLiteral("Footer=")));
 }
 
 TEST_F(ShellAppTest, ChangedVersionShowsAboutAgainAndResetsMainToolbar)

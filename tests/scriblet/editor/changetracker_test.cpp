@@ -79,6 +79,15 @@ TEST(TrackerBackground, ShortAndShrunkTexts)
     ASSERT_TRUE(t.nextBackgroundChunk(700, &r)); // text shrank meanwhile
     EXPECT_EQ(r, (R{700, 700}));
     EXPECT_TRUE(t.backgroundDone());
+
+    // A chunk that ended inside a long line: the next starts after that line.
+    t.resetBackground();
+    ASSERT_TRUE(t.nextBackgroundChunk(9000, &r));
+    t.skipBackgroundTo(8000, 9000);
+    ASSERT_TRUE(t.nextBackgroundChunk(9000, &r));
+    EXPECT_EQ(r, (R{8000, 8500}));
+    t.skipBackgroundTo(9001, 9000); // the line ran to the end
+    EXPECT_TRUE(t.backgroundDone());
 }
 
 } // namespace

@@ -240,4 +240,42 @@ TEST_F(ViewTest, ClosingWhileAFileLoadsSavesNothing)
     EXPECT_EQ(testsupport::readAll(name), bytes);
 }
 
+// A line far longer than a background chunk is visited once, not once per
+// chunk (a 1 MB line made the window hang), and the lines after it are coloured.
+// A line over the colouring limit stays plain; one under it is coloured.
+TEST_F(ViewTest, LongLinesAreVisitedOnceAndHugeOnesStayPlain)
+{
+    makeColouringFrame();
+    QByteArray bytes;
+    while (bytes.size() < 200 * 1000)
+        bytes += "Text \\emph{x} ";
+    bytes += "\n\\textbf{fett}\n";
+    const QString name = file(QStringLiteral("longline.tex"), bytes);
+    CShellView *v = docs().openDocument(name);
+    ASSERT_NE(v, nullptr);
+    while (v->document()->isLoading())
+        QApplication::processEvents();
+    v->tracker().resetBackground(); // from the top, whatever idle time did already
+    int steps = 0;
+    while (v->backgroundColourStep())
+        ++steps;
+    EXPECT_LE(steps, 2);
+    const int second = v->document()->textDocument()->findBlockByNumber(1).position();
+    EXPECT_EQ(colourAt(v, second + 1), Blue);
+    EXPECT_EQ(colourAt(v, 6), Black); // over the limit: plain
+
+    QByteArray under;
+    while (under.size() < CShellView::ColourLineLimit - 100)
+        under += "Text \\emph{x} ";
+    CShellView *w = docs().openDocument(file(QStringLiteral("under.tex"), under + "\n"));
+    ASSERT_NE(w, nullptr);
+    while (w->document()->isLoading())
+        QApplication::processEvents();
+    w->tracker().resetBackground();
+    while (w->backgroundColourStep()) {
+    }
+    EXPECT_EQ(colourAt(w, 6), Blue);
+    EXPECT_EQ(colourAt(w, under.size() - 8), Blue); // the last \\emph
+}
+
 } // namespace

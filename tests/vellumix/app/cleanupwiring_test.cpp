@@ -4,6 +4,7 @@
 
 #include "app/tframeform.h"
 #include "cleanup/tcleanupdlg.h"
+#include "editor/teditform.h"
 #include "platform/profile.h"
 
 #include <QCheckBox>
@@ -32,6 +33,9 @@ TEST_F(CleanUpWiringTest, CleanUpAfterARealCompileDeletesTheTickedKindsOnly)
     QDir().mkpath(path("doc/old.aux"));
     // A file of the program's directory is not the main file's business.
     testsupport::writeFile(path("prog/stray.aux"), "x");
+    // The log is open: deleting it is the program's own doing, not another program's.
+    TEditForm *log = frame().openFile(path("doc/paper.log"));
+    ASSERT_NE(log, nullptr);
     QDir::setCurrent(path("prog"));
 
     TCleanUpDlg *dlg = dialog();
@@ -45,6 +49,9 @@ TEST_F(CleanUpWiringTest, CleanUpAfterARealCompileDeletesTheTickedKindsOnly)
     trigger("CleanUp1");
     EXPECT_EQ(listing(path("doc")), QStringList({".hidden.log", "old.aux", "paper.tex"}));
     EXPECT_TRUE(QFileInfo::exists(path("prog/stray.aux")));
+    testsupport::processEventsFor(400);
+    EXPECT_FALSE(log->isModified());
+    EXPECT_TRUE(prompter.messages.filter("warning: ").isEmpty()) << prompter.messages.join('|').toStdString();
 }
 
 TEST_F(CleanUpWiringTest, CleanUpMarksPersistAtExitAndResetGoesBackToThem)

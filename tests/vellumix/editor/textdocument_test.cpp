@@ -5,6 +5,7 @@
 
 #include "testsupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -159,6 +160,25 @@ TEST_F(TextDocumentTest, BackupHoldsThePreviousSave)
     ASSERT_TRUE(doc.save(QStringLiteral("second"), opts).ok);
     EXPECT_EQ(readAll(path("b.tex.bak")), QByteArray("first"));
     EXPECT_EQ(readAll(path("b.tex")), QByteArray("second"));
+}
+
+TEST_F(TextDocumentTest, AFailedBackupKeepsTheOldBackupAndTheFile)
+{
+    const QByteArray previous(100, 'p'); // larger than the full disk allows
+    writeFile(path("c.tex"), previous);
+    writeFile(path("c.tex.bak"), "the backup before");
+    TextDocument doc;
+    ASSERT_TRUE(doc.load(path("c.tex"), OpenFormat::Plain).ok);
+    SaveOptions opts;
+    opts.createBackup = true;
+    FileResult r;
+    testsupport::withFullDisk([&] { r = doc.save(QStringLiteral("new text"), opts); });
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.error.contains("c.tex.bak")) << r.error.toStdString();
+    EXPECT_EQ(readAll(path("c.tex.bak")), QByteArray("the backup before"));
+    EXPECT_EQ(readAll(path("c.tex")), previous);
+    // The failed copy leaves no temporary behind.
+    EXPECT_EQ(QDir(path()).entryList(QDir::Files).size(), 2);
 }
 
 TEST_F(TextDocumentTest, NoBackupWhenOffOrNothingToBackUp)
