@@ -11,7 +11,7 @@
 #include "app/cmainframe.h"
 #include "app/documentmanager.h"
 #include "common/cshellsettings.h"
-#include "common/prompter.h"
+#include "silentprompter.h"
 #include "editor/cshelldoc.h"
 #include "editor/cshellview.h"
 
@@ -32,31 +32,6 @@
 #include <vector>
 
 namespace {
-
-class SilentPrompter : public Prompter
-{
-public:
-    void message(const QString &, Icon, const QString &) override {}
-    Answer question(const QString &, bool) override { return Answer::No; }
-    int choose(const QString &, const QString &, const QStringList &, int, int escapeIndex) override
-    {
-        return escapeIndex;
-    }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QStringList openFileNames(const QString &, const QString &, const QString &) override { return {}; }
-    QString openProgramName(const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &, const QString &, Overwrite) override
-    {
-        return {};
-    }
-    bool chooseFont(QFont *) override { return false; }
-    bool chooseColour(QColor *) override { return false; }
-    bool askProjectName(QString *) override { return false; }
-    int chooseLanguage() override { return 0; }
-    void showInformation() override {}
-    void showAbout() override {}
-    void beep() override {}
-};
 
 // Prose with markup, about 90 characters a line: 5 MB is some 60,000 lines.
 QString makeTex(const QString &dir, qint64 bytes)

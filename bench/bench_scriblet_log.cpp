@@ -3,7 +3,7 @@
 // and the two steps of the window's thread that show the log's end in the pane
 // (taking the text, the first paint). Prints a table.
 #include "common/cshellsettings.h"
-#include "common/prompter.h"
+#include "silentprompter.h"
 #include "tools/clogbar.h"
 #include "tools/loganalysis.h"
 #include "tools/toolrunner.h"
@@ -49,31 +49,6 @@ QByteArray makeLog(qint64 bytes)
         log += stretch(n);
     return log + ")\nOutput written on main.dvi (100 pages, 123456 bytes).\n";
 }
-
-class SilentPrompter : public Prompter
-{
-public:
-    void message(const QString &, Icon, const QString &) override {}
-    Answer question(const QString &, bool) override { return Answer::No; }
-    int choose(const QString &, const QString &, const QStringList &, int, int escapeIndex) override
-    {
-        return escapeIndex;
-    }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QStringList openFileNames(const QString &, const QString &, const QString &) override { return {}; }
-    QString openProgramName(const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &, const QString &, Overwrite) override
-    {
-        return {};
-    }
-    bool chooseFont(QFont *) override { return false; }
-    bool chooseColour(QColor *) override { return false; }
-    bool askProjectName(QString *) override { return false; }
-    int chooseLanguage() override { return 0; }
-    void showInformation() override {}
-    void showAbout() override {}
-    void beep() override {}
-};
 
 // One document, main.tex, in the benchmark's folder.
 class BenchHost : public ToolHost
