@@ -7,6 +7,7 @@ As a program: `e2e_x11.py close <window id>` sends the close request to that win
 """
 import ctypes
 import os
+import tempfile
 import subprocess
 import sys
 import time
@@ -17,6 +18,15 @@ DEADLINE = 60  # generous: only a hang fails the test
 def fail(msg):
     print("FAIL:", msg)
     sys.exit(1)
+
+
+def x11_run(prefix):
+    """A fresh folder and an isolated environment for one whole-program run on the
+    X display this test was started under (xvfb-run); fails without a display."""
+    if not os.environ.get("DISPLAY"):
+        fail("no X display (run under xvfb-run)")
+    base = tempfile.mkdtemp(prefix=prefix)
+    return base, isolated_environment(base, QT_QPA_PLATFORM="xcb")
 
 
 def isolated_environment(base, **extra):

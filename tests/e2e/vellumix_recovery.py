@@ -15,10 +15,9 @@ import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_x11 import DEADLINE, close_through_window_manager, fail, find_window, isolated_environment, keys, wait_for  # noqa: E402
+from e2e_x11 import DEADLINE, close_through_window_manager, fail, find_window, isolated_environment, x11_run, keys, wait_for  # noqa: E402
 
 ORIGINAL = b"Gr\xfc\xdfe\r\naus K\xf6ln\r\n"
 TYPED = "typed before the crash"
@@ -26,10 +25,7 @@ TYPED = "typed before the crash"
 
 def main():
     exe = os.path.abspath(sys.argv[1])
-    if not os.environ.get("DISPLAY"):
-        fail("no X display (run under xvfb-run)")
-    base = tempfile.mkdtemp(prefix="vellumix-recovery-")
-    env = isolated_environment(base, QT_QPA_PLATFORM="xcb")
+    base, env = x11_run("vellumix-recovery-")
     work = os.path.join(env["HOME"], "work")
     os.makedirs(work)
     doc = os.path.join(work, "doc.tex")

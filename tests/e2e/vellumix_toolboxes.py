@@ -14,11 +14,10 @@ import shutil
 import struct
 import subprocess
 import sys
-import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e_x11 import DEADLINE, close_through_window_manager, fail, find_window, isolated_environment, read_ini, wait_for  # noqa: E402
+from e2e_x11 import DEADLINE, close_through_window_manager, fail, find_window, isolated_environment, x11_run, read_ini, wait_for  # noqa: E402
 
 SCREEN = (1280, 1024)
 
@@ -47,10 +46,7 @@ def start(exe, env, cwd):
 
 def main():
     exe = os.path.abspath(sys.argv[1])
-    if not os.environ.get("DISPLAY"):
-        fail("no X display (run under xvfb-run)")
-    base = tempfile.mkdtemp(prefix="vellumix-e2e-toolboxes-")
-    env = isolated_environment(base, QT_QPA_PLATFORM="xcb")
+    base, env = x11_run("vellumix-e2e-toolboxes-")
     settings_dir = os.path.join(env["XDG_CONFIG_HOME"], "Vellumix")
     os.makedirs(settings_dir)
     ini = os.path.join(settings_dir, "Vellumix.ini")
