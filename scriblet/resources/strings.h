@@ -69,6 +69,13 @@ enum Id : int {
     Licence = 33125,
     AccentsBar = 33126,
     InfoText = 33127,
+    // Toolbar customisation: the catalogue's categories and the dialog's title.
+    CategorySettings = 33043,
+    CategoryBars = 33044,
+    CategoryUserTools = 33045,
+    CategoryUserMacros = 33046,
+    CategoryView = 33121,
+    CustomiseTitle = 33058,
     // The default keyword files: the command lines in three parts, the environments.
     // File contents, the same in every language.
     DefaultCommands1 = 33067,
@@ -334,7 +341,22 @@ enum Id : int {
     ChannelUnavailable = 20227,
     SettingsWriteFailed = 20228,
     MacrosUnreadable = 20229,
-    OwnEnd = 20230
+    // Toolbar customisation
+    CapCustomize = 20230,
+    ButtonDelete = 20231,
+    ButtonLook = 20232,
+    ButtonImage = 20233,
+    ButtonText = 20234,
+    ButtonImageAndText = 20235,
+    ButtonGroup = 20236,
+    LookTitle = 20237,
+    LookCaption = 20238,
+    CustomiseCategories = 20239,
+    CustomiseCommands = 20240,
+    CustomiseHint = 20241,
+    CustomiseClose = 20242,
+    MissingCommand = 20243,
+    OwnEnd = 20244
 };
 
 // The text under a number in the language in force; empty for a number the
