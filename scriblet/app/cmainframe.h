@@ -129,8 +129,6 @@ private:
     void reportUnwritableSettings();
     void createMenus();
     bool createToolBars();
-    // The main toolbar's buttons from its table, and the images of its toggles.
-    void fillMainToolBar();
     // Puts the bars into rows that fit the window's width.
     void arrangeToolBars();
     void createStatusBar();
