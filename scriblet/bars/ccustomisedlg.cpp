@@ -15,7 +15,8 @@ namespace {
 constexpr int IdRole = Qt::UserRole;
 constexpr int CategoryRole = Qt::UserRole + 1;
 
-// The command list hands out its entries as new buttons for a bar.
+// The command list hands out its entries as new buttons for a bar; they are
+// copied, never moved, so the list keeps them.
 class CommandList : public QListWidget
 {
 public:
@@ -30,7 +31,7 @@ protected:
         const BarButton b{items.first()->data(IdRole).toInt(), ButtonStyle::Image, false, QString()};
         return CCustomToolBar::mimeData(0, -1, b);
     }
-    Qt::DropActions supportedDropActions() const override { return Qt::CopyAction | Qt::MoveAction; }
+    Qt::DropActions supportedDropActions() const override { return Qt::CopyAction; }
 };
 
 } // namespace
@@ -54,6 +55,7 @@ CCustomiseDlg::CCustomiseDlg(QList<CatalogueCategory> catalogue, LookFn look, QW
     m_commands->setObjectName(QStringLiteral("commands"));
     m_commands->setDragEnabled(true);
     m_commands->setDragDropMode(QAbstractItemView::DragOnly);
+    m_commands->setDefaultDropAction(Qt::CopyAction);
     m_commands->setIconSize(QSize(16, 15));
     catLabel->setBuddy(m_categories);
     cmdLabel->setBuddy(m_commands);

@@ -332,29 +332,25 @@ void CCustomToolBar::startDrag(int index)
 
 void CCustomToolBar::dragEnterEvent(QDragEnterEvent *e)
 {
-    if (m_customising && e->mimeData()->hasFormat(QString::fromLatin1(MimeType))) {
-        e->setDropAction(Qt::MoveAction);
-        e->accept();
-    } else {
+    // Buttons move (Qt::MoveAction), catalogue entries are copied.
+    if (m_customising && e->mimeData()->hasFormat(QString::fromLatin1(MimeType)))
+        e->acceptProposedAction();
+    else
         e->ignore();
-    }
 }
 
 void CCustomToolBar::dragMoveEvent(QDragMoveEvent *e)
 {
-    if (m_customising && e->mimeData()->hasFormat(QString::fromLatin1(MimeType))) {
-        e->setDropAction(Qt::MoveAction);
-        e->accept();
-    } else {
+    if (m_customising && e->mimeData()->hasFormat(QString::fromLatin1(MimeType)))
+        e->acceptProposedAction();
+    else
         e->ignore();
-    }
 }
 
 void CCustomToolBar::dropEvent(QDropEvent *e)
 {
     if (drop(e->mimeData(), e->position().toPoint())) {
-        e->setDropAction(Qt::MoveAction);
-        e->accept();
+        e->acceptProposedAction();
     } else {
         e->ignore();
     }

@@ -15,6 +15,9 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
+#include <QMdiArea>
+#include <QWindow>
 #include <QToolButton>
 
 namespace {
@@ -232,6 +235,43 @@ TEST_F(CustomiseTest, MalformedValueGivesTheBuiltinBarAndIsKept)
     restartFrame();
     EXPECT_EQ(storedButtons(2), QStringLiteral("1;abc"));
     EXPECT_EQ(storedButtons(3), QStringLiteral("1;32818,0,1"));
+}
+
+} // namespace
+
+namespace {
+
+// A real drag with the mouse: a button dragged off its bar is removed. (The
+// offscreen platform delivers no drop to a window, so drops onto bars are
+// checked through CCustomToolBar::drop() above.)
+TEST_F(CustomiseTest, ButtonDraggedOffItsBarWithTheMouseVanishes)
+{
+    CMainFrame *f = makeFrame();
+    f->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f));
+    openCustomisation();
+    CCustomToolBar *main = bar(Cmd::BarMain);
+    QWindow *win = f->windowHandle();
+    auto drag = [&](QToolButton *from, QPoint to) {
+        const QPoint start = from->mapTo(f, from->rect().center());
+        QTest::mousePress(from, Qt::LeftButton, Qt::NoModifier, from->rect().center());
+        QTest::mouseMove(from, from->rect().center() + QPoint(20, 0));
+        // The drag starts on the next turn of the event loop and runs its own;
+        // the mouse is moved and released from inside it.
+        QTimer::singleShot(50, f, [=] {
+            QTest::mouseMove(win, start + QPoint(30, 0));
+            QTest::mouseMove(win, to);
+            QTest::mouseRelease(win, Qt::LeftButton, Qt::NoModifier, to);
+        });
+        QTest::qWait(300);
+    };
+    const int before = main->buttons().size();
+    drag(main->buttonWidget(main->indexOfCommand(Cmd::FileOpen)), f->mdiArea()->geometry().center());
+    EXPECT_EQ(main->indexOfCommand(Cmd::FileOpen), -1);
+    EXPECT_EQ(main->buttons().size(), before - 1);
+
+    // The press on "open" ran nothing: no open dialog came up.
+    EXPECT_TRUE(m_prompter.dialogTitles.isEmpty());
 }
 
 } // namespace
