@@ -563,6 +563,7 @@ const Entry Table[] = {
     {CauseOther, "Fehler des Systems (%s)."},
     {SettingsWriteFailed, "Die Einstellungen können nicht gespeichert werden:\n%s\n%s\n\nÄnderungen der Einstellungen gehen beim Beenden verloren. (Diese Meldung erscheint nur einmal.)"},
     {MacrosUnreadable, "Die Makros können nicht gelesen werden:\n%s\n%s\n\nBis die Datei lesbar ist, gelten die vorgegebenen Makros; die Datei bleibt unverändert."},
+    {HandOversNotFound, "Diese Dateien wurden nicht in\n%s gefunden !!\n\n%s"},
     {CapCustomize, "&Anpassen..."},
     {ButtonDelete, "&Löschen"},
     {ButtonLook, "&Aussehen..."},

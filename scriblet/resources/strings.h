@@ -341,22 +341,23 @@ enum Id : int {
     ChannelUnavailable = 20227,
     SettingsWriteFailed = 20228,
     MacrosUnreadable = 20229,
+    HandOversNotFound = 20230,
     // Toolbar customisation
-    CapCustomize = 20230,
-    ButtonDelete = 20231,
-    ButtonLook = 20232,
-    ButtonImage = 20233,
-    ButtonText = 20234,
-    ButtonImageAndText = 20235,
-    ButtonGroup = 20236,
-    LookTitle = 20237,
-    LookCaption = 20238,
-    CustomiseCategories = 20239,
-    CustomiseCommands = 20240,
-    CustomiseHint = 20241,
-    CustomiseClose = 20242,
-    MissingCommand = 20243,
-    OwnEnd = 20244
+    CapCustomize = 20231,
+    ButtonDelete = 20232,
+    ButtonLook = 20233,
+    ButtonImage = 20234,
+    ButtonText = 20235,
+    ButtonImageAndText = 20236,
+    ButtonGroup = 20237,
+    LookTitle = 20238,
+    LookCaption = 20239,
+    CustomiseCategories = 20240,
+    CustomiseCommands = 20241,
+    CustomiseHint = 20242,
+    CustomiseClose = 20243,
+    MissingCommand = 20244,
+    OwnEnd = 20245
 };
 
 // The text under a number in the language in force; empty for a number the

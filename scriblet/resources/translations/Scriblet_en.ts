@@ -1036,58 +1036,68 @@ Bis die Datei lesbar ist, gelten die vorgegebenen Makros; die Datei bleibt unver
 Until the file can be read, the default macros apply; the file is left unchanged.</translation>
         </message>
         <message id="20230">
+            <source>Diese Dateien wurden nicht in
+%s gefunden !!
+
+%s</source>
+            <translation>These files were not found in
+%s !!
+
+%s</translation>
+        </message>
+        <message id="20231">
             <source>&amp;Anpassen...</source>
             <translation>&amp;Customize...</translation>
         </message>
-        <message id="20231">
+        <message id="20232">
             <source>&amp;Löschen</source>
             <translation>&amp;Delete</translation>
         </message>
-        <message id="20232">
+        <message id="20233">
             <source>&amp;Aussehen...</source>
             <translation>&amp;Appearance...</translation>
         </message>
-        <message id="20233">
+        <message id="20234">
             <source>&amp;Bild</source>
             <translation>&amp;Image</translation>
         </message>
-        <message id="20234">
+        <message id="20235">
             <source>&amp;Text</source>
             <translation>&amp;Text</translation>
         </message>
-        <message id="20235">
+        <message id="20236">
             <source>Bild &amp;und Text</source>
             <translation>Image &amp;and Text</translation>
         </message>
-        <message id="20236">
+        <message id="20237">
             <source>&amp;Gruppierung</source>
             <translation>&amp;Group</translation>
         </message>
-        <message id="20237">
+        <message id="20238">
             <source>Aussehen der Schaltfläche</source>
             <translation>Button Appearance</translation>
         </message>
-        <message id="20238">
+        <message id="20239">
             <source>Schaltflächen&amp;text:</source>
             <translation>Button &amp;text:</translation>
         </message>
-        <message id="20239">
+        <message id="20240">
             <source>&amp;Kategorien:</source>
             <translation>&amp;Categories:</translation>
         </message>
-        <message id="20240">
+        <message id="20241">
             <source>&amp;Befehle:</source>
             <translation>C&amp;ommands:</translation>
         </message>
-        <message id="20241">
+        <message id="20242">
             <source>Ziehen Sie einen Befehl auf eine Leiste. Schaltflächen lassen sich auf den Leisten verschieben; eine Schaltfläche, die von der Leiste gezogen wird, wird entfernt.</source>
             <translation>Drag a command onto a bar. Buttons can be moved on the bars; a button dragged off its bar is removed.</translation>
         </message>
-        <message id="20242">
+        <message id="20243">
             <source>Schließen</source>
             <translation>Close</translation>
         </message>
-        <message id="20243">
+        <message id="20244">
             <source>Befehl %d ist nicht mehr vorhanden</source>
             <translation>Command %d no longer exists</translation>
         </message>

@@ -1036,58 +1036,68 @@ Bis die Datei lesbar ist, gelten die vorgegebenen Makros; die Datei bleibt unver
 Tant que le fichier n'est pas lisible, les macros par défaut s'appliquent ; le fichier reste inchangé.</translation>
         </message>
         <message id="20230">
+            <source>Diese Dateien wurden nicht in
+%s gefunden !!
+
+%s</source>
+            <translation>Ces fichiers sont introuvables dans
+%s !!
+
+%s</translation>
+        </message>
+        <message id="20231">
             <source>&amp;Anpassen...</source>
             <translation>&amp;Personnaliser...</translation>
         </message>
-        <message id="20231">
+        <message id="20232">
             <source>&amp;Löschen</source>
             <translation>&amp;Supprimer</translation>
         </message>
-        <message id="20232">
+        <message id="20233">
             <source>&amp;Aussehen...</source>
             <translation>&amp;Apparence...</translation>
         </message>
-        <message id="20233">
+        <message id="20234">
             <source>&amp;Bild</source>
             <translation>&amp;Image</translation>
         </message>
-        <message id="20234">
+        <message id="20235">
             <source>&amp;Text</source>
             <translation>&amp;Texte</translation>
         </message>
-        <message id="20235">
+        <message id="20236">
             <source>Bild &amp;und Text</source>
             <translation>Image &amp;et texte</translation>
         </message>
-        <message id="20236">
+        <message id="20237">
             <source>&amp;Gruppierung</source>
             <translation>&amp;Groupe</translation>
         </message>
-        <message id="20237">
+        <message id="20238">
             <source>Aussehen der Schaltfläche</source>
             <translation>Apparence du bouton</translation>
         </message>
-        <message id="20238">
+        <message id="20239">
             <source>Schaltflächen&amp;text:</source>
             <translation>&amp;Texte du bouton :</translation>
         </message>
-        <message id="20239">
+        <message id="20240">
             <source>&amp;Kategorien:</source>
             <translation>&amp;Catégories :</translation>
         </message>
-        <message id="20240">
+        <message id="20241">
             <source>&amp;Befehle:</source>
             <translation>C&amp;ommandes :</translation>
         </message>
-        <message id="20241">
+        <message id="20242">
             <source>Ziehen Sie einen Befehl auf eine Leiste. Schaltflächen lassen sich auf den Leisten verschieben; eine Schaltfläche, die von der Leiste gezogen wird, wird entfernt.</source>
             <translation>Faites glisser une commande sur une barre. Les boutons se déplacent sur les barres ; un bouton glissé hors de sa barre est supprimé.</translation>
         </message>
-        <message id="20242">
+        <message id="20243">
             <source>Schließen</source>
             <translation>Fermer</translation>
         </message>
-        <message id="20243">
+        <message id="20244">
             <source>Befehl %d ist nicht mehr vorhanden</source>
             <translation>La commande %d n'existe plus</translation>
         </message>
