@@ -3,6 +3,7 @@
 #include "common/cshellsettings.h"
 #include "editor/cshelldoc.h"
 #include "editor/editorfont.h"
+#include "platform/heapreuse.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -397,6 +398,8 @@ std::optional<QString> CShellView::convertUmlauts(const QString &typed) const
 void CShellView::keyPressEvent(QKeyEvent *e)
 {
     using C = ChangeTracker::Cause;
+    // The layout of a long line, redone for the key, reuses the memory of the last one.
+    const HeapReuse reuse(textCursor().block().length() > LongLine);
     // German umlauts typed become their replacement texts (any text, even empty),
     // each typed character once.
     const QString typed = e->text();
@@ -435,6 +438,7 @@ void CShellView::inputMethodEvent(QInputMethodEvent *e)
 {
     // Text an input method commits (dead keys, compose, IBus/Fcitx) is typed
     // text too; the pre-edit text is not, until it is committed.
+    const HeapReuse reuse(textCursor().block().length() > LongLine);
     if (!e->commitString().isEmpty() && !isReadOnly()) {
         m_announced = true;
         m_cause = ChangeTracker::Cause::Char;
