@@ -19,7 +19,6 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPainter>
-#include <QToolBar>
 
 namespace {
 
@@ -262,10 +261,6 @@ void EditorCommands::updateMacroCaptions()
         a->setText(name);
         a->setToolTip(name);
         a->setStatusTip(Str::format(Str::MacroPrompt, {name}));
-        if (m_macroBar)
-            if (QWidget *w = m_macroBar->widgetForAction(a))
-                w->setAccessibleName(name.isEmpty() ? Str::format(Str::MacroButtonName, {QString::number(i + 1)})
-                                                    : name);
     }
 }
 

@@ -22,7 +22,6 @@ class QAction;
 class QFont;
 class QIcon;
 class QImage;
-class QToolBar;
 class QWidget;
 struct MacroTable;
 
@@ -80,9 +79,6 @@ public:
     // The ten macro actions (33010..33019, Shift+F1..F10) with the images cut from
     // the macro bitmap.
     QList<QAction *> macroActions(const QImage &macroImages);
-    // The bar that shows the macro actions: its buttons' accessible names follow
-    // the macro names.
-    void setMacroBar(QToolBar *bar) { m_macroBar = bar; }
     // Captions, tooltips and prompts of the macro actions from the macro names.
     void updateMacroCaptions();
 
@@ -100,5 +96,4 @@ private:
     Prompter &m_prompter;
     FindState m_find;
     std::array<QAction *, 10> m_macros{};
-    QToolBar *m_macroBar = nullptr;
 };
