@@ -16,6 +16,7 @@
 #include <QFontInfo>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -592,7 +593,7 @@ TEST_F(EditFormTest, LargeTextShowsAtOnceAndArrivesCompletely)
 {
     QByteArray bytes;
     const QByteArray line = "\\section{Title} text with $x$ and % a comment\n";
-    while (bytes.size() <= 4 * TextFiller::PieceChars)
+    while (bytes.size() <= 4 * TEditForm::BuildChars)
         bytes += line;
     bytes += "\\end{document}";
     load(bytes);
@@ -616,7 +617,7 @@ TEST_F(EditFormTest, LargeTextShowsAtOnceAndArrivesCompletely)
 TEST_F(EditFormTest, KeyWhileLoadingCompletesTheTextFirstAndIsUndoneAlone)
 {
     QByteArray bytes;
-    while (bytes.size() <= 3 * TextFiller::PieceChars)
+    while (bytes.size() <= 3 * TEditForm::BuildChars)
         bytes += "plain words on a line\n";
     load(bytes);
     ASSERT_TRUE(form->isLoading());
@@ -634,12 +635,68 @@ TEST_F(EditFormTest, KeyWhileLoadingCompletesTheTextFirstAndIsUndoneAlone)
 TEST_F(EditFormTest, SaveWhileLoadingWritesTheWholeFile)
 {
     QByteArray bytes;
-    while (bytes.size() <= 3 * TextFiller::PieceChars)
+    while (bytes.size() <= 3 * TEditForm::BuildChars)
         bytes += "caf\xc3\xa9 au lait\r\n";
     load(bytes);
     ASSERT_TRUE(form->isLoading());
     ASSERT_TRUE(form->save());
     EXPECT_EQ(readAll(path("doc.tex")), bytes);
+}
+
+// The widget takes a new document when a large text is built: what listens to the
+// form (modified flag, changes for the recovery copy) follows it, and the place the
+// user scrolled to and the caret stay.
+TEST_F(EditFormTest, BuiltDocumentKeepsCaretScrollAndSignals)
+{
+    QByteArray bytes;
+    for (int i = 0; bytes.size() <= 2 * TEditForm::BuildChars; ++i)
+        bytes += "line " + QByteArray::number(i) + " with \\cmd{x}\n";
+    form->show();
+    load(bytes);
+    ASSERT_TRUE(form->isLoading());
+    QPlainTextEdit *edit = form->editor();
+    select(30, 34);
+    edit->verticalScrollBar()->setValue(20);
+    QSignalSpy finished(form.get(), &TEditForm::loadFinished);
+    ASSERT_TRUE(waitUntil([&] { return finished.count() == 1; }));
+    EXPECT_EQ(edit->verticalScrollBar()->value(), 20);
+    EXPECT_EQ(edit->textCursor().selectionStart(), 30);
+    EXPECT_EQ(edit->textCursor().selectionEnd(), 34);
+    EXPECT_EQ(form->plainText().toUtf8(), bytes);
+
+    QSignalSpy changed(form.get(), &TEditForm::contentsChanged);
+    QSignalSpy modified(form.get(), &TEditForm::modifiedChanged);
+    type(QStringLiteral("y"));
+    EXPECT_GE(changed.count(), 1);
+    ASSERT_EQ(modified.count(), 1);
+    EXPECT_TRUE(modified.at(0).at(0).toBool());
+    settle();
+    EXPECT_EQ(form->classAt(int(form->plainText().lastIndexOf(QLatin1Char('\\')))), TokenClass::TexCommand);
+}
+
+// A load replaced or a window closed while its text is still built loses nothing
+// and leaves no worker behind.
+TEST_F(EditFormTest, ReplacingOrClosingWhileBuildingIsSafe)
+{
+    QByteArray first;
+    while (first.size() <= 3 * TEditForm::BuildChars)
+        first += "first text line\n";
+    load(first);
+    ASSERT_TRUE(form->isLoading());
+    const QString second = QStringLiteral("second\ntext\n").repeated(TEditForm::BuildChars / 4);
+    ASSERT_TRUE(form->replaceText(second, true));
+    EXPECT_FALSE(form->isLoading());
+    EXPECT_EQ(form->plainText(), second);
+    EXPECT_TRUE(form->isModified());
+    // A late word of the dropped build changes nothing.
+    QTest::qWait(50);
+    EXPECT_EQ(form->plainText(), second);
+
+    load(first);
+    ASSERT_TRUE(form->isLoading());
+    form.reset();
+    form = std::make_unique<TEditForm>(&host);
+    QTest::qWait(50);
 }
 
 // What the user types is coloured as the same text is when it is loaded.
