@@ -193,6 +193,9 @@ void TEditForm::adoptBuilt()
     const bool ours = old->parent() == this;
     QTextDocument *doc = built.release();
     doc->setParent(this);
+    // New fonts while the text was built (Appearance OK) lay it out once more.
+    if (doc->defaultFont() != old->defaultFont())
+        doc->setDefaultFont(old->defaultFont());
     // Nothing may listen to the old document any more when the widget deletes it.
     m_highlighter.setDocument(doc);
     m_edit->setDocument(doc);

@@ -78,12 +78,18 @@ TEST_F(EditFormTest, BuiltDocumentKeepsCaretScrollAndSignals)
     QPlainTextEdit *edit = form->editor();
     select(30, 34);
     edit->verticalScrollBar()->setValue(20);
+    // New fonts meanwhile (Appearance OK) hold for the whole text.
+    host.fonts[0].size = 17;
+    form->refreshAppearance();
+    const QFont font = edit->font();
+    ASSERT_EQ(font.pointSize(), 17);
     QSignalSpy finished(form.get(), &TEditForm::loadFinished);
     ASSERT_TRUE(waitUntil([&] { return finished.count() == 1; }));
     EXPECT_EQ(edit->verticalScrollBar()->value(), 20);
     EXPECT_EQ(edit->textCursor().selectionStart(), 30);
     EXPECT_EQ(edit->textCursor().selectionEnd(), 34);
     EXPECT_EQ(form->plainText().toUtf8(), bytes);
+    EXPECT_EQ(edit->document()->defaultFont(), font);
 
     QSignalSpy changed(form.get(), &TEditForm::contentsChanged);
     QSignalSpy modified(form.get(), &TEditForm::modifiedChanged);
