@@ -4,6 +4,7 @@
 // (taking the text, the first paint). Prints a table.
 #include "common/cshellsettings.h"
 #include "silentprompter.h"
+#include "synthlog.h"
 #include "tools/clogbar.h"
 #include "tools/loganalysis.h"
 #include "tools/toolrunner.h"
@@ -16,39 +17,9 @@
 #include <algorithm>
 #include <cstdio>
 
+using benchsupport::makeLog;
+
 namespace {
-
-// One stretch of a thesis log: a chapter file, font notes, a warning, an error with
-// its help, a bad box, a page.
-QByteArray stretch(int n)
-{
-    const QByteArray k = QByteArray::number(n);
-    return "(./kapitel/chapter" + k + ".tex\n"
-           "LaTeX Font Info:    External font `cmex10' loaded for size\n"
-           "(Font)              <7> on input line " + k + ".\n"
-           "\n"
-           "LaTeX Warning: Reference `fig:" + k + "' on page 3 undefined on input line 12.\n"
-           "\n"
-           "! Undefined control sequence.\n"
-           "l.17 Some text (with a parenthesis \\foo\n"
-           "                                        and the rest of the line.\n"
-           "The control sequence at the end of the top line\n"
-           "of your error message was never \\def'ed.\n"
-           "\n"
-           "Overfull \\hbox (12.34567pt too wide) in paragraph at lines 20--24\n"
-           "[]\\OT1/cmr/m/n/10 A paragraph with some words that did not fit |\n"
-           "\n"
-           "[" + k + "\n\n] ) ";
-}
-
-QByteArray makeLog(qint64 bytes)
-{
-    QByteArray log = "This is pdfTeX, Version 3.141592653-2.6-1.40.24 (TeX Live 2022/Debian)\n(./main.tex\n";
-    log.reserve(bytes + 4096);
-    for (int n = 1; log.size() < bytes; ++n)
-        log += stretch(n);
-    return log + ")\nOutput written on main.dvi (100 pages, 123456 bytes).\n";
-}
 
 // One document, main.tex, in the benchmark's folder.
 class BenchHost : public ToolHost

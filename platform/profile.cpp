@@ -175,6 +175,8 @@ bool Profile::save(const QList<Line> &lines)
         m_lastFileError = m_readError;
         m_lastError = m_readError.message();
         m_batchFailed = m_batch;
+        if (!m_batch) // a refused batch is said once, by commitBatch()
+            failed();
         return false;
     }
     if (m_batch) {
@@ -190,11 +192,18 @@ bool Profile::save(const QList<Line> &lines)
     if (!SaveFile::write(m_path, out, &m_lastFileError)) {
         m_lastError = m_lastFileError.message();
         m_loaded = false; // re-read what is really on disk next time
+        failed();
         return false;
     }
     m_lastError.clear();
     m_loaded = false;
     return true;
+}
+
+void Profile::failed()
+{
+    if (m_writeFailed)
+        m_writeFailed(m_lastFileError);
 }
 
 void Profile::beginBatch()
@@ -214,6 +223,7 @@ bool Profile::commitBatch()
         m_batchFailed = false;
         m_batchDirty = false;
         m_loaded = false;
+        failed();
         return false;
     }
     if (!m_batchDirty)

@@ -24,6 +24,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class Profile
 {
 public:
@@ -70,6 +72,12 @@ public:
     // Section names in file order.
     QStringList sections() const;
 
+    // Called after every write (or batch) that failed, with its reason: a file that
+    // turns unwritable later in the run (a full disk, a folder in its place) is
+    // noticed by whoever keeps the settings, not only by each caller.
+    using WriteFailed = std::function<void(const FileError &)>;
+    void setWriteFailedHandler(WriteFailed handler) { m_writeFailed = std::move(handler); }
+
     QString lastError() const { return m_lastError; }
     // The same as kind, path and system cause, for a message in the interface language.
     const FileError &lastFileError() const { return m_lastFileError; }
@@ -90,6 +98,7 @@ private:
     bool save(const QList<Line> &lines);
     int findKey(const QByteArray &section, const QByteArray &key) const;
     static QByteArray lower(const QString &s);
+    void failed();
 
     QString m_path;
     QString m_lastError;
@@ -103,4 +112,5 @@ private:
     bool m_batch = false;
     bool m_batchDirty = false;
     bool m_batchFailed = false;
+    WriteFailed m_writeFailed;
 };

@@ -6,6 +6,7 @@
 #include "app/latexhelp.h"
 #include "app/projectwiring.h"
 #include "app/recoverywiring.h"
+#include "app/settingsfailurereport.h"
 #include "app/toolwiring.h"
 #include "app/cshellcommandlineinfo.h"
 #include "bars/acceleratortext.h"
@@ -25,6 +26,7 @@
 #include "resources/fileerrortext.h"
 #include "resources/strings.h"
 #include "tools/clogbar.h"
+#include "tools/toolcommands.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -114,7 +116,9 @@ bool CMainFrame::create(const CShellCommandLineInfo *cmdInfo)
                                                                 FileErrorText::text(macroError)}));
     m_settings->macroNames = macros.names;
     m_settings->macroTexts = macros.texts;
-    reportUnwritableSettings();
+    m_settingsReport = new SettingsFailureReport(
+        m_settings->profile(), *m_prompter, [this] { return !m_toolCommands || !m_toolCommands->isBusy(); }, this);
+    m_settingsReport->checkAtStart();
     createMenus();
     if (!createToolBars())
         return false;
@@ -186,21 +190,6 @@ void CMainFrame::addFeatureCommand(int id, QAction *a, const QString &menuName, 
         a->setVisible(!m_mdi->subWindowList().isEmpty());
     }
     updateDocumentMenus();
-}
-
-void CMainFrame::reportUnwritableSettings()
-{
-    // Settings are written key by key as they change; a settings file that cannot
-    // be replaced (not a regular file, unreadable, too large, a folder without
-    // write access) would lose every change silently: said once per start.
-    const Profile &profile = m_settings->profile();
-    FileError error = profile.readError();
-    const QFileInfo dir(QFileInfo(profile.path()).absolutePath());
-    if (!error.failed() && dir.isDir() && !dir.isWritable())
-        error = FileError::fromErrno(FileError::Kind::WriteFailed, profile.path(), EACCES);
-    if (error.failed())
-        m_prompter->message(Str::format(Str::SettingsWriteFailed,
-                                        {QDir::toNativeSeparators(profile.path()), FileErrorText::text(error)}));
 }
 
 void CMainFrame::createMenus()
@@ -680,6 +669,7 @@ void CMainFrame::closeEvent(QCloseEvent *e)
     }
     emit closing();
     savePlacement();
+    m_settingsReport->flush();
     m_closing = true;
     m_documents->setClosing(true);
     m_mdi->closeAllSubWindows();

@@ -33,6 +33,8 @@ class QTimer;
 class QToolBar;
 class ToolCommands;
 
+class SettingsFailureReport;
+
 class CMainFrame : public QMainWindow
 {
     Q_OBJECT
@@ -126,7 +128,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void reportUnwritableSettings();
     void createMenus();
     bool createToolBars();
     // The main toolbar's buttons from its table, and the images of its toggles.
@@ -151,6 +152,7 @@ private:
 
     CShellSettings *m_settings;
     Prompter *m_prompter;
+    SettingsFailureReport *m_settingsReport = nullptr;
     QMdiArea *m_mdi = nullptr;
     DocumentManager *m_documents = nullptr;
     CLogBar *m_logBar = nullptr;

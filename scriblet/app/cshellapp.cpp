@@ -24,13 +24,17 @@
 #include <QStatusBar>
 #include <QTimer>
 
+#include <algorithm>
+#include <utility>
+
 CShellApp::CShellApp(CShellSettings *settings, Prompter *prompter, const QString &serviceName,
                      const QString &settingsDir)
     : m_settings(settings)
     , m_prompter(prompter)
     , m_serviceName(serviceName)
     , m_settingsDirOverride(settingsDir)
-    , m_handOvers([this] { return canTakeHandOver(); }, [this](const QByteArray &m) { execute(m); })
+    , m_handOvers([this] { return canTakeHandOver(); }, [this](const QByteArray &m) { execute(m); },
+                  [this] { reportMissingHandOvers(); })
 {
 }
 
@@ -177,6 +181,11 @@ bool CShellApp::openNamedFile(const QString &path, int line)
     FileError error;
     if (!SafeRead::openRegularFile(probe, path, &error)) {
         if (error.kind == FileError::Kind::NotFound) {
+            if (m_inHandOver) {
+                if (!m_missingHandOvers.contains(path))
+                    m_missingHandOvers.append(path);
+                return false;
+            }
             m_prompter->message(Str::format(Str::NotFound, {shown(path), m_settings->mainPath()}));
         } else {
             const QString why = QFileInfo(path).isDir() ? Str::text(Str::CauseIsDirectory) : CShellDoc::errorText(error);
@@ -243,7 +252,10 @@ void CShellApp::execute(const QByteArray &message)
     m_settings->goToLine = info.filePath.isEmpty() ? 0 : info.lineNumber;
     if (!m_frame)
         return;
-    if (!info.filePath.isEmpty() && !openNamedFile(info.filePath, 0))
+    m_inHandOver = true;
+    const bool opened = info.filePath.isEmpty() || openNamedFile(info.filePath, 0);
+    m_inHandOver = false;
+    if (!opened)
         m_settings->goToLine = 0;
     if (!info.mainDocPath.isEmpty()) {
         m_cmdInfo.mainDocPath = info.mainDocPath;
@@ -252,6 +264,24 @@ void CShellApp::execute(const QByteArray &message)
     if (!info.projectPath.isEmpty() && info.projectPath.endsWith(QLatin1String(".sbp")))
         m_frame->requestProject(info.projectPath);
     m_frame->setNeedsTexRun(true);
+}
+
+void CShellApp::reportMissingHandOvers()
+{
+    if (m_missingHandOvers.isEmpty())
+        return;
+    const QStringList missing = std::exchange(m_missingHandOvers, {});
+    if (missing.size() == 1) {
+        m_prompter->message(Str::format(Str::NotFound, {shown(missing.first()), m_settings->mainPath()}));
+        return;
+    }
+    constexpr qsizetype Listed = 20;
+    QStringList lines;
+    for (qsizetype i = 0; i < std::min(missing.size(), Listed); ++i)
+        lines.append(shown(missing.at(i)));
+    if (missing.size() > Listed)
+        lines.append(QStringLiteral("...\n(+%1)").arg(missing.size() - Listed));
+    m_prompter->message(Str::format(Str::HandOversNotFound, {m_settings->mainPath(), lines.join(u'\n')}));
 }
 
 void CShellApp::exit()

@@ -63,6 +63,8 @@ private:
     bool openNamedFile(const QString &path, int line);
     bool canTakeHandOver() const;
     void execute(const QByteArray &message);
+    // Says in one message which handed-over files were missing.
+    void reportMissingHandOvers();
 
     CShellSettings *m_settings;
     Prompter *m_prompter;
@@ -74,5 +76,9 @@ private:
     std::unique_ptr<QSplashScreen> m_splash;
     bool m_firstStart = false;
     bool m_ready = false; // start-up is over: hand-overs may run
+    // Missing files named by the hand-overs carried out since the last report,
+    // each once: a flood of starts gives one box, not one per start.
+    bool m_inHandOver = false;
+    QStringList m_missingHandOvers;
     HandOverQueue m_handOvers;
 };

@@ -1,8 +1,9 @@
 #include "app/handoverqueue.h"
 
-HandOverQueue::HandOverQueue(CanRun canRun, Execute execute)
+HandOverQueue::HandOverQueue(CanRun canRun, Execute execute, BatchDone batchDone)
     : m_canRun(std::move(canRun))
     , m_execute(std::move(execute))
+    , m_batchDone(std::move(batchDone))
 {
 }
 
@@ -19,7 +20,12 @@ void HandOverQueue::drain()
     if (m_draining)
         return;
     m_draining = true;
-    while (!m_pending.isEmpty() && m_canRun())
-        m_execute(m_pending.takeFirst());
+    while (!m_pending.isEmpty() && m_canRun()) {
+        while (!m_pending.isEmpty() && m_canRun())
+            m_execute(m_pending.takeFirst());
+        // Its message box may let more arrive: they form the next batch.
+        if (m_batchDone)
+            m_batchDone();
+    }
     m_draining = false;
 }

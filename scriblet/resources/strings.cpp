@@ -557,6 +557,7 @@ const Entry Table[] = {
     {CauseOther, "Fehler des Systems (%s)."},
     {SettingsWriteFailed, "Die Einstellungen können nicht gespeichert werden:\n%s\n%s\n\nÄnderungen der Einstellungen gehen beim Beenden verloren. (Diese Meldung erscheint nur einmal.)"},
     {MacrosUnreadable, "Die Makros können nicht gelesen werden:\n%s\n%s\n\nBis die Datei lesbar ist, gelten die vorgegebenen Makros; die Datei bleibt unverändert."},
+    {HandOversNotFound, "Diese Dateien wurden nicht in\n%s gefunden !!\n\n%s"},
     {ChannelUnavailable, "Der private Kanal, über den ein weiterer Start seine Dateien an dieses Fenster übergibt, kann nicht benutzt werden:\n%s\n\nScriblet läuft ohne ihn; ein weiterer Start öffnet ein eigenes Fenster."},
 };
 

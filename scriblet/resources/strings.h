@@ -334,7 +334,8 @@ enum Id : int {
     ChannelUnavailable = 20227,
     SettingsWriteFailed = 20228,
     MacrosUnreadable = 20229,
-    OwnEnd = 20230
+    HandOversNotFound = 20230,
+    OwnEnd = 20231
 };
 
 // The text under a number in the language in force; empty for a number the

@@ -101,10 +101,14 @@ TEST_F(ProfileTest, FailedWriteLeavesOldFileAndReportsError)
     // write fail even for root, the way a full disk would.
     writeFile(ini(), "[A]\r\nx=1\r\n");
     Profile p(ini());
+    QStringList told; // the keeper of the settings hears of each failure, and only of failures
+    p.setWriteFailedHandler([&](const FileError &e) { told << e.path; });
+    ASSERT_TRUE(p.writeInt("A", "x", 1));
     bool ok = true;
     testsupport::withFullDisk([&] { ok = p.writeString("A", "x", QString(1000, 'z')); });
     EXPECT_FALSE(ok);
     EXPECT_TRUE(p.lastError().contains("test.ini"));
+    EXPECT_EQ(told, QStringList{ini()});
     EXPECT_EQ(readAll(ini()), QByteArray("[A]\r\nx=1\r\n"));
     EXPECT_EQ(p.getInt("A", "x", 0), 1);
 }
@@ -150,9 +154,13 @@ TEST_F(ProfileTest, FailedBatchCommitKeepsTheOldFile)
 {
     writeFile(path("plain"), "a file, not a folder");
     Profile p(path("plain/test.ini"));
+    int told = 0;
+    p.setWriteFailedHandler([&](const FileError &) { ++told; });
     p.beginBatch();
     p.writeInt("A", "x", 1);
+    p.writeInt("A", "y", 2);
     EXPECT_FALSE(p.commitBatch());
+    EXPECT_EQ(told, 1); // the batch failed once, however many writes it held
     EXPECT_FALSE(p.lastError().isEmpty());
     EXPECT_FALSE(p.inBatch());
 }

@@ -1,5 +1,6 @@
 #include "templates/tdocumentdialog.h"
 
+#include "common/labelledrow.h"
 #include "common/namedbutton.h"
 #include "templates/documenttext.h"
 
@@ -39,13 +40,11 @@ QWidget *makeField(const DocumentField &f, QFormLayout *form, QWidget *page)
         break;
     }
     field->setObjectName(QLatin1String(f.name));
-    field->setAccessibleName(label);
     if (f.kind == DocumentField::Kind::Check) {
+        field->setAccessibleName(label);
         form->addRow(field);
     } else {
-        auto *caption = new QLabel(label, page);
-        caption->setBuddy(field);
-        form->addRow(caption, field);
+        addLabelledRow(form, label, field);
     }
     return field;
 }

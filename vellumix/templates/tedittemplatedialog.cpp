@@ -1,5 +1,6 @@
 #include "templates/tedittemplatedialog.h"
 
+#include "common/labelledrow.h"
 #include "common/namedbutton.h"
 
 #include <QFormLayout>
@@ -31,10 +32,7 @@ template<typename Field> Field *addField(const char *label, const char *name, QF
 {
     auto *field = new Field(parent);
     field->setObjectName(QLatin1String(name));
-    auto *caption = new QLabel(QLatin1String(label), parent);
-    caption->setBuddy(field);
-    field->setAccessibleName(QString(caption->text()).remove(QLatin1Char('&')).remove(QLatin1Char(':')));
-    form->addRow(caption, field);
+    addLabelledRow(form, QLatin1String(label), field);
     return field;
 }
 

@@ -1035,6 +1035,16 @@ Bis die Datei lesbar ist, gelten die vorgegebenen Makros; die Datei bleibt unver
 
 Until the file can be read, the default macros apply; the file is left unchanged.</translation>
         </message>
+        <message id="20230">
+            <source>Diese Dateien wurden nicht in
+%s gefunden !!
+
+%s</source>
+            <translation>These files were not found in
+%s !!
+
+%s</translation>
+        </message>
         <message id="32781">
             <source>Auswahl der Schriftart für die Dokumente</source>
             <translation>Chooses the font of the documents</translation>

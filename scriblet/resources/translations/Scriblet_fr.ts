@@ -1035,6 +1035,16 @@ Bis die Datei lesbar ist, gelten die vorgegebenen Makros; die Datei bleibt unver
 
 Tant que le fichier n'est pas lisible, les macros par défaut s'appliquent ; le fichier reste inchangé.</translation>
         </message>
+        <message id="20230">
+            <source>Diese Dateien wurden nicht in
+%s gefunden !!
+
+%s</source>
+            <translation>Ces fichiers sont introuvables dans
+%s !!
+
+%s</translation>
+        </message>
         <message id="32781">
             <source>Auswahl der Schriftart für die Dokumente</source>
             <translation>Choix de la police des documents</translation>

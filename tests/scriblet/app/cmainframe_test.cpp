@@ -238,6 +238,27 @@ TEST_F(MainFrameTest, SettingsThatCannotBeWrittenAreReportedOnce)
     EXPECT_TRUE(QFileInfo(path(QStringLiteral("cfg/Scriblet.ini"))).isDir());
 }
 
+// Settings that stop being writable later in the run (the disk fills up) are said
+// once, after the failing write has returned, and the file keeps what it had.
+TEST_F(MainFrameTest, SettingsThatFailLaterInTheRunAreReportedOnce)
+{
+    CMainFrame *f = makeFrame();
+    QDir().mkpath(path(QStringLiteral("thesis")));
+    f->setMainDocument(path(QStringLiteral("thesis/a.tex")));
+    const QByteArray before = testsupport::readAll(path(QStringLiteral("cfg/Scriblet.ini")));
+    testsupport::withFullDisk([&] {
+        f->setMainDocument(path(QStringLiteral("thesis/b.tex")));
+        EXPECT_TRUE(m_prompter.messages.isEmpty()); // not from inside the write
+        f->setMainDocument(path(QStringLiteral("thesis/c.tex")));
+    });
+    QTest::qWait(50);
+    f->setMainDocument(path(QStringLiteral("thesis/a.tex")));
+    const QStringList reports = m_prompter.messages.filter(QStringLiteral("Einstellungen können nicht gespeichert"));
+    ASSERT_EQ(reports.size(), 1) << m_prompter.messages.join('\n').toStdString();
+    EXPECT_TRUE(reports.first().contains(path(QStringLiteral("cfg/Scriblet.ini"))));
+    EXPECT_EQ(testsupport::readAll(path(QStringLiteral("cfg/Scriblet.ini"))), before);
+}
+
 TEST_F(MainFrameTest, ClosingWithUnnamedDocumentAsksAndCancelKeepsWindow)
 {
     CMainFrame *f = makeFrame();

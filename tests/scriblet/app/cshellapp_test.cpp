@@ -323,8 +323,9 @@ TEST_F(ShellAppTest, StartsWithoutTheChannelWhenItsFolderIsNotOurs)
     qputenv("TMPDIR", QFile::encodeName(path(QStringLiteral("tmp"))));
     const QString squatted = path(QStringLiteral("tmp/localchannel-%1").arg(::getuid()));
     ASSERT_TRUE(QDir().mkpath(squatted));
-    if (::getuid() == 0)
+    if (::getuid() == 0) {
         ASSERT_EQ(::chown(QFile::encodeName(squatted).constData(), testsupport::OtherUserId, testsupport::OtherUserId), 0);
+    }
     ::chmod(QFile::encodeName(squatted).constData(), 0777);
     {
         auto s = settings();
@@ -423,10 +424,13 @@ TEST_F(ShellAppTest, HandOverDuringALatexRunIsAnsweredAfterTheRun)
     ASSERT_EQ(a->start({path(QStringLiteral("doc/a.tex"))}, false), CShellApp::StartResult::Running);
     ToolCommands *tools = a->frame()->toolCommands();
 
+    // Three starts, two of them naming the same missing file: one box after the run.
     bool queuedWhileRunning = false;
     QTimer::singleShot(200, [&] {
         handOver({path(QStringLiteral("doc/missing.tex"))});
-        queuedWhileRunning = waitFor([&] { return a->pendingHandOvers() == 1; }) && tools->isBusy();
+        handOver({path(QStringLiteral("doc/missing.tex"))});
+        handOver({path(QStringLiteral("doc/gone.tex"))});
+        queuedWhileRunning = waitFor([&] { return a->pendingHandOvers() == 3; }) && tools->isBusy();
     });
     bool busyAtMessage = true;
     bool waitCursorAtMessage = true;
@@ -440,10 +444,42 @@ TEST_F(ShellAppTest, HandOverDuringALatexRunIsAnsweredAfterTheRun)
     EXPECT_TRUE(queuedWhileRunning);
     EXPECT_TRUE(p.messages.isEmpty()); // nothing was asked under the input blocker
     ASSERT_TRUE(waitFor([&] { return !p.messages.isEmpty(); }));
-    EXPECT_EQ(p.messages.first(), Str::format(Str::NotFound, {path(QStringLiteral("doc/missing.tex")), s->mainPath()}));
+    EXPECT_EQ(p.messages, QStringList{Str::format(Str::HandOversNotFound,
+                                                  {s->mainPath(), path(QStringLiteral("doc/missing.tex")) + u'\n'
+                                                                      + path(QStringLiteral("doc/gone.tex"))})});
     EXPECT_FALSE(busyAtMessage);
     EXPECT_FALSE(waitCursorAtMessage);
     EXPECT_NE(statusAtMessage, QString::fromUtf8("LaTeX wird ausgeführt..."));
+    EXPECT_EQ(a->pendingHandOvers(), 0);
+    a->exit();
+}
+
+// A flood of starts naming missing files while the first box is open: they wait
+// behind it and are said together in one more box, not one box each.
+TEST_F(ShellAppTest, MissingFilesHandedOverDuringABoxAreSaidOnce)
+{
+    testsupport::writeFile(ini(), "[General]\r\nLanguage=0\r\nVersion=2.0r\r\n");
+    auto s = settings();
+    FakePrompter p;
+    auto a = app(s.get(), &p);
+    ASSERT_EQ(a->start({}, false), CShellApp::StartResult::Running);
+    const auto message = [&](const QString &name) {
+        return (QStringLiteral(";;") + path(name) + QStringLiteral(";0")).toUtf8() + '\0';
+    };
+    p.onMessage = [&](const QString &) {
+        if (p.messages.size() > 1)
+            return;
+        for (int i = 0; i < 500; ++i)
+            a->onMessages({QByteArray("SCRIBLET_TOPIC"), message(QStringLiteral("doc/m%1.tex").arg(i % 30))});
+    };
+    EXPECT_TRUE(a->onMessages({QByteArray("SCRIBLET_TOPIC"), message(QStringLiteral("doc/first.tex"))}));
+    ASSERT_EQ(p.messages.size(), 2) << p.messages.join(u'|').toStdString();
+    EXPECT_EQ(p.messages.first(), Str::format(Str::NotFound, {path(QStringLiteral("doc/first.tex")), s->mainPath()}));
+    const QString together = p.messages.last();
+    EXPECT_TRUE(together.contains(path(QStringLiteral("doc/m0.tex")) + u'\n'));
+    EXPECT_TRUE(together.contains(path(QStringLiteral("doc/m19.tex"))));
+    EXPECT_FALSE(together.contains(path(QStringLiteral("doc/m20.tex")))); // twenty names, then how many more
+    EXPECT_TRUE(together.endsWith(QStringLiteral("...\n(+10)")));
     EXPECT_EQ(a->pendingHandOvers(), 0);
     a->exit();
 }
