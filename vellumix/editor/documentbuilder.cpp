@@ -38,6 +38,8 @@ void DocumentBuilder::start(QString text, const QTextDocument &model)
         doc->setDefaultTextOption(option);
         doc->setDocumentMargin(margin);
         QTextCursor cursor(doc.get());
+        // One edit block: the pieces make one change, reported once.
+        cursor.beginEditBlock();
         for (qsizetype at = 0; at < text.size();) {
             if (m_cancelled)
                 return;
@@ -49,6 +51,7 @@ void DocumentBuilder::start(QString text, const QTextDocument &model)
             cursor.insertText(text.mid(at, end - at));
             at = end;
         }
+        cursor.endEditBlock();
         // The layout the text widget needs, set now: setting it walks every line.
         doc->setDocumentLayout(new QPlainTextDocumentLayout(doc.get()));
         // The widget gives every line a layout object when it takes the document;
