@@ -85,7 +85,7 @@ void FrameMenus::createEditMenu()
     auto onEditor = [this](void (QPlainTextEdit::*fn)()) {
         return [this, fn]() {
             if (TEditForm *e = m_frame.activeEditor()) {
-                // A paste or cut goes into the whole text, not the start shown while it loads.
+                // A loading file's widget takes no edits: its text is completed first.
                 e->finishLoading();
                 (e->editor()->*fn)();
             }

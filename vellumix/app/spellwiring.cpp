@@ -83,7 +83,7 @@ QPlainTextEdit *SpellWiring::activeTextEdit() const
     TEditForm *e = m_frame.activeEditor();
     if (!e)
         return nullptr;
-    // The check reads and corrects the whole text, never the start shown while it loads.
+    // The check reads and corrects the whole text, not only what of a loading file arrived.
     e->finishLoading();
     return e->editor();
 }

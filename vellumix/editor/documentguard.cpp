@@ -77,7 +77,7 @@ void DocumentGuard::attach(TEditForm *editor)
     m_docs.insert(editor, doc);
 
     RecoveryTimer *timer = doc.timer;
-    connect(editor, &TEditForm::contentsChanged, timer, [editor, timer] {
+    connect(editor->editor()->document(), &QTextDocument::contentsChanged, timer, [editor, timer] {
         if (editor->isModified())
             timer->textChanged();
     });

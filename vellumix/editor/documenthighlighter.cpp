@@ -36,15 +36,6 @@ DocumentHighlighter::DocumentHighlighter(QTextDocument *document, QObject *paren
     connect(m_doc, &QTextDocument::contentsChange, this, &DocumentHighlighter::onContentsChange);
 }
 
-void DocumentHighlighter::setDocument(QTextDocument *document)
-{
-    disconnect(m_doc, nullptr, this, nullptr);
-    m_doc = document;
-    m_blockCount = document->blockCount();
-    connect(m_doc, &QTextDocument::contentsChange, this, &DocumentHighlighter::onContentsChange);
-    rehighlight();
-}
-
 void DocumentHighlighter::setFormats(const ClassFormats &formats)
 {
     m_formats = formats;

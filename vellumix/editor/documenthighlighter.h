@@ -48,8 +48,6 @@ public:
 
     explicit DocumentHighlighter(QTextDocument *document, QObject *parent = nullptr);
 
-    // Colours another document (the widget took a new one): all of it afresh.
-    void setDocument(QTextDocument *document);
     // The screen whose visible lines go first (not owned; null: none).
     void setView(const HighlightView *view) { m_view = view; }
 

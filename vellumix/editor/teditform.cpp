@@ -44,7 +44,8 @@ QString encodingName(TextCodec::Encoding e)
 } // namespace
 
 TEditForm::TEditForm(EditorHost *host, QWidget *parent)
-    : QWidget(parent), m_host(host), m_edit(new TEditView(this)), m_highlighter(m_edit->document())
+    : QWidget(parent), m_host(host), m_edit(new TEditView(this)), m_highlighter(m_edit->document()),
+      m_filler(m_edit->document())
 {
     setObjectName(QStringLiteral("EditForm"));
     auto *layout = new QVBoxLayout(this);
@@ -61,10 +62,25 @@ TEditForm::TEditForm(EditorHost *host, QWidget *parent)
     m_highlighter.setEnabled(highlighting());
     m_highlighter.setFormats(m_formats);
 
-    connectDocument(m_edit->document());
+    QTextDocument *doc = m_edit->document();
+    connect(doc, &QTextDocument::modificationChanged, this, [this](bool m) {
+        if (m_filling == 0 && m != m_lastModified) {
+            m_lastModified = m;
+            emit modifiedChanged(m);
+        }
+    });
+    connect(doc, &QTextDocument::contentsChanged, this, [this] {
+        if (m_filling == 0)
+            m_discardApproved = false;
+    });
     connect(this, &QWidget::windowTitleChanged, this, &TEditForm::captionChanged);
     connect(m_edit, &QPlainTextEdit::cursorPositionChanged, this, &TEditForm::emitCaret);
-    connect(&m_builder, &DocumentBuilder::ready, this, &TEditForm::adoptBuilt);
+    connect(&m_filler, &TextFiller::finished, this, &TEditForm::onFillFinished);
+    connect(&m_filler, &TextFiller::grew, this, [this](int previousBlockCount) {
+        // Lines arrived on the screen only when it showed the end of the text.
+        if (m_edit->visibleBlocks().second >= previousBlockCount - 1)
+            m_edit->viewport()->update();
+    });
     connect(&m_highlighter, &DocumentHighlighter::finished, this, &TEditForm::highlightingFinished);
     connect(&m_highlighter, &DocumentHighlighter::failed, this,
             [this] { prompter().showError(EditorMessages::HighlightError); });
@@ -87,21 +103,6 @@ TEditForm::~TEditForm()
     disconnect(m_edit->horizontalScrollBar(), nullptr, this, nullptr);
 }
 
-void TEditForm::connectDocument(QTextDocument *doc)
-{
-    connect(doc, &QTextDocument::modificationChanged, this, [this](bool m) {
-        if (m_filling == 0 && m != m_lastModified) {
-            m_lastModified = m;
-            emit modifiedChanged(m);
-        }
-    });
-    connect(doc, &QTextDocument::contentsChanged, this, [this] {
-        if (m_filling == 0)
-            m_discardApproved = false;
-        emit contentsChanged();
-    });
-}
-
 QPlainTextEdit *TEditForm::editor() const { return m_edit; }
 
 Prompter &TEditForm::prompter() const { return m_host->prompter(); }
@@ -116,7 +117,7 @@ bool TEditForm::loadFromFile(const QString &fileName, OpenFormat format)
 {
     WaitCursor wait;
     const QPointer<TEditForm> guard(this);
-    const bool big = QFileInfo(fileName).size() > BuildChars;
+    const bool big = QFileInfo(fileName).size() > TextFiller::PieceChars;
     const FileResult r = m_document.load(fileName, format, [&] {
         if (big)
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -140,77 +141,12 @@ bool TEditForm::loadFromFile(const QString &fileName, OpenFormat format)
 
 void TEditForm::fill(QString text)
 {
-    // A build of an earlier text is dropped; its start in the widget is replaced.
-    if (!isLoading())
+    if (!m_filler.isFilling())
         ++m_filling;
-    m_builder.cancel();
-    m_loading.clear();
-    QTextDocument *doc = m_edit->document();
-    // A line break is needed for the worker: a text of one line is laid out on
-    // this thread anyway.
-    const bool build = text.size() > BuildChars && text.contains(QLatin1Char('\n'));
-    qsizetype shown = text.size();
-    if (build) {
-        shown = 0;
-        for (int line = 0; line < PreviewLines && shown < BuildChars; ++line) {
-            const qsizetype brk = text.indexOf(QLatin1Char('\n'), shown);
-            if (brk < 0)
-                break;
-            shown = brk + 1;
-        }
-    }
-    // The undo history starts with the complete text.
-    doc->setUndoRedoEnabled(false);
-    doc->clear();
-    QTextCursor(doc).insertText(build ? text.left(shown) : text);
-    if (!build) {
-        doc->setUndoRedoEnabled(true);
-        onFillFinished();
-        return;
-    }
     m_edit->setReadOnly(true);
-    // Meanwhile only the lines on the screen are coloured.
+    // While the text arrives only the lines on the screen are coloured.
     m_highlighter.holdBack(true);
-    m_loading = text;
-    m_builder.start(std::move(text), *doc);
-}
-
-void TEditForm::adoptBuilt()
-{
-    std::unique_ptr<QTextDocument> built = m_builder.take();
-    if (!built)
-        return;
-    // The start shown meanwhile is a prefix of the text: the caret, the selection
-    // and the scrolled place stay where they were.
-    const QTextCursor was = m_edit->textCursor();
-    const int anchor = was.anchor();
-    const int position = was.position();
-    const int top = m_edit->verticalScrollBar()->value();
-    const int left = m_edit->horizontalScrollBar()->value();
-    QTextDocument *old = m_edit->document();
-    disconnect(old, nullptr, this, nullptr);
-    // The widget deletes the document it made itself; one of ours goes here.
-    const bool ours = old->parent() == this;
-    QTextDocument *doc = built.release();
-    doc->setParent(this);
-    // New fonts while the text was built (Appearance OK) lay it out once more.
-    if (doc->defaultFont() != old->defaultFont())
-        doc->setDefaultFont(old->defaultFont());
-    // Nothing may listen to the old document any more when the widget deletes it.
-    m_highlighter.setDocument(doc);
-    m_edit->setDocument(doc);
-    connectDocument(doc);
-    if (ours)
-        delete old;
-    QTextCursor c(doc);
-    c.setPosition(anchor);
-    c.setPosition(position, QTextCursor::KeepAnchor);
-    m_edit->setTextCursor(c);
-    m_edit->verticalScrollBar()->setValue(top);
-    m_edit->horizontalScrollBar()->setValue(left);
-    m_loading.clear();
-    onFillFinished();
-    emit contentsChanged();
+    m_filler.start(std::move(text));
 }
 
 void TEditForm::onFillFinished()
@@ -218,16 +154,12 @@ void TEditForm::onFillFinished()
     m_edit->setReadOnly(false);
     m_highlighter.holdBack(false);
     --m_filling;
-    // Filling said nothing of the modified flag: the form's own flag holds.
+    // Appending said nothing of the modified flag: the form's own flag holds.
     m_edit->document()->setModified(m_lastModified);
     emit loadFinished();
 }
 
-void TEditForm::finishLoading()
-{
-    if (isLoading())
-        adoptBuilt();
-}
+void TEditForm::finishLoading() { m_filler.finish(); }
 
 bool TEditForm::save()
 {
@@ -372,10 +304,10 @@ void TEditForm::setModified(bool modified)
 
 QString TEditForm::plainText() const
 {
-    // While a file is built, the widget holds only its start.
-    if (isLoading())
-        return m_loading;
-    return fromWidgetText(m_edit->document()->toRawText());
+    // While a file arrives, the part not yet in the widget follows what is.
+    QString text = fromWidgetText(m_edit->document()->toRawText());
+    text.append(m_filler.pending());
+    return text;
 }
 
 int TEditForm::caretPosition() const { return m_edit->textCursor().position(); }

@@ -11,7 +11,7 @@
 #include "editor/editorhost.h"
 #include "editor/documenthighlighter.h"
 #include "editor/textdocument.h"
-#include "editor/documentbuilder.h"
+#include "editor/textfiller.h"
 #include "editor/textsearch.h"
 
 #include <QWidget>
@@ -28,19 +28,13 @@ public:
     explicit TEditForm(EditorHost *host, QWidget *parent = nullptr);
     ~TEditForm() override;
 
-    // A text larger than this is split into lines on a worker thread.
-    static constexpr int BuildChars = 64 * 1024;
-    // While it is built, the widget shows about this many of its first lines.
-    static constexpr int PreviewLines = 400;
-
     // Loads in a format (a DOS OEM file is converted and marked modified). False
     // when the file could not be read; the message has been shown. A large text
-    // shows its start at once, read-only, and is complete a moment later
-    // (isLoading()); the user's first edit, and every command of the form that needs
-    // the whole text, waits for it.
+    // shows at once and arrives in the background (isLoading()); the user's first
+    // edit, and every command of the form that needs the whole text, completes it.
     bool loadFromFile(const QString &fileName, OpenFormat format = OpenFormat::Plain);
-    bool isLoading() const { return m_builder.isBuilding(); }
-    // Waits for the whole of a loading text and puts it in now.
+    bool isLoading() const { return m_filler.isFilling(); }
+    // Puts the rest of a loading text in now.
     void finishLoading();
     // The format the file on disk is in: DOS OEM after an OEM load until the first
     // save (which writes the converted text), else plain. The window list remembers it.
@@ -146,9 +140,6 @@ signals:
     void caretMoved(int line, int column);
     // The whole text of a load is in the widget.
     void loadFinished();
-    // The text changed: typed, pasted, loaded or replaced (the widget's document may
-    // be a new one after a load).
-    void contentsChanged();
     // Every line has its colours.
     void highlightingFinished();
 
@@ -158,12 +149,9 @@ protected:
 private:
     Prompter &prompter() const;
     bool highlighting() const;
-    // Replaces the whole content (built on a worker thread when it is large).
+    // Replaces the whole content (in the background when it is large).
     void fill(QString text);
-    // Swaps the built document into the widget.
-    void adoptBuilt();
     void onFillFinished();
-    void connectDocument(QTextDocument *doc);
     // The standard font, background and text colour on the widget.
     void applyStandardFormat();
     QString textRange(int from, int to) const;
@@ -177,9 +165,7 @@ private:
     TextDocument m_document;
     ClassFormats m_formats;
     DocumentHighlighter m_highlighter;
-    DocumentBuilder m_builder;
-    // The whole text while it is built (the widget shows its start).
-    QString m_loading;
+    TextFiller m_filler;
     OpenFormat m_diskFormat = OpenFormat::Plain;
     int m_filling = 0;          // > 0 while the content is replaced: no modified signals
     bool m_lastModified = false;

@@ -613,7 +613,7 @@ namespace {
 TEST_F(FrameTest, PasteIntoALoadingFileGoesIntoTheWholeText)
 {
     QByteArray bytes;
-    while (bytes.size() <= 2 * TEditForm::BuildChars)
+    while (bytes.size() <= 2 * TextFiller::PieceChars)
         bytes += "a line of the big file\n";
     writeFile(path("big.tex"), bytes);
     TEditForm *e = frame().openFile(path("big.tex"));
