@@ -87,7 +87,7 @@ public:
         paintNs = t.nsecsElapsed();
         entries = log.log().size();
     }
-    void showRunStatus(const QString &) override {}
+    void showRunStatus(int, const QStringList &) override {}
 
     qint64 longestPauseNs = 0;
     qint64 showNs = 0;

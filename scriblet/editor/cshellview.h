@@ -17,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCharFormat>
+#include <QTextLayout>
 #include <array>
 #include <functional>
 #include <optional>
@@ -109,8 +110,12 @@ public:
     static constexpr int ColourLineLimit = 20000;
 private:
     // The long lines among blocks first..last keep their shaped glyphs: otherwise
-    // every paint and caret move shapes the whole line again.
-    static void keepShapes(QTextBlock first, const QTextBlock &last);
+    // every paint and caret move shapes the whole line again. Lines over the
+    // colouring limit are set in the plain long-line format.
+    void keepShapes(QTextBlock first, const QTextBlock &last);
+    // The layout formats a line gets when colouring is off or it is too long to
+    // colour: the plain long-line format over all of it, or none.
+    static QList<QTextLayout::FormatRange> plainRanges(const QTextBlock &b);
     // Typed text with every German special character replaced (while German);
     // nullopt when nothing was replaced.
     std::optional<QString> convertUmlauts(const QString &typed) const;
@@ -125,6 +130,7 @@ private:
     // mathematics (ColourScanner::Token order), taken at each editor setup.
     std::array<QTextCharFormat, 6> m_tokenFormats;
     bool m_everColoured = false;  // some line has colours (to clear when off)
+    bool m_everLong = false;      // some line had the long-line format
     bool m_inEdit = false;        // inside the document's change notification
     bool m_collectDirty = false;  // a background pass gathers what it changed ...
     int m_dirtyFrom = -1;         // ... here, for one notice to the layout

@@ -86,8 +86,17 @@ public:
         if (m_logBar)
             m_logBar->setLog(log);
     }
-    void showRunStatus(const QString &text) override
+    void showRunStatus(int textId, const QStringList &args) override
     {
+        m_statusId = textId;
+        m_statusArgs = args;
+        retranslateRunStatus();
+    }
+    void retranslateRunStatus()
+    {
+        if (m_statusId == 0)
+            return;
+        const QString text = Str::format(m_statusId, m_statusArgs);
         m_runStatus->setText(text);
         m_runStatus->setToolTip(text);
     }
@@ -98,6 +107,8 @@ private:
     QMainWindow *m_window;
     CLogBar *m_logBar;
     QLabel *m_runStatus;
+    int m_statusId = 0; // no run yet
+    QStringList m_statusArgs;
     std::function<void()> m_ended;
     InputBlocker m_blocker;
     int m_depth = 0;
@@ -185,6 +196,7 @@ bool ToolCommands::isBusy() const { return m_display->isBusy(); }
 void ToolCommands::updateUserToolTexts()
 {
     m_runStatus->setAccessibleName(Str::text(Str::RunStatusName));
+    m_display->retranslateRunStatus();
     for (int n = 0; n < 10; ++n) {
         const QString &name = m_settings.userTools[n].name;
         m_userTools[n]->setText(name);

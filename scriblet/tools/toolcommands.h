@@ -73,7 +73,8 @@ public:
     QLabel *runStatusPane() const { return m_runStatus; }
 
     // Status and tool tips of the user tools follow their names; called again
-    // when the language changes, so the run-status pane's name follows too.
+    // when the language changes, so the run-status pane (its name and the result
+    // of the last run) follows too.
     void updateUserToolTexts();
 
 signals:

@@ -171,12 +171,12 @@ bool ToolRunner::present(const Run &run, const QString &toolName, bool withBadBo
     const LatexLog &log = run.log.log();
     const auto n = [](int count) { return QString::number(count); };
     if (m_cancelled)
-        m_display.showRunStatus(Str::format(Str::RunCancelled, {toolName}));
+        m_display.showRunStatus(Str::RunCancelled, {toolName});
     else if (withBadBoxes)
-        m_display.showRunStatus(Str::format(Str::LogCounts, {toolName, n(log.errorCount()), n(log.warningCount()),
-                                                             n(log.badBoxCount())}));
+        m_display.showRunStatus(Str::LogCounts,
+                                {toolName, n(log.errorCount()), n(log.warningCount()), n(log.badBoxCount())});
     else
-        m_display.showRunStatus(Str::format(Str::LogCountsNoBoxes, {toolName, n(log.errorCount()), n(log.warningCount())}));
+        m_display.showRunStatus(Str::LogCountsNoBoxes, {toolName, n(log.errorCount()), n(log.warningCount())});
     return m_cancelled || run.result.exitCode != 0 || !run.log.isLoaded() || log.errorCount() > 0;
 }
 

@@ -38,8 +38,9 @@ public:
         // Replaces the log pane's content.
         virtual void showLog(const LogAnalysis &log) = 0;
         // The result of the last LaTeX or BibTeX run for the status bar ("LaTeX
-        // beendet – Fehler: 2, ...", "LaTeX wurde abgebrochen.").
-        virtual void showRunStatus(const QString &text) = 0;
+        // beendet – Fehler: 2, ...", "LaTeX wurde abgebrochen."): a numbered text
+        // and what fills it, so that a language switch can say it again.
+        virtual void showRunStatus(int textId, const QStringList &args) = 0;
     };
 
     // Everything given must outlive the runner; launcher defaults to HostToolLauncher.

@@ -9,7 +9,8 @@
 // rest (a loaded file, new fonts, the highlighting switch) is coloured in the
 // background in steps of a few milliseconds, the visible lines first. A line longer
 // than LongLine is coloured only around its visible part, so that its formats stay
-// few and an edit in it costs one layout of the line.
+// few and an edit in it costs one layout of the line; it is set without kerning and
+// complex shaping, which makes that layout cheaper.
 #pragma once
 
 #include "common/classformats.h"

@@ -1,6 +1,7 @@
 #include "editor/teditview.h"
 
 #include "editor/teditform.h"
+#include "platform/heapreuse.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -23,14 +24,18 @@ TEditView::TEditView(TEditForm *form) : QPlainTextEdit(form), m_form(form)
 void TEditView::keyPressEvent(QKeyEvent *e)
 {
     m_form->finishLoading();
+    const HeapReuse reuse(onLongLine());
     QPlainTextEdit::keyPressEvent(e);
 }
 
 void TEditView::inputMethodEvent(QInputMethodEvent *e)
 {
     m_form->finishLoading();
+    const HeapReuse reuse(onLongLine());
     QPlainTextEdit::inputMethodEvent(e);
 }
+
+bool TEditView::onLongLine() const { return textCursor().block().length() > DocumentHighlighter::LongLine; }
 
 void TEditView::mousePressEvent(QMouseEvent *e)
 {

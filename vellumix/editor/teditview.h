@@ -33,6 +33,9 @@ protected:
 
 private:
     void buildContextMenu();
+    // The caret is in a line whose layout, redone on every key, is large: the key
+    // reuses the memory of the last layout (HeapReuse).
+    bool onLongLine() const;
 
     TEditForm *m_form;
     QMenu *m_contextMenu = nullptr;

@@ -2,8 +2,10 @@
 // TeX programs and the test helper as viewer.
 #include "app/toolwiring.h"
 
-#include "framefixture.h"
 #include "app/cmainframe.h"
+#include "app/languagecommands.h"
+#include "framefixture.h"
+#include "resources/language.h"
 #include "common/cshellsettings.h"
 #include "editor/cchildframe.h"
 #include "editor/cshelldoc.h"
@@ -129,6 +131,16 @@ TEST_F(ToolWiringTest, LatexOnOpenDocumentFillsLogPane)
     EXPECT_TRUE(logBar()->text().startsWith(QString::fromUtf8(log.left(log.indexOf('\n')))));
     EXPECT_FALSE(m_frame->needsTexRun());
     EXPECT_EQ(QDir::currentPath(), path("doc"));
+
+    // The result of the run follows a language switch.
+    auto *status = m_frame->findChild<QLabel *>("runStatusPane");
+    ASSERT_TRUE(status);
+    EXPECT_TRUE(status->text().startsWith(QString::fromUtf8("LaTeX beendet – Fehler: 0"))) << status->text().toStdString();
+    ASSERT_TRUE(m_frame->languageCommands()->switchTo(Language::English));
+    EXPECT_TRUE(status->text().startsWith(QStringLiteral("LaTeX finished"))) << status->text().toStdString();
+    EXPECT_EQ(status->toolTip(), status->text());
+    ASSERT_TRUE(m_frame->languageCommands()->switchTo(Language::German));
+    EXPECT_TRUE(status->text().startsWith(QString::fromUtf8("LaTeX beendet – Fehler: 0")));
 }
 
 TEST_F(ToolWiringTest, LatexErrorEndsAndShowsError)

@@ -264,6 +264,17 @@ TEST_F(ViewTest, LongLinesAreVisitedOnceAndHugeOnesStayPlain)
     EXPECT_EQ(colourAt(v, second + 1), Blue);
     EXPECT_EQ(colourAt(v, 6), Black); // over the limit: plain
 
+    // Cut below the limit the line is coloured again; undone, it is plain again.
+    QTextCursor c(v->document()->textDocument());
+    c.setPosition(1000);
+    c.setPosition(second - 1, QTextCursor::KeepAnchor);
+    v->setTextCursor(c);
+    QTest::keyClick(v, Qt::Key_Delete);
+    EXPECT_EQ(colourAt(v, 6), Blue);
+    v->undo();
+    EXPECT_EQ(v->document()->textDocument()->firstBlock().length(), second);
+    EXPECT_EQ(colourAt(v, 6), Black);
+
     QByteArray under;
     while (under.size() < CShellView::ColourLineLimit - 100)
         under += "Text \\emph{x} ";

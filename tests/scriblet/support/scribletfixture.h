@@ -8,6 +8,7 @@
 #include "common/prompter.h"
 #include "project/projecthost.h"
 #include "resources/language.h"
+#include "resources/strings.h"
 #include "testsupport.h"
 #include "tools/toolhost.h"
 #include "tools/toolrunner.h"
@@ -275,7 +276,7 @@ public:
         logText = log.text();
         journal << QStringLiteral("log");
     }
-    void showRunStatus(const QString &text) override { runStatus = text; }
+    void showRunStatus(int textId, const QStringList &args) override { runStatus = Str::format(textId, args); }
 };
 
 // Records every start instead of starting; programs named in `missing` fail to

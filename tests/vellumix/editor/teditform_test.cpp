@@ -220,6 +220,7 @@ TEST_F(EditFormTest, LongLineIsColouredAroundWhatIsShown)
     EXPECT_EQ(form->classAt(13 * 100), TokenClass::TexCommand);
     const int far = int(line.size()) - 13;
     EXPECT_EQ(form->classAt(far), TokenClass::Standard) << "far beyond the screen";
+    EXPECT_EQ(form->formatAt(far), form->formats().format(TokenClass::Standard)) << "shown as standard text";
     // Typing at the end moves the window there.
     QTest::keyClick(form->editor(), Qt::Key_End);
     type(QStringLiteral("\\b"));
