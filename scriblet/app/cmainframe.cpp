@@ -9,7 +9,9 @@
 #include "app/settingsfailurereport.h"
 #include "app/toolwiring.h"
 #include "app/cshellcommandlineinfo.h"
+#include "app/customisewiring.h"
 #include "bars/acceleratortext.h"
+#include "bars/ccustomtoolbar.h"
 #include "bars/toolbarimages.h"
 #include "bars/toolbarlayout.h"
 #include "common/commandids.h"
@@ -20,7 +22,6 @@
 #include "editor/cshellview.h"
 #include "editor/editorcommands.h"
 #include "editor/macrofile.h"
-#include "editor/symbols.h"
 #include "project/cprojectbar.h"
 #include "resources/actiontext.h"
 #include "resources/fileerrortext.h"
@@ -129,6 +130,9 @@ bool CMainFrame::create(const CShellCommandLineInfo *cmdInfo)
     menu(QStringLiteral("menuView"))->addAction(m_projectBar->toggleViewAction());
     menu(QStringLiteral("menuView"))->addAction(m_logBar->toggleViewAction());
     m_languageCommands = new LanguageCommands(this);
+    // The bars' buttons once every command exists, then the bars' rows.
+    CustomiseWiring::install(this);
+    arrangeToolBars();
 
     const QByteArray state = QByteArray::fromBase64(
         m_settings->profile().getBytes(QString::fromLatin1(LayoutSection), QStringLiteral("State")));
@@ -275,7 +279,7 @@ bool CMainFrame::createToolBars()
 
     QMenu *view = menu(QStringLiteral("menuView"));
     for (const BarSpec &b : Bars) {
-        auto *tb = new QToolBar(Str::text(b.captionId), this);
+        auto *tb = new CCustomToolBar(b.id, Str::text(b.captionId), this);
         tb->setObjectName(QStringLiteral("toolbar%1").arg(b.id));
         tb->setAccessibleName(tb->windowTitle());
         tb->setIconSize(QSize(16, 15));
@@ -287,50 +291,7 @@ bool CMainFrame::createToolBars()
         view->addAction(toggle);
     }
     EditorWiring::fillBars(this);
-    fillMainToolBar();
-    arrangeToolBars();
     return true;
-}
-
-void CMainFrame::fillMainToolBar()
-{
-    // Button images of the commands that have none of their own: the file
-    // commands from the style, a bar toggle shows its bar's first symbol (the
-    // macro bar's its first macro image).
-    const QHash<int, QStyle::StandardPixmap> fileIcons = {
-        {Cmd::FileNew, QStyle::SP_FileIcon},
-        {Cmd::FileOpen, QStyle::SP_DirOpenIcon},
-        {Cmd::FileSave, QStyle::SP_DialogSaveButton},
-        {Cmd::SaveAll, QStyle::SP_DriveFDIcon},
-    };
-    for (auto it = fileIcons.begin(); it != fileIcons.end(); ++it)
-        if (QAction *a = action(it.key()))
-            a->setIcon(style()->standardIcon(it.value()));
-    for (const BarSpec &b : Bars) {
-        QAction *toggle = action(b.toggleId);
-        if (!toggle || b.id == Cmd::BarMain)
-            continue;
-        if (b.id == Cmd::BarMacros) {
-            const QList<QImage> images = ToolbarImages::split(m_macroImages);
-            if (!images.isEmpty())
-                toggle->setIcon(QIcon(QPixmap::fromImage(images.first())));
-            continue;
-        }
-        for (const SymbolBar &sb : Symbols::bars())
-            if (sb.barId == b.id && !sb.commands.isEmpty())
-                toggle->setIcon(EditorCommands::glyphIcon(this, QString::fromUtf8(sb.commands.first().glyph)));
-    }
-
-    QToolBar *main = m_toolBars.value(Cmd::BarMain);
-    for (int id : ToolbarLayout::mainToolbar()) {
-        if (id == ToolbarLayout::Separator)
-            main->addSeparator();
-        else if (QAction *a = action(id))
-            main->addAction(a);
-    }
-    for (QAction *a : main->actions())
-        if (QWidget *w = main->widgetForAction(a); w && !a->isSeparator())
-            w->setAccessibleName(a->toolTip());
 }
 
 void CMainFrame::arrangeToolBars()

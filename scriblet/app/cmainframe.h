@@ -130,8 +130,6 @@ protected:
 private:
     void createMenus();
     bool createToolBars();
-    // The main toolbar's buttons from its table, and the images of its toggles.
-    void fillMainToolBar();
     // Puts the bars into rows that fit the window's width.
     void arrangeToolBars();
     void createStatusBar();

@@ -15,7 +15,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QToolBar>
 
 namespace {
 
@@ -132,34 +131,18 @@ void install(CMainFrame *frame)
 
 void fillBars(CMainFrame *frame)
 {
+    // The commands of the six symbol bars (each inserts its text) and of the
+    // macro bar (Shift+F1..F10, each with its image from "ScribletMacros.bmp"
+    // and the macro's name); the bars' buttons are laid out by the customisation.
     EditorCommands *commands = frame->editorCommands();
-    // The six symbol bars: each button inserts its text.
-    for (const SymbolBar &sb : Symbols::bars()) {
-        QToolBar *tb = frame->toolBar(sb.barId);
-        for (const SymbolCommand &c : sb.commands) {
-            if (c.group)
-                tb->addSeparator();
-            QAction *a = commands->symbolAction(c.id);
-            frame->addFeatureCommand(c.id, a, QString());
-            tb->addAction(a);
-        }
-        for (QAction *a : tb->actions())
-            if (QWidget *w = tb->widgetForAction(a); w && !a->isSeparator())
-                w->setAccessibleName(a->toolTip());
-    }
+    for (const SymbolBar &sb : Symbols::bars())
+        for (const SymbolCommand &c : sb.commands)
+            frame->addFeatureCommand(c.id, commands->symbolAction(c.id), QString());
     for (int id : {32981, 32982})
         frame->addFeatureCommand(id, commands->symbolAction(id), QString());
-
-    // The macro bar: Shift+F1..F10 insert the ten macros; each button shows its
-    // image from "ScribletMacros.bmp" and the macro's name.
-    QToolBar *macroBar = frame->toolBar(Cmd::BarMacros);
-    macroBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     const QList<QAction *> macros = commands->macroActions(frame->macroImages());
-    for (int i = 0; i < macros.size(); ++i) {
+    for (int i = 0; i < macros.size(); ++i)
         frame->addFeatureCommand(Cmd::Macro1 + i, macros.at(i), QString());
-        macroBar->addAction(macros.at(i));
-    }
-    commands->setMacroBar(macroBar);
     commands->updateMacroCaptions();
 }
 

@@ -9,7 +9,8 @@ namespace EditorWiring {
 
 // Creates the editor commands and their menu entries.
 void install(CMainFrame *frame);
-// Fills the six symbol bars and the macro bar (after the frame made its bars).
+// Registers the commands of the six symbol bars and the macro bar (their buttons
+// are laid out by CustomiseWiring).
 void fillBars(CMainFrame *frame);
 
 } // namespace EditorWiring

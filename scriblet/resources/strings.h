@@ -69,6 +69,13 @@ enum Id : int {
     Licence = 33125,
     AccentsBar = 33126,
     InfoText = 33127,
+    // Toolbar customisation: the catalogue's categories and the dialog's title.
+    CategorySettings = 33043,
+    CategoryBars = 33044,
+    CategoryUserTools = 33045,
+    CategoryUserMacros = 33046,
+    CategoryView = 33121,
+    CustomiseTitle = 33058,
     // The default keyword files: the command lines in three parts, the environments.
     // File contents, the same in every language.
     DefaultCommands1 = 33067,
@@ -335,7 +342,22 @@ enum Id : int {
     SettingsWriteFailed = 20228,
     MacrosUnreadable = 20229,
     HandOversNotFound = 20230,
-    OwnEnd = 20231
+    // Toolbar customisation
+    CapCustomize = 20231,
+    ButtonDelete = 20232,
+    ButtonLook = 20233,
+    ButtonImage = 20234,
+    ButtonText = 20235,
+    ButtonImageAndText = 20236,
+    ButtonGroup = 20237,
+    LookTitle = 20238,
+    LookCaption = 20239,
+    CustomiseCategories = 20240,
+    CustomiseCommands = 20241,
+    CustomiseHint = 20242,
+    CustomiseClose = 20243,
+    MissingCommand = 20244,
+    OwnEnd = 20245
 };
 
 // The text under a number in the language in force; empty for a number the

@@ -1045,6 +1045,62 @@ Until the file can be read, the default macros apply; the file is left unchanged
 
 %s</translation>
         </message>
+        <message id="20231">
+            <source>&amp;Anpassen...</source>
+            <translation>&amp;Customize...</translation>
+        </message>
+        <message id="20232">
+            <source>&amp;Löschen</source>
+            <translation>&amp;Delete</translation>
+        </message>
+        <message id="20233">
+            <source>&amp;Aussehen...</source>
+            <translation>&amp;Appearance...</translation>
+        </message>
+        <message id="20234">
+            <source>&amp;Bild</source>
+            <translation>&amp;Image</translation>
+        </message>
+        <message id="20235">
+            <source>&amp;Text</source>
+            <translation>&amp;Text</translation>
+        </message>
+        <message id="20236">
+            <source>Bild &amp;und Text</source>
+            <translation>Image &amp;and Text</translation>
+        </message>
+        <message id="20237">
+            <source>&amp;Gruppierung</source>
+            <translation>&amp;Group</translation>
+        </message>
+        <message id="20238">
+            <source>Aussehen der Schaltfläche</source>
+            <translation>Button Appearance</translation>
+        </message>
+        <message id="20239">
+            <source>Schaltflächen&amp;text:</source>
+            <translation>Button &amp;text:</translation>
+        </message>
+        <message id="20240">
+            <source>&amp;Kategorien:</source>
+            <translation>&amp;Categories:</translation>
+        </message>
+        <message id="20241">
+            <source>&amp;Befehle:</source>
+            <translation>C&amp;ommands:</translation>
+        </message>
+        <message id="20242">
+            <source>Ziehen Sie einen Befehl auf eine Leiste. Schaltflächen lassen sich auf den Leisten verschieben; eine Schaltfläche, die von der Leiste gezogen wird, wird entfernt.</source>
+            <translation>Drag a command onto a bar. Buttons can be moved on the bars; a button dragged off its bar is removed.</translation>
+        </message>
+        <message id="20243">
+            <source>Schließen</source>
+            <translation>Close</translation>
+        </message>
+        <message id="20244">
+            <source>Befehl %d ist nicht mehr vorhanden</source>
+            <translation>Command %d no longer exists</translation>
+        </message>
         <message id="32781">
             <source>Auswahl der Schriftart für die Dokumente</source>
             <translation>Chooses the font of the documents</translation>
@@ -2503,6 +2559,26 @@ Beenden</source>
             <translation>Quits the application.
 Exit</translation>
         </message>
+        <message id="33043">
+            <source>Einstellungen</source>
+            <translation>Settings</translation>
+        </message>
+        <message id="33044">
+            <source>Leisten</source>
+            <translation>Bars</translation>
+        </message>
+        <message id="33045">
+            <source>Benutzer-Programme</source>
+            <translation>User Programs</translation>
+        </message>
+        <message id="33046">
+            <source>Benutzer-Makros</source>
+            <translation>User Macros</translation>
+        </message>
+        <message id="33058">
+            <source>Symbolleiste / Makroleiste anpassen</source>
+            <translation>Customize Toolbar / Macro Bar</translation>
+        </message>
         <message id="33061">
             <source>Schaltet den Zeilenumbruch ein/aus</source>
             <translation>Switches word wrap on or off</translation>
@@ -3350,6 +3426,10 @@ Deutsch</translation>
 English</source>
             <translation>Shows the interface in English.
 English</translation>
+        </message>
+        <message id="33121">
+            <source>Ansicht</source>
+            <translation>View</translation>
         </message>
         <message id="33122">
             <source>Zeigt die Oberfläche in französischer Sprache.

@@ -1045,6 +1045,62 @@ Tant que le fichier n'est pas lisible, les macros par défaut s'appliquent ; le 
 
 %s</translation>
         </message>
+        <message id="20231">
+            <source>&amp;Anpassen...</source>
+            <translation>&amp;Personnaliser...</translation>
+        </message>
+        <message id="20232">
+            <source>&amp;Löschen</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message id="20233">
+            <source>&amp;Aussehen...</source>
+            <translation>&amp;Apparence...</translation>
+        </message>
+        <message id="20234">
+            <source>&amp;Bild</source>
+            <translation>&amp;Image</translation>
+        </message>
+        <message id="20235">
+            <source>&amp;Text</source>
+            <translation>&amp;Texte</translation>
+        </message>
+        <message id="20236">
+            <source>Bild &amp;und Text</source>
+            <translation>Image &amp;et texte</translation>
+        </message>
+        <message id="20237">
+            <source>&amp;Gruppierung</source>
+            <translation>&amp;Groupe</translation>
+        </message>
+        <message id="20238">
+            <source>Aussehen der Schaltfläche</source>
+            <translation>Apparence du bouton</translation>
+        </message>
+        <message id="20239">
+            <source>Schaltflächen&amp;text:</source>
+            <translation>&amp;Texte du bouton :</translation>
+        </message>
+        <message id="20240">
+            <source>&amp;Kategorien:</source>
+            <translation>&amp;Catégories :</translation>
+        </message>
+        <message id="20241">
+            <source>&amp;Befehle:</source>
+            <translation>C&amp;ommandes :</translation>
+        </message>
+        <message id="20242">
+            <source>Ziehen Sie einen Befehl auf eine Leiste. Schaltflächen lassen sich auf den Leisten verschieben; eine Schaltfläche, die von der Leiste gezogen wird, wird entfernt.</source>
+            <translation>Faites glisser une commande sur une barre. Les boutons se déplacent sur les barres ; un bouton glissé hors de sa barre est supprimé.</translation>
+        </message>
+        <message id="20243">
+            <source>Schließen</source>
+            <translation>Fermer</translation>
+        </message>
+        <message id="20244">
+            <source>Befehl %d ist nicht mehr vorhanden</source>
+            <translation>La commande %d n'existe plus</translation>
+        </message>
         <message id="32781">
             <source>Auswahl der Schriftart für die Dokumente</source>
             <translation>Choix de la police des documents</translation>
@@ -2503,6 +2559,26 @@ Beenden</source>
             <translation>Quitte l'application.
 Quitter</translation>
         </message>
+        <message id="33043">
+            <source>Einstellungen</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message id="33044">
+            <source>Leisten</source>
+            <translation>Barres</translation>
+        </message>
+        <message id="33045">
+            <source>Benutzer-Programme</source>
+            <translation>Programmes utilisateur</translation>
+        </message>
+        <message id="33046">
+            <source>Benutzer-Makros</source>
+            <translation>Macros utilisateur</translation>
+        </message>
+        <message id="33058">
+            <source>Symbolleiste / Makroleiste anpassen</source>
+            <translation>Personnaliser la barre d'outils / la barre des macros</translation>
+        </message>
         <message id="33061">
             <source>Schaltet den Zeilenumbruch ein/aus</source>
             <translation>Active ou désactive le retour à la ligne</translation>
@@ -3350,6 +3426,10 @@ Deutsch</translation>
 English</source>
             <translation>Affiche l'interface en anglais.
 English</translation>
+        </message>
+        <message id="33121">
+            <source>Ansicht</source>
+            <translation>Affichage</translation>
         </message>
         <message id="33122">
             <source>Zeigt die Oberfläche in französischer Sprache.

@@ -15,6 +15,33 @@ TEST(ToolbarLayout, MainToolbarEndsWithTheSevenBarToggles)
                           Cmd::ViewRelationsBar, Cmd::ViewGreekBar, Cmd::ViewOtherSymbolsBar, Cmd::ViewMacroBar}));
 }
 
+TEST(ToolbarLayout, BuiltinBarsCarryTheirCommandsInOrder)
+{
+    using namespace Cmd;
+    const BarButtons main = ToolbarLayout::builtin(BarMain);
+    EXPECT_EQ(main.ids(), (QList<int>{FileNew, FileOpen, FileSave, SaveAll, EditCut, EditCopy, EditPaste, FilePrint,
+                                      RunLatex, RunBibtex, RunDviViewer, RunDvips, RunPsViewer, ViewArrowsBar,
+                                      ViewBinaryOpsBar, ViewAccentsBar, ViewRelationsBar, ViewGreekBar,
+                                      ViewOtherSymbolsBar, ViewMacroBar}));
+    // A separator stands before cut, print, LaTeX and the bar toggles.
+    QList<int> grouped;
+    for (const BarButton &b : main.buttons())
+        if (b.group)
+            grouped << b.id;
+    EXPECT_EQ(grouped, (QList<int>{EditCut, FilePrint, RunLatex, ViewArrowsBar}));
+    const BarButtons macros = ToolbarLayout::builtin(BarMacros);
+    ASSERT_EQ(macros.size(), 10);
+    EXPECT_EQ(macros.at(9).id, Macro1 + 9);
+    EXPECT_EQ(macros.at(0).style, ButtonStyle::ImageAndText); // image and the macro's name
+    EXPECT_EQ(ToolbarLayout::builtin(BarGreek).size(), 40);
+    EXPECT_EQ(ToolbarLayout::builtin(BarGreek).at(0).style, ButtonStyle::Image);
+    // The settings file numbers the bars in the order they are made.
+    EXPECT_EQ(ToolbarLayout::barIndex(BarMain), 0);
+    EXPECT_EQ(ToolbarLayout::barIndex(BarAccents), 2);
+    EXPECT_EQ(ToolbarLayout::barIndex(BarMacros), 7);
+    EXPECT_EQ(ToolbarLayout::barIndex(4711), -1);
+}
+
 TEST(ToolbarLayout, EachBarJoinsTheFirstRowWithRoom)
 {
     using ToolbarLayout::rows;

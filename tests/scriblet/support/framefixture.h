@@ -4,6 +4,9 @@
 
 #include "app/cmainframe.h"
 #include "app/documentmanager.h"
+#include "bars/ccustomtoolbar.h"
+
+#include <QToolButton>
 #include "scribletfixture.h"
 
 #include <QAction>
@@ -15,6 +18,11 @@ protected:
     void SetUp() override
     {
         ScribletTest::SetUp();
+        makeSettings();
+    }
+    // A settings object on "cfg/Scriblet.ini", as a start of the program makes it.
+    void makeSettings()
+    {
         m_settings = std::make_unique<CShellSettings>(path(QStringLiteral("cfg")));
         m_settings->dviViewerLookup = [] { return QStringLiteral("xdvi"); };
         m_settings->psViewerLookup = [] { return QStringLiteral("gv"); };
@@ -31,7 +39,19 @@ protected:
         EXPECT_TRUE(m_frame->create());
         return m_frame.get();
     }
+    // Closes the window as the user does and starts a new one on the same
+    // settings file (a restart of the program).
+    CMainFrame *restartFrame()
+    {
+        m_frame->show();
+        EXPECT_TRUE(m_frame->close());
+        m_frame.reset();
+        makeSettings();
+        return makeFrame();
+    }
+    QString ini() const { return m_settings->iniPath(); }
     DocumentManager &docs() const { return m_frame->documents(); }
+    CCustomToolBar *bar(int id) const { return qobject_cast<CCustomToolBar *>(m_frame->toolBar(id)); }
     QAction *cmd(int id) const { return m_frame->findChild<QAction *>(QStringLiteral("cmd%1").arg(id)); }
     QString pane(int id) const
     {
