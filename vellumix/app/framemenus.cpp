@@ -84,8 +84,11 @@ void FrameMenus::createEditMenu()
     edit = makeMenu("Edit1", QStringLiteral("&Edit"));
     auto onEditor = [this](void (QPlainTextEdit::*fn)()) {
         return [this, fn]() {
-            if (TEditForm *e = m_frame.activeEditor())
+            if (TEditForm *e = m_frame.activeEditor()) {
+                // A loading file's widget takes no edits: its text is completed first.
+                e->finishLoading();
                 (e->editor()->*fn)();
+            }
         };
     };
     actions.undo = addItem(edit, "Undo1", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));

@@ -81,7 +81,11 @@ QString SpellWiring::spellCheckerCommand() const { return m_frame.settings().spe
 QPlainTextEdit *SpellWiring::activeTextEdit() const
 {
     TEditForm *e = m_frame.activeEditor();
-    return e ? e->editor() : nullptr;
+    if (!e)
+        return nullptr;
+    // The check reads and corrects the whole text, not only what of a loading file arrived.
+    e->finishLoading();
+    return e->editor();
 }
 
 TextCodec::Encoding SpellWiring::activeEncoding() const

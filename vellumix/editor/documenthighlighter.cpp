@@ -204,23 +204,24 @@ bool DocumentHighlighter::colourStale(int first, int last, const QElapsedTimer &
     int dirtyFrom = -1;
     int dirtyTo = -1;
     bool done = true;
-    while (block.isValid() && block.blockNumber() <= last) {
-        if (isStale(block)) {
-            if (clock.elapsed() >= budgetMs) {
-                done = false;
-                m_next = std::min(m_next, block.blockNumber());
-                break;
-            }
-            const int number = block.blockNumber();
-            const int start = block.position();
-            const int end = start + block.length();
-            if (colour(block, windowFor(block)) && number >= shown.first && number <= shown.second) {
-                if (dirtyFrom < 0)
-                    dirtyFrom = start;
-                dirtyTo = end;
-            }
+    // Numbers and positions are counted along: asking a block for them walks the
+    // document's tree each time.
+    for (int number = first; block.isValid() && number <= last; ++number, block = block.next()) {
+        if (!isStale(block))
+            continue;
+        if (clock.elapsed() >= budgetMs) {
+            done = false;
+            m_next = std::min(m_next, number);
+            break;
         }
-        block = block.next();
+        // Only a long line asks the screen what of it is shown.
+        const std::pair<int, int> window = block.length() - 1 > LongLine ? windowFor(block) : std::pair{0, 0};
+        if (colour(block, window) && number >= shown.first && number <= shown.second) {
+            const int start = block.position();
+            if (dirtyFrom < 0)
+                dirtyFrom = start;
+            dirtyTo = start + block.length();
+        }
     }
     if (dirtyFrom >= 0)
         m_doc->markContentsDirty(dirtyFrom, dirtyTo - dirtyFrom);

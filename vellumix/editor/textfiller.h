@@ -20,7 +20,7 @@ public:
     // About this many characters go into the document per piece.
     static constexpr int PieceChars = 16 * 1024;
     // A step ends after this many milliseconds.
-    static constexpr int StepBudgetMs = 12;
+    static constexpr int StepBudgetMs = 20;
 
     explicit TextFiller(QTextDocument *document, QObject *parent = nullptr);
 

@@ -12,6 +12,8 @@
 #include "platform/profile.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -601,6 +603,27 @@ TEST_F(FrameTest, AboutBoxShowsTheVersion)
         box->findChild<QAbstractButton *>(QStringLiteral("OKButton"))->click();
     });
     trigger("Info1");
+}
+
+} // namespace
+
+namespace {
+
+// The frame's Edit menu works on the whole text of a file that is still loading.
+TEST_F(FrameTest, PasteIntoALoadingFileGoesIntoTheWholeText)
+{
+    QByteArray bytes;
+    while (bytes.size() <= 2 * TextFiller::PieceChars)
+        bytes += "a line of the big file\n";
+    writeFile(path("big.tex"), bytes);
+    TEditForm *e = frame().openFile(path("big.tex"));
+    ASSERT_NE(e, nullptr);
+    ASSERT_TRUE(e->isLoading());
+    QGuiApplication::clipboard()->setText(QStringLiteral("pasted "));
+    trigger("Paste1");
+    EXPECT_FALSE(e->isLoading());
+    EXPECT_EQ(e->plainText().toUtf8(), "pasted " + bytes);
+    EXPECT_TRUE(e->isModified());
 }
 
 } // namespace

@@ -5,8 +5,7 @@
 #include "editor/editormessages.h"
 #include "editor/teditform.h"
 
-#include "vellumixfixture.h"
-#include "testsupport.h"
+#include "editformfixture.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -23,51 +22,7 @@ namespace {
 
 using testsupport::readAll;
 using testsupport::writeFile;
-
-char letter(TokenClass c) { return "scpqrdm"[int(c)]; }
-
-class EditFormTest : public testsupport::TempDirTest {
-protected:
-    void SetUp() override
-    {
-        TempDirTest::SetUp();
-        form = std::make_unique<TEditForm>(&host);
-        form->resize(600, 400);
-    }
-    void TearDown() override
-    {
-        form.reset();
-        TempDirTest::TearDown();
-    }
-    std::string classes() const
-    {
-        std::string s;
-        const QString text = form->plainText();
-        for (int i = 0; i < text.size(); ++i)
-            s += letter(form->classAt(i));
-        return s;
-    }
-    void type(const QString &text) { QTest::keyClicks(form->editor(), text); }
-    // Lets the background work (the rest of a file, the colours) finish.
-    void settle() { ASSERT_TRUE(waitUntil([&] { return !form->isLoading() && form->highlightingDone(); })); }
-    void typeEnter() { QTest::keyClick(form->editor(), Qt::Key_Return); }
-    void load(const QByteArray &bytes, OpenFormat format = OpenFormat::Plain)
-    {
-        writeFile(path("doc.tex"), bytes);
-        ASSERT_TRUE(form->loadFromFile(path("doc.tex"), format));
-    }
-    void select(int start, int end)
-    {
-        QTextCursor c = form->editor()->textCursor();
-        c.setPosition(start);
-        c.setPosition(end, QTextCursor::KeepAnchor);
-        form->editor()->setTextCursor(c);
-    }
-
-    RecordingEditorHost host;
-    ScriptedPrompter &prompter = host.prompts;
-    std::unique_ptr<TEditForm> form;
-};
+using EditFormTest = EditFormFixture;
 
 TEST_F(EditFormTest, TypingSectionWordHighlightsCommandBracesAndWord)
 {
@@ -589,60 +544,6 @@ TEST_F(EditFormTest, ContextMenuStatesAndCommands)
     EXPECT_EQ(form->plainText(), QStringLiteral("\\textbf{\\emph{word}}"));
 }
 
-TEST_F(EditFormTest, LargeTextShowsAtOnceAndArrivesCompletely)
-{
-    QByteArray bytes;
-    const QByteArray line = "\\section{Title} text with $x$ and % a comment\n";
-    while (bytes.size() <= 4 * TextFiller::PieceChars)
-        bytes += line;
-    bytes += "\\end{document}";
-    load(bytes);
-    // The start is there at once; the rest arrives in the background, and the
-    // document already reads (and would save) as the whole file.
-    ASSERT_TRUE(form->isLoading());
-    EXPECT_LT(form->editor()->document()->characterCount(), bytes.size());
-    EXPECT_EQ(form->plainText().toUtf8(), bytes);
-    EXPECT_TRUE(form->editor()->isReadOnly());
-    ASSERT_TRUE(waitUntil([&] { return !form->isLoading() && form->highlightingDone(); }));
-    EXPECT_EQ(form->plainText().toUtf8(), bytes);
-    EXPECT_FALSE(form->editor()->isReadOnly());
-    EXPECT_FALSE(form->isModified());
-    const int last = int(bytes.size()) - 14;
-    EXPECT_EQ(form->classAt(last), TokenClass::TexCommand);
-    EXPECT_EQ(form->classAt(last + 4), TokenClass::Parenthesis);
-    // Undo does not take the loaded text away.
-    EXPECT_FALSE(form->editor()->document()->isUndoAvailable());
-}
-
-TEST_F(EditFormTest, KeyWhileLoadingCompletesTheTextFirstAndIsUndoneAlone)
-{
-    QByteArray bytes;
-    while (bytes.size() <= 3 * TextFiller::PieceChars)
-        bytes += "plain words on a line\n";
-    load(bytes);
-    ASSERT_TRUE(form->isLoading());
-    QTest::keyClick(form->editor(), Qt::Key_End);
-    type(QStringLiteral("x"));
-    EXPECT_FALSE(form->isLoading());
-    EXPECT_EQ(form->plainText().toUtf8(), "plain words on a linex\n" + bytes.mid(22));
-    EXPECT_TRUE(form->isModified());
-    form->editor()->undo();
-    EXPECT_EQ(form->plainText().toUtf8(), bytes);
-    EXPECT_FALSE(form->editor()->document()->isUndoAvailable());
-    EXPECT_FALSE(form->isModified());
-}
-
-TEST_F(EditFormTest, SaveWhileLoadingWritesTheWholeFile)
-{
-    QByteArray bytes;
-    while (bytes.size() <= 3 * TextFiller::PieceChars)
-        bytes += "caf\xc3\xa9 au lait\r\n";
-    load(bytes);
-    ASSERT_TRUE(form->isLoading());
-    ASSERT_TRUE(form->save());
-    EXPECT_EQ(readAll(path("doc.tex")), bytes);
-}
-
 // What the user types is coloured as the same text is when it is loaded.
 TEST_F(EditFormTest, TypedDocumentLooksLikeTheLoadedOne)
 {
@@ -670,7 +571,7 @@ TEST_F(EditFormTest, TypedDocumentLooksLikeTheLoadedOne)
     for (int i = 0; i < text.size(); ++i) {
         if (text.at(i) == QLatin1Char('\n'))
             continue;
-        EXPECT_EQ(letter(loaded.classAt(i)), typed[size_t(i)]) << "at " << i;
+        EXPECT_EQ(classLetter(loaded.classAt(i)), typed[size_t(i)]) << "at " << i;
     }
 }
 

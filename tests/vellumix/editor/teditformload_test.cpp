@@ -1,0 +1,125 @@
+// Large files: the start shows at once, the rest arrives in the background, and
+// nothing the user does meanwhile loses or reorders text.
+#include "editformfixture.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+
+namespace {
+
+using testsupport::readAll;
+using EditFormTest = EditFormFixture;
+
+TEST_F(EditFormTest, LargeTextShowsAtOnceAndArrivesCompletely)
+{
+    QByteArray bytes;
+    const QByteArray line = "\\section{Title} text with $x$ and % a comment\n";
+    while (bytes.size() <= 4 * TextFiller::PieceChars)
+        bytes += line;
+    bytes += "\\end{document}";
+    load(bytes);
+    // The start is there at once; the rest arrives in the background, and the
+    // document already reads (and would save) as the whole file.
+    ASSERT_TRUE(form->isLoading());
+    EXPECT_LT(form->editor()->document()->characterCount(), bytes.size());
+    EXPECT_EQ(form->plainText().toUtf8(), bytes);
+    EXPECT_TRUE(form->editor()->isReadOnly());
+    ASSERT_TRUE(waitUntil([&] { return !form->isLoading() && form->highlightingDone(); }));
+    EXPECT_EQ(form->plainText().toUtf8(), bytes);
+    EXPECT_FALSE(form->editor()->isReadOnly());
+    EXPECT_FALSE(form->isModified());
+    const int last = int(bytes.size()) - 14;
+    EXPECT_EQ(form->classAt(last), TokenClass::TexCommand);
+    EXPECT_EQ(form->classAt(last + 4), TokenClass::Parenthesis);
+    // Undo does not take the loaded text away.
+    EXPECT_FALSE(form->editor()->document()->isUndoAvailable());
+}
+
+TEST_F(EditFormTest, KeyWhileLoadingCompletesTheTextFirstAndIsUndoneAlone)
+{
+    QByteArray bytes;
+    while (bytes.size() <= 3 * TextFiller::PieceChars)
+        bytes += "plain words on a line\n";
+    load(bytes);
+    ASSERT_TRUE(form->isLoading());
+    QTest::keyClick(form->editor(), Qt::Key_End);
+    type(QStringLiteral("x"));
+    EXPECT_FALSE(form->isLoading());
+    EXPECT_EQ(form->plainText().toUtf8(), "plain words on a linex\n" + bytes.mid(22));
+    EXPECT_TRUE(form->isModified());
+    form->editor()->undo();
+    EXPECT_EQ(form->plainText().toUtf8(), bytes);
+    EXPECT_FALSE(form->editor()->document()->isUndoAvailable());
+    EXPECT_FALSE(form->isModified());
+}
+
+TEST_F(EditFormTest, SaveWhileLoadingWritesTheWholeFile)
+{
+    QByteArray bytes;
+    while (bytes.size() <= 3 * TextFiller::PieceChars)
+        bytes += "caf\xc3\xa9 au lait\r\n";
+    load(bytes);
+    ASSERT_TRUE(form->isLoading());
+    ASSERT_TRUE(form->save());
+    EXPECT_EQ(readAll(path("doc.tex")), bytes);
+}
+
+// While the rest of a large text arrives, the place the user scrolled to, the caret,
+// new fonts and the modified signal stay as they are.
+TEST_F(EditFormTest, ArrivingTextKeepsCaretScrollFontsAndSignals)
+{
+    QByteArray bytes;
+    for (int i = 0; bytes.size() <= 2 * TextFiller::PieceChars; ++i)
+        bytes += "line " + QByteArray::number(i) + " with \\cmd{x}\n";
+    form->show();
+    load(bytes);
+    ASSERT_TRUE(form->isLoading());
+    QPlainTextEdit *edit = form->editor();
+    select(30, 34);
+    edit->verticalScrollBar()->setValue(20);
+    // New fonts meanwhile (Appearance OK) hold for the whole text.
+    host.fonts[0].size = 17;
+    form->refreshAppearance();
+    const QFont font = edit->font();
+    ASSERT_EQ(font.pointSize(), 17);
+    QSignalSpy finished(form.get(), &TEditForm::loadFinished);
+    ASSERT_TRUE(waitUntil([&] { return finished.count() == 1; }));
+    EXPECT_EQ(edit->verticalScrollBar()->value(), 20);
+    EXPECT_EQ(edit->textCursor().selectionStart(), 30);
+    EXPECT_EQ(edit->textCursor().selectionEnd(), 34);
+    EXPECT_EQ(form->plainText().toUtf8(), bytes);
+    EXPECT_EQ(edit->document()->defaultFont(), font);
+
+    QSignalSpy modified(form.get(), &TEditForm::modifiedChanged);
+    type(QStringLiteral("y"));
+    ASSERT_EQ(modified.count(), 1);
+    EXPECT_TRUE(modified.at(0).at(0).toBool());
+    settle();
+    EXPECT_EQ(form->classAt(int(form->plainText().lastIndexOf(QLatin1Char('\\')))), TokenClass::TexCommand);
+}
+
+// A load replaced or a window closed while its text still arrives loses nothing.
+TEST_F(EditFormTest, ReplacingOrClosingWhileLoadingIsSafe)
+{
+    QByteArray first;
+    while (first.size() <= 3 * TextFiller::PieceChars)
+        first += "first text line\n";
+    load(first);
+    ASSERT_TRUE(form->isLoading());
+    const QString second = QStringLiteral("second\ntext\n").repeated(TextFiller::PieceChars / 4);
+    ASSERT_TRUE(form->replaceText(second, true));
+    EXPECT_FALSE(form->isLoading());
+    EXPECT_EQ(form->plainText(), second);
+    EXPECT_TRUE(form->isModified());
+    // Nothing of the dropped text arrives later.
+    QTest::qWait(50);
+    EXPECT_EQ(form->plainText(), second);
+
+    load(first);
+    ASSERT_TRUE(form->isLoading());
+    form.reset();
+    form = std::make_unique<TEditForm>(&host);
+    QTest::qWait(50);
+}
+
+} // namespace
