@@ -223,7 +223,7 @@ int main(int argc, char **argv)
     else if (argc > 1)
         sizes = {QByteArray(argv[1]).toInt()};
 
-    std::printf("%-9s %8s %9s %9s %9s %9s %9s %9s %9s %9s %9s\n", "document", "lines", "shown ms", "edit ms",
+    std::printf("%-9s %8s %9s %9s %9s %9s %9s %9s %9s %9s %9s %9s\n", "document", "lines", "shown ms", "edit ms",
                 "edit cpu", "colour ms", "step ms", "(work ms)", "key p50", "key p99", "key max", "key cpu");
     std::vector<std::unique_ptr<TEditForm>> open;
     auto row = [&](const QString &name, const QByteArray &tex, bool middleKeys) {

@@ -71,15 +71,9 @@ public:
         QToolBar *macroBar = m_frame->toolBar(Cmd::BarMacros);
         m_macroBarWasVisible = !macroBar->isHidden();
         macroBar->show();
-        CShellSettings *s = m_frame->settings();
-        QStringList tools, macros;
-        for (const UserToolSettings &t : s->userTools)
-            tools << t.name;
-        for (const QString &m : s->macroNames)
-            macros << m;
-        m_dialog = new CCustomiseDlg(CustomiseCatalogue::build(tools, macros),
-                                     [this](const CatalogueEntry &e) { return look(e); }, m_frame);
+        m_dialog = new CCustomiseDlg(catalogue(), [this](const CatalogueEntry &e) { return look(e); }, m_frame);
         connect(m_dialog, &QDialog::finished, this, [this] { end(); });
+        connect(m_dialog, &CCustomiseDlg::languageChanged, this, [this] { m_dialog->setCatalogue(catalogue()); });
         for (int id : ToolbarLayout::barIds())
             if (CCustomToolBar *b = bar(id))
                 b->setCustomising(true);
@@ -100,6 +94,18 @@ protected:
 
 private:
     CCustomToolBar *bar(int id) const { return qobject_cast<CCustomToolBar *>(m_frame->toolBar(id)); }
+
+    // Built each time from the current names, in the language in force.
+    QList<CatalogueCategory> catalogue() const
+    {
+        const CShellSettings *s = m_frame->settings();
+        QStringList tools, macros;
+        for (const UserToolSettings &t : s->userTools)
+            tools << t.name;
+        for (const QString &m : s->macroNames)
+            macros << m;
+        return CustomiseCatalogue::build(tools, macros);
+    }
 
     void end()
     {

@@ -4,11 +4,15 @@
 #include "resources/strings.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace {
 
@@ -42,12 +46,11 @@ CCustomiseDlg::CCustomiseDlg(QList<CatalogueCategory> catalogue, LookFn look, QW
     , m_look(std::move(look))
 {
     setObjectName(QStringLiteral("customiseDialog"));
-    setWindowTitle(Str::text(Str::CustomiseTitle));
     setModal(false);
     setAttribute(Qt::WA_DeleteOnClose);
     auto *grid = new QGridLayout(this);
-    auto *catLabel = new QLabel(Str::text(Str::CustomiseCategories), this);
-    auto *cmdLabel = new QLabel(Str::text(Str::CustomiseCommands), this);
+    auto *catLabel = m_categoriesLabel = new QLabel(this);
+    auto *cmdLabel = m_commandsLabel = new QLabel(this);
     m_categories = new QListWidget(this);
     m_categories->setObjectName(QStringLiteral("categories"));
     auto *commands = new CommandList(this);
@@ -61,10 +64,10 @@ CCustomiseDlg::CCustomiseDlg(QList<CatalogueCategory> catalogue, LookFn look, QW
     cmdLabel->setBuddy(m_commands);
     for (const CatalogueCategory &c : m_catalogue)
         m_categories->addItem(c.name);
-    auto *hint = new QLabel(Str::text(Str::CustomiseHint), this);
+    auto *hint = m_hint = new QLabel(this);
     hint->setWordWrap(true);
     auto *box = new QDialogButtonBox(this);
-    QPushButton *close = box->addButton(Str::text(Str::CustomiseClose), QDialogButtonBox::RejectRole);
+    QPushButton *close = m_close = box->addButton(QString(), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("closeButton"));
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     grid->addWidget(catLabel, 0, 0);
@@ -75,6 +78,37 @@ CCustomiseDlg::CCustomiseDlg(QList<CatalogueCategory> catalogue, LookFn look, QW
     grid->addWidget(box, 3, 0, 1, 2);
     connect(m_categories, &QListWidget::currentRowChanged, this, &CCustomiseDlg::showCategory);
     m_categories->setCurrentRow(0);
+    retranslate();
+}
+
+void CCustomiseDlg::retranslate()
+{
+    setWindowTitle(Str::text(Str::CustomiseTitle));
+    m_categoriesLabel->setText(Str::text(Str::CustomiseCategories));
+    m_commandsLabel->setText(Str::text(Str::CustomiseCommands));
+    m_hint->setText(Str::text(Str::CustomiseHint));
+    m_close->setText(Str::text(Str::CustomiseClose));
+}
+
+void CCustomiseDlg::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        emit languageChanged();
+    }
+}
+
+void CCustomiseDlg::setCatalogue(QList<CatalogueCategory> catalogue)
+{
+    const int shown = m_categories->currentRow();
+    m_catalogue = std::move(catalogue);
+    const QSignalBlocker block(m_categories);
+    m_categories->clear();
+    for (const CatalogueCategory &c : m_catalogue)
+        m_categories->addItem(c.name);
+    m_categories->setCurrentRow(std::clamp(shown, 0, int(m_catalogue.size()) - 1));
+    showCategory(m_categories->currentRow());
 }
 
 void CCustomiseDlg::showCategory(int index)

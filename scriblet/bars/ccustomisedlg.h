@@ -1,7 +1,8 @@
 // The modeless customisation dialog "Symbolleiste / Makroleiste anpassen": the
 // catalogue's categories on the left, their commands (image and text) on the
 // right; a command is dragged from there onto any bar. Closing it ends the
-// customisation (QDialog::finished).
+// customisation (QDialog::finished). A language switch while it is open says its
+// texts again and asks for the catalogue in the new language (languageChanged).
 #pragma once
 
 #include "bars/customisecatalogue.h"
@@ -10,7 +11,9 @@
 #include <QIcon>
 #include <functional>
 
+class QLabel;
 class QListWidget;
+class QPushButton;
 
 class CCustomiseDlg : public QDialog
 {
@@ -29,10 +32,24 @@ public:
     QListWidget *categoryList() const { return m_categories; }
     QListWidget *commandList() const { return m_commands; }
     void showCategory(int index);
+    // Replaces the catalogue, keeping the category shown.
+    void setCatalogue(QList<CatalogueCategory> catalogue);
+
+signals:
+    void languageChanged();
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
+    void retranslate();
+
     QList<CatalogueCategory> m_catalogue;
     LookFn m_look;
     QListWidget *m_categories = nullptr;
     QListWidget *m_commands = nullptr;
+    QLabel *m_categoriesLabel = nullptr;
+    QLabel *m_commandsLabel = nullptr;
+    QLabel *m_hint = nullptr;
+    QPushButton *m_close = nullptr;
 };

@@ -2,6 +2,7 @@
 // customisation mode, and the customised bars kept in the settings file.
 #include "app/customisewiring.h"
 
+#include "app/languagecommands.h"
 #include "bars/ccustomisedlg.h"
 #include "bars/toolbarlayout.h"
 #include "common/commandids.h"
@@ -9,6 +10,7 @@
 #include "editor/editorcommands.h"
 #include "editor/macrofile.h"
 #include "framefixture.h"
+#include "resources/language.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -117,6 +119,16 @@ TEST_F(CustomiseTest, CatalogueShowsTheCurrentNamesAndImagesOfMacrosAndTools)
     cats->setCurrentRow(0);
     EXPECT_EQ(cmds->count(), 12);
     EXPECT_FALSE(cmds->item(0)->text().contains(u'\t')); // no key text in the list
+
+    // A language switch while the dialog is open says it all again, names kept.
+    cats->setCurrentRow(6);
+    ASSERT_TRUE(f->languageCommands()->switchTo(Language::English));
+    EXPECT_EQ(dlg->windowTitle(), QStringLiteral("Customize Toolbar / Macro Bar"));
+    EXPECT_EQ(cats->item(6)->text(), QStringLiteral("User Macros"));
+    EXPECT_EQ(cats->currentRow(), 6);
+    EXPECT_EQ(cmds->item(3)->text(), QStringLiteral("Tabelle"));
+    ASSERT_TRUE(f->languageCommands()->switchTo(Language::German));
+    EXPECT_EQ(cats->item(6)->text(), QStringLiteral("Benutzer-Makros"));
     dlg->close();
 }
 
