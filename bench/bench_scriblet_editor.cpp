@@ -12,9 +12,10 @@
 #include "app/cmainframe.h"
 #include "app/documentmanager.h"
 #include "common/cshellsettings.h"
-#include "silentprompter.h"
 #include "editor/cshelldoc.h"
 #include "editor/cshellview.h"
+#include "silentprompter.h"
+#include "stepprobe.h"
 
 #include <QApplication>
 #include <QDir>
@@ -68,14 +69,6 @@ QString makeLongLine(const QString &dir, qint64 bytes)
     return path;
 }
 
-// Main-thread processor time: what the loop itself spent, whatever else runs.
-qint64 threadCpuNs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
-}
-
 // Processor time of the whole process (reader thread included): what opening
 // would take on an idle machine, however busy this one is.
 qint64 processCpuNs()
@@ -84,55 +77,6 @@ qint64 processCpuNs()
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
     return qint64(t.tv_sec) * 1000000000 + t.tv_nsec;
 }
-
-// The longest gap between two turns of the event loop while it runs: as the
-// clock on the wall sees it, and as processor time of the thread (the work of
-// the longest step, which other programs on the machine cannot stretch).
-class StallProbe
-{
-public:
-    StallProbe()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            const qint64 now = m_clock.nsecsElapsed();
-            const qint64 cpu = threadCpuNs();
-            if ((now - m_last > 30000000 || cpu - m_lastCpu > 12000000) && qEnvironmentVariableIsSet("BENCH_GAPS"))
-                std::fprintf(stderr, "stall %.1f ms (%.1f ms work), ending %.1f ms after the start\n", ms(now - m_last),
-                             ms(cpu - m_lastCpu), ms(now));
-            m_longest = std::max(m_longest, now - m_last);
-            m_longestCpu = std::max(m_longestCpu, cpu - m_lastCpu);
-            m_last = now;
-            m_lastCpu = cpu;
-        });
-    }
-    void start()
-    {
-        m_longest = m_longestCpu = 0;
-        m_clock.start();
-        m_last = 0;
-        m_lastCpu = threadCpuNs();
-        // A precise 1 ms tick: the loop may sleep between events as it would
-        // for a user, and a stall still shows to the millisecond.
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.start(1);
-    }
-    // Longest wall and processor time of one step, in ms.
-    std::pair<double, double> stop()
-    {
-        m_timer.stop();
-        m_longest = std::max(m_longest, m_clock.nsecsElapsed() - m_last);
-        m_longestCpu = std::max(m_longestCpu, threadCpuNs() - m_lastCpu);
-        return {ms(m_longest), ms(m_longestCpu)};
-    }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_last = 0;
-    qint64 m_lastCpu = 0;
-    qint64 m_longest = 0;
-    qint64 m_longestCpu = 0;
-};
 
 double percentile(std::vector<double> v, double p)
 {
@@ -166,7 +110,7 @@ int runSize(int mb, bool oneLine)
 
     const qint64 bytes = qint64(mb) * 1024 * 1024;
     const QString path = oneLine ? makeLongLine(dir.path(), bytes) : makeTex(dir.path(), bytes);
-    StallProbe probe;
+    benchsupport::StepProbe probe;
     CShellView *view = nullptr;
     double editable = 0;
     double editableCpu = 0;
@@ -182,7 +126,9 @@ int runSize(int mb, bool oneLine)
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const double coloured = ms(t.nsecsElapsed());
     const double colouredCpu = ms(processCpuNs() - cpuStart);
-    const auto [stall, stallCpu] = probe.stop();
+    probe.stop();
+    const double stall = probe.longest();
+    const double stallCpu = probe.longestWork();
     const int lines = view->document()->textDocument()->blockCount();
 
     QTextCursor c = view->textCursor();
@@ -199,13 +145,13 @@ int runSize(int mb, bool oneLine)
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
             QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
             t.restart();
-            const qint64 keyCpu = threadCpuNs();
+            const double keyCpu = benchsupport::threadCpuMs();
             QApplication::sendEvent(view, &press);
             QApplication::sendEvent(view, &release);
             QApplication::processEvents();
             view->viewport()->repaint();
             keys.push_back(ms(t.nsecsElapsed()));
-            keysCpu.push_back(ms(threadCpuNs() - keyCpu));
+            keysCpu.push_back(benchsupport::threadCpuMs() - keyCpu);
         }
     }
     rusage ru{};

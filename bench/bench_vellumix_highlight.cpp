@@ -9,6 +9,7 @@
 #include "common/dialogprompter.h"
 #include "editor/editorhost.h"
 #include "editor/teditform.h"
+#include "stepprobe.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -79,60 +80,8 @@ QByteArray makeTex(qint64 bytes, bool oneLine)
     return out;
 }
 
-double cpuMs()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
-
-// Records the longest gap between two turns of the event loop while it runs, and the
-// most processor time the window's thread spent in one gap ("work": what a busy
-// machine cannot stretch). BENCH_GAPS=1 lists every gap over 30 ms.
-class StepProbe {
-public:
-    StepProbe()
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            const double now = double(m_clock.nsecsElapsed()) / 1e6;
-            const double cpu = cpuMs();
-            if ((now - m_last > 30 || cpu - m_lastCpu > 30) && qEnvironmentVariableIsSet("BENCH_GAPS"))
-                std::fprintf(stderr, "stall %.1f ms (%.1f ms work), ending %.1f ms after the start\n", now - m_last,
-                             cpu - m_lastCpu, now);
-            m_longest = std::max(m_longest, now - m_last);
-            m_longestCpu = std::max(m_longestCpu, cpu - m_lastCpu);
-            m_last = now;
-            m_lastCpu = cpu;
-        });
-    }
-    void start()
-    {
-        m_longest = m_longestCpu = 0;
-        m_clock.start();
-        m_last = 0;
-        m_lastCpu = cpuMs();
-        // A tick every millisecond, not a busy loop: the probe must not take the
-        // processor a worker thread needs.
-        m_timer.start(1);
-    }
-    // Longest step in ms so far, including the gap up to now.
-    double longest() const { return std::max(m_longest, double(m_clock.nsecsElapsed()) / 1e6 - m_last); }
-    double longestWork() const { return std::max(m_longestCpu, cpuMs() - m_lastCpu); }
-    double stop()
-    {
-        m_timer.stop();
-        return longest();
-    }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    double m_last = 0;
-    double m_lastCpu = 0;
-    double m_longest = 0;
-    double m_longestCpu = 0;
-};
+using benchsupport::StepProbe;
+const auto cpuMs = benchsupport::threadCpuMs;
 
 double percentile(std::vector<double> v, double p)
 {
@@ -172,8 +121,9 @@ LoadFigures load(TEditForm &form, const QString &file)
     f.cpu = cpuMs() - cpu0;
     runUntil([&] { return form.highlightingDone(); });
     f.coloured = double(t.nsecsElapsed()) / 1e6;
+    probe.stop();
     f.work = probe.longestWork();
-    f.step = probe.stop();
+    f.step = probe.longest();
     return f;
 }
 
@@ -264,9 +214,9 @@ int main(int argc, char **argv)
     runUntil([&] {
         return std::all_of(open.begin(), open.end(), [](const auto &f) { return f->highlightingDone(); });
     });
-    const double work = probe.longestWork();
+    probe.stop();
     std::printf("\nre-colour all %zu open editors: returns after %.0f ms, done after %.0f ms, longest step %.1f ms "
                 "(%.1f ms work)\n",
-                open.size(), applied, double(t.nsecsElapsed()) / 1e6, probe.stop(), work);
+                open.size(), applied, double(t.nsecsElapsed()) / 1e6, probe.longest(), probe.longestWork());
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "editor/cmacrodialog.h"
 
+#include "resources/okcancelbox.h"
 #include "resources/strings.h"
 
 #include <QComboBox>
@@ -30,14 +31,7 @@ CMacroDialog::CMacroDialog(const MacroTable &table, QWidget *parent)
     m_text->setObjectName(QStringLiteral("TextEdit"));
     m_text->setAccessibleName(Str::text(Str::MacroText));
     form->addRow(m_text);
-    auto *box = new QDialogButtonBox(this);
-    QPushButton *ok = box->addButton(Str::text(Str::Ok), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    QPushButton *cancel = box->addButton(Str::text(Str::Cancel), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    connect(box, &QDialogButtonBox::accepted, this, &CMacroDialog::accept);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form->addRow(box);
+    form->addRow(okCancelBox(this));
     connect(m_key, &QComboBox::currentIndexChanged, this, [this](int index) {
         store();
         show(index);

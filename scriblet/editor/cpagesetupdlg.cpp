@@ -1,5 +1,6 @@
 #include "editor/cpagesetupdlg.h"
 
+#include "resources/okcancelbox.h"
 #include "resources/strings.h"
 
 #include <QDialogButtonBox>
@@ -28,12 +29,7 @@ CPageSetupDlg::CPageSetupDlg(const QString &header, const QString &footer, QWidg
         form->addRow(label, edit);
     }
     outer->addLayout(form);
-    auto *box = new QDialogButtonBox(this);
-    box->addButton(Str::text(Str::Ok), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("OKBtn"));
-    box->addButton(Str::text(Str::Cancel), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("CancelBtn"));
-    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    outer->addWidget(box);
+    outer->addWidget(okCancelBox(this));
 }
 
 QString CPageSetupDlg::header() const { return m_header->text(); }

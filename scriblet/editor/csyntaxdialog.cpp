@@ -3,6 +3,7 @@
 #include "common/cshellsettings.h"
 #include "common/prompter.h"
 #include "editor/editorfont.h"
+#include "resources/okcancelbox.h"
 #include "resources/strings.h"
 
 #include <QCheckBox>
@@ -60,17 +61,12 @@ CSyntaxDialog::CSyntaxDialog(CShellSettings &settings, Prompter &prompter, QWidg
     buttons->addStretch(1);
     outer->addLayout(buttons);
 
-    auto *box = new QDialogButtonBox(this);
-    box->addButton(Str::text(Str::Ok), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("OKBtn"));
-    box->addButton(Str::text(Str::Cancel), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("CancelBtn"));
-    outer->addWidget(box);
+    outer->addWidget(okCancelBox(this));
 
     connect(m_switch, &QCheckBox::toggled, this, &CSyntaxDialog::setSwitch);
     connect(m_entries, &QComboBox::currentIndexChanged, this, &CSyntaxDialog::showSample);
     connect(m_default, &QPushButton::clicked, this, &CSyntaxDialog::restoreDefaults);
     connect(m_colour, &QPushButton::clicked, this, &CSyntaxDialog::chooseColour);
-    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     setSwitch(m_switch->isChecked());
     showSample();
 }

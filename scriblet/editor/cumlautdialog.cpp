@@ -1,5 +1,6 @@
 #include "editor/cumlautdialog.h"
 
+#include "resources/okcancelbox.h"
 #include "resources/strings.h"
 
 #include <QDialogButtonBox>
@@ -34,12 +35,7 @@ CUmlautDialog::CUmlautDialog(const std::array<QString, UmlautCount> &values, QWi
         m_edits[i] = edit;
     }
     outer->addLayout(grid);
-    auto *box = new QDialogButtonBox(this);
-    box->addButton(Str::text(Str::Ok), QDialogButtonBox::AcceptRole)->setObjectName(QStringLiteral("OKBtn"));
-    box->addButton(Str::text(Str::Cancel), QDialogButtonBox::RejectRole)->setObjectName(QStringLiteral("CancelBtn"));
-    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    outer->addWidget(box);
+    outer->addWidget(okCancelBox(this));
 }
 
 std::array<QString, UmlautCount> CUmlautDialog::values() const

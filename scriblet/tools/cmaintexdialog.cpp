@@ -2,6 +2,7 @@
 
 #include "common/commandids.h"
 #include "common/prompter.h"
+#include "resources/okcancelbox.h"
 #include "resources/strings.h"
 
 #include <QDialogButtonBox>
@@ -33,14 +34,7 @@ CMainTexDialog::CMainTexDialog(const QString &maintex, Prompter &prompter, QWidg
     clearBtn->setObjectName(QStringLiteral("ClearBtn"));
     clearBtn->setAccessibleName(Str::text(Str::Clear));
 
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(Str::text(Str::Ok), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setAccessibleName(Str::text(Str::Ok));
-    ok->setDefault(true);
-    QPushButton *cancel = buttons->addButton(Str::text(Str::Cancel), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAccessibleName(Str::text(Str::Cancel));
+    QDialogButtonBox *buttons = okCancelBox(this);
 
     auto *grid = new QGridLayout(this);
     grid->addWidget(m_edit, 0, 0);
@@ -51,8 +45,6 @@ CMainTexDialog::CMainTexDialog(const QString &maintex, Prompter &prompter, QWidg
 
     connect(browseBtn, &QPushButton::clicked, this, &CMainTexDialog::browse);
     connect(clearBtn, &QPushButton::clicked, m_edit, &QLineEdit::clear);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void CMainTexDialog::browse()

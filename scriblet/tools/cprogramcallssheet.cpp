@@ -2,6 +2,7 @@
 
 #include "common/cshellsettings.h"
 #include "common/prompter.h"
+#include "resources/okcancelbox.h"
 #include "resources/strings.h"
 #include "tools/coptionpages.h"
 
@@ -34,16 +35,7 @@ CProgramCallsSheet::CProgramCallsSheet(CShellSettings &settings, Prompter &promp
     m_tabs->addTab(m_ghostview, Str::text(Str::TabGhostView));
     m_tabs->addTab(m_userTools, Str::text(Str::TabUserTools));
 
-    auto *buttons = new QDialogButtonBox(this);
-    QPushButton *ok = buttons->addButton(Str::text(Str::Ok), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("OKBtn"));
-    ok->setAccessibleName(Str::text(Str::Ok));
-    ok->setDefault(true);
-    QPushButton *cancel = buttons->addButton(Str::text(Str::Cancel), QDialogButtonBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("CancelBtn"));
-    cancel->setAccessibleName(Str::text(Str::Cancel));
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox *buttons = okCancelBox(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
