@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPlainTextDocumentLayout>
 #include <QPointer>
 #include <QScrollBar>
@@ -504,6 +505,27 @@ void CShellView::resizeEvent(QResizeEvent *e)
     } else {
         QPlainTextEdit::resizeEvent(e);
     }
+}
+
+void CShellView::paintEvent(QPaintEvent *e)
+{
+    // Unwrapped long lines on the screen are drawn in part (LongLinePainter);
+    // wrapped ones are drawn a screen line at a time already.
+    if (lineWrapMode() == NoWrap && !overwriteMode() && !backgroundVisible()) {
+        LongLinePainter::Frame frame{firstVisibleBlock(),
+                                     contentOffset(),
+                                     e->rect(),
+                                     getPaintContext(),
+                                     [this](const QTextBlock &b) { return blockBoundingRect(b); },
+                                     !isReadOnly() || (textInteractionFlags() & Qt::TextSelectableByKeyboard),
+                                     cursorWidth()};
+        if (m_longLines.needed(frame, viewport()->height())) {
+            QPainter p(viewport());
+            m_longLines.paint(&p, frame, viewport()->height());
+            return;
+        }
+    }
+    QPlainTextEdit::paintEvent(e);
 }
 
 void CShellView::focusInEvent(QFocusEvent *e)

@@ -13,6 +13,7 @@
 #include "editor/changetracker.h"
 #include "editor/colourscanner.h"
 #include "editor/cshelldoc.h"
+#include "editor/longlinepainter.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -97,6 +98,7 @@ protected:
     void inputMethodEvent(QInputMethodEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
@@ -137,4 +139,5 @@ private:
     int m_dirtyTo = -1;
     bool m_announced = false;     // a cause was recorded for the coming edit
     ChangeTracker::Cause m_cause = ChangeTracker::Cause::Other;
+    LongLinePainter m_longLines{LongLine};
 };

@@ -14,6 +14,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QInputMethodEvent>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -290,3 +291,47 @@ TEST_F(ViewTest, LongLinesAreVisitedOnceAndHugeOnesStayPlain)
 }
 
 } // namespace
+
+// A line far wider than the window is drawn only where the window shows it: it
+// must look exactly as when drawn whole, coloured and selected, wherever it is
+// scrolled to, and the lines around it too.
+TEST_F(ViewTest, AVeryLongLineLooksTheSameDrawnInPart)
+{
+    makeColouringFrame()->show();
+    QByteArray bytes = "\\section{kurz} vorher\n";
+    while (bytes.size() < 3 * CShellView::ColourLineLimit)
+        bytes += "Text \\emph{x} und $a^2$ % mehr ";
+    bytes += "\n\\textbf{fett} danach\n";
+    CShellView *v = docs().openDocument(file(QStringLiteral("wide.tex"), bytes));
+    ASSERT_NE(v, nullptr);
+    while (v->document()->isLoading() || !v->tracker().backgroundDone())
+        QApplication::processEvents();
+    // The same text drawn whole by the plain editor.
+    QPlainTextEdit whole;
+    whole.setLineWrapMode(QPlainTextEdit::NoWrap);
+    whole.setFont(v->font());
+    whole.setPalette(v->palette());
+    whole.setDocument(v->document()->textDocument());
+    whole.resize(v->size());
+    whole.show();
+    QApplication::processEvents();
+    ASSERT_EQ(whole.viewport()->size(), v->viewport()->size());
+
+    QTextCursor sel(v->document()->textDocument());
+    sel.setPosition(30);
+    sel.setPosition(int(bytes.size()) - 30, QTextCursor::KeepAnchor); // into the last line
+    const int max = v->horizontalScrollBar()->maximum();
+    ASSERT_EQ(whole.horizontalScrollBar()->maximum(), max);
+    for (bool selected : {false, true}) {
+        if (selected) {
+            v->setTextCursor(sel);
+            whole.setTextCursor(sel);
+        }
+        for (int x : {0, 333, max / 2 + 7, max}) {
+            v->horizontalScrollBar()->setValue(x);
+            whole.horizontalScrollBar()->setValue(x);
+            const QImage part = v->viewport()->grab().toImage();
+            EXPECT_EQ(part, whole.viewport()->grab().toImage()) << "scrolled to " << x << (selected ? ", selected" : "");
+        }
+    }
+}
