@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -86,6 +87,27 @@ std::pair<int, int> TEditView::visibleColumns(const QTextBlock &block) const
     if (from < 0)
         return {0, 0};
     return {from, to};
+}
+
+void TEditView::paintEvent(QPaintEvent *e)
+{
+    // Unwrapped long lines on the screen are drawn in part (LongLinePainter);
+    // wrapped ones are drawn a screen line at a time already.
+    if (lineWrapMode() == NoWrap && !overwriteMode() && !backgroundVisible()) {
+        LongLinePainter::Frame frame{firstVisibleBlock(),
+                                     contentOffset(),
+                                     e->rect(),
+                                     getPaintContext(),
+                                     [this](const QTextBlock &b) { return blockBoundingRect(b); },
+                                     !isReadOnly() || (textInteractionFlags() & Qt::TextSelectableByKeyboard),
+                                     cursorWidth()};
+        if (m_longLines.needed(frame, viewport()->height())) {
+            QPainter p(viewport());
+            m_longLines.paint(&p, frame, viewport()->height());
+            return;
+        }
+    }
+    QPlainTextEdit::paintEvent(e);
 }
 
 void TEditView::contextMenuEvent(QContextMenuEvent *e)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "editor/documenthighlighter.h"
+#include "editor/longlinepainter.h"
 
 #include <QPlainTextEdit>
 
@@ -30,6 +31,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildContextMenu();
@@ -39,4 +41,5 @@ private:
 
     TEditForm *m_form;
     QMenu *m_contextMenu = nullptr;
+    LongLinePainter m_longLines{DocumentHighlighter::LongLine};
 };
