@@ -1,6 +1,7 @@
 #include "editor/longlinepainter.h"
 
 #include <QPainter>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -14,10 +15,9 @@ namespace {
 constexpr int EdgeCharacters = 8;
 
 // Text whose part could be laid out differently from the whole line.
-bool layoutDependsOnContext(const QString &text, qsizetype from, qsizetype to)
+bool layoutDependsOnContext(const QString &text)
 {
-    for (qsizetype i = from; i < to; ++i) {
-        const QChar c = text.at(i);
+    for (const QChar c : text) {
         if (c == u'\t')
             return true; // tab stops count from the start of the line
         switch (c.direction()) {
@@ -133,8 +133,7 @@ bool LongLinePainter::drawVisiblePart(QPainter *p, const QTextBlock &block, cons
         return false;
     const QTextLine line = layout->lineAt(0);
     const QPointF origin = offset + layout->position();
-    const QString text = block.text();
-    const int length = int(text.size());
+    const int length = block.length() - 1;
     // The characters under the clip, a few more on each side.
     int from = line.xToCursor(clip.left() - origin.x(), QTextLine::CursorBetweenCharacters);
     int to = line.xToCursor(clip.right() + 1 - origin.x(), QTextLine::CursorBetweenCharacters);
@@ -144,12 +143,17 @@ bool LongLinePainter::drawVisiblePart(QPainter *p, const QTextBlock &block, cons
     }
     from = std::clamp(from, 0, length);
     to = std::clamp(to, from, length);
-    if (layoutDependsOnContext(text, from, to))
+    // Only these characters: the line's text as a whole is a copy of a megabyte.
+    QTextCursor range(block);
+    range.setPosition(block.position() + from);
+    range.setPosition(block.position() + to, QTextCursor::KeepAnchor);
+    const QString text = range.selectedText();
+    if (text.size() != to - from || layoutDependsOnContext(text))
         return false;
 
     QFont font = block.document()->defaultFont();
     font = block.charFormat().font().resolve(font);
-    QTextLayout part(text.mid(from, to - from), font);
+    QTextLayout part(text, font);
     // Placed where the whole line has it, alignment included.
     QTextOption option = layout->textOption();
     option.setAlignment(Qt::AlignLeft | Qt::AlignAbsolute);
