@@ -518,10 +518,12 @@ void CShellView::paintEvent(QPaintEvent *e)
                                      getPaintContext(),
                                      [this](const QTextBlock &b) { return blockBoundingRect(b); },
                                      !isReadOnly() || (textInteractionFlags() & Qt::TextSelectableByKeyboard),
-                                     cursorWidth()};
-        if (m_longLines.needed(frame, viewport()->height())) {
+                                     cursorWidth(),
+                                     viewport()->size(),
+                                     m_doc->textDocument()->documentLayout()->documentSize().width()};
+        if (m_longLines.needed(frame)) {
             QPainter p(viewport());
-            m_longLines.paint(&p, frame, viewport()->height());
+            m_longLines.paint(&p, frame);
             return;
         }
     }

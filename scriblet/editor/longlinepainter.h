@@ -25,16 +25,18 @@ public:
         std::function<QRectF(const QTextBlock &)> blockRect; // its bounding rectangle
         bool editable = true;       // the caret is drawn
         int cursorWidth = 1;
+        QSize viewport;             // the viewport's size
+        qreal documentWidth = 0;    // the width of the widest line
     };
 
     // Lines of at least minLength characters are drawn in part.
     explicit LongLinePainter(int minLength) : m_minLength(minLength) {}
 
     // A line this painter would draw in part lies in the frame's region.
-    bool needed(const Frame &frame, int viewportHeight) const;
+    bool needed(const Frame &frame) const;
     // Paints the text in the frame's region: selections, caret and formats as the
     // plain-text editor paints them.
-    void paint(QPainter *p, const Frame &frame, int viewportHeight) const;
+    void paint(QPainter *p, const Frame &frame) const;
 
     // Draws what lies in clip of block's only line; false (nothing drawn) where
     // the part could look different from the whole (tabs, right-to-left text,

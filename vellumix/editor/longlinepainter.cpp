@@ -51,7 +51,7 @@ QList<QTextLayout::FormatRange> clipRanges(const QList<QTextLayout::FormatRange>
 
 } // namespace
 
-bool LongLinePainter::needed(const Frame &frame, int viewportHeight) const
+bool LongLinePainter::needed(const Frame &frame) const
 {
     QPointF offset = frame.offset;
     for (QTextBlock b = frame.first; b.isValid(); b = b.next()) {
@@ -60,18 +60,22 @@ bool LongLinePainter::needed(const Frame &frame, int viewportHeight) const
             && b.length() >= m_minLength)
             return true;
         offset.ry() += r.height();
-        if (offset.y() > viewportHeight || offset.y() > frame.rect.bottom())
+        if (offset.y() > frame.viewport.height() || offset.y() > frame.rect.bottom())
             break;
     }
     return false;
 }
 
-void LongLinePainter::paint(QPainter *p, const Frame &frame, int viewportHeight) const
+void LongLinePainter::paint(QPainter *p, const Frame &frame) const
 {
     // The loop of the plain-text editor's own paint, with long lines drawn in part.
-    const QRect &er = frame.rect;
     const auto &ctx = frame.context;
     QPointF offset = frame.offset;
+    // The right margin stays clear of full-width selections.
+    QRect er = frame.rect;
+    const qreal margin = frame.first.isValid() ? frame.first.document()->documentMargin() : 0;
+    er.setRight(std::min(er.right(), int(offset.x() + std::max<qreal>(frame.viewport.width(), frame.documentWidth)
+                                         - margin + frame.cursorWidth)));
     p->setBrushOrigin(offset);
     p->setClipRect(er);
     p->setPen(ctx.palette.text().color());
@@ -118,7 +122,7 @@ void LongLinePainter::paint(QPainter *p, const Frame &frame, int viewportHeight)
             }
         }
         offset.ry() += r.height();
-        if (offset.y() > viewportHeight)
+        if (offset.y() > frame.viewport.height())
             break;
     }
 }

@@ -100,10 +100,12 @@ void TEditView::paintEvent(QPaintEvent *e)
                                      getPaintContext(),
                                      [this](const QTextBlock &b) { return blockBoundingRect(b); },
                                      !isReadOnly() || (textInteractionFlags() & Qt::TextSelectableByKeyboard),
-                                     cursorWidth()};
-        if (m_longLines.needed(frame, viewport()->height())) {
+                                     cursorWidth(),
+                                     viewport()->size(),
+                                     document()->documentLayout()->documentSize().width()};
+        if (m_longLines.needed(frame)) {
             QPainter p(viewport());
-            m_longLines.paint(&p, frame, viewport()->height());
+            m_longLines.paint(&p, frame);
             return;
         }
     }

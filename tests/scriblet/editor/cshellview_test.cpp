@@ -293,13 +293,16 @@ TEST_F(ViewTest, LongLinesAreVisitedOnceAndHugeOnesStayPlain)
 } // namespace
 
 // A line far wider than the window is drawn only where the window shows it: it
-// must look exactly as when drawn whole, coloured and selected, wherever it is
-// scrolled to, and the lines around it too.
+// must look exactly as when drawn whole, plain or coloured, selected or not,
+// wherever it is scrolled to, and the lines around it too.
 TEST_F(ViewTest, AVeryLongLineLooksTheSameDrawnInPart)
 {
     makeColouringFrame()->show();
     QByteArray bytes = "\\section{kurz} vorher\n";
     while (bytes.size() < 3 * CShellView::ColourLineLimit)
+        bytes += "Text \\emph{x} und $a^2$ % mehr ";
+    bytes += "\n";
+    while (bytes.size() < 4 * CShellView::ColourLineLimit) // long, but coloured
         bytes += "Text \\emph{x} und $a^2$ % mehr ";
     bytes += "\n\\textbf{fett} danach\n";
     CShellView *v = docs().openDocument(file(QStringLiteral("wide.tex"), bytes));
@@ -327,7 +330,7 @@ TEST_F(ViewTest, AVeryLongLineLooksTheSameDrawnInPart)
             v->setTextCursor(sel);
             whole.setTextCursor(sel);
         }
-        for (int x : {0, 333, max / 2 + 7, max}) {
+        for (int x : {0, 333, 40000, max / 2 + 7, max}) {
             v->horizontalScrollBar()->setValue(x);
             whole.horizontalScrollBar()->setValue(x);
             const QImage part = v->viewport()->grab().toImage();
