@@ -4,6 +4,7 @@
 
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTimer>
 
 namespace {
 
@@ -120,6 +121,22 @@ TEST_F(EditFormTest, ReplacingOrClosingWhileLoadingIsSafe)
     form.reset();
     form = std::make_unique<TEditForm>(&host);
     QTest::qWait(50);
+}
+
+// The window is closed while its big file is still being read: the load ends
+// without a word and touches nothing of the closed window.
+TEST_F(EditFormTest, ClosingWhileTheFileIsReadEndsTheLoadSilently)
+{
+    QByteArray bytes;
+    while (bytes.size() <= 2 * TextDocument::WorkerSize)
+        bytes += "a line of \\emph{text}\n";
+    testsupport::writeFile(path("doc.tex"), bytes);
+    TEditForm *closing = form.get();
+    QTimer::singleShot(0, [this] { form.reset(); });
+    EXPECT_FALSE(closing->loadFromFile(path("doc.tex")));
+    EXPECT_EQ(form, nullptr);
+    EXPECT_TRUE(prompter.errors.isEmpty());
+    form = std::make_unique<TEditForm>(&host);
 }
 
 } // namespace
