@@ -111,19 +111,24 @@ LoadFigures load(TEditForm &form, const QString &file)
     t.start();
     const double cpu0 = cpuMs();
     bool returned = false;
+    bool typed = false;
     QTimer::singleShot(0, [&] {
         form.loadFromFile(file);
         form.editor()->viewport()->repaint();
         f.shown = double(t.nsecsElapsed()) / 1e6;
-        // A key at the top, as soon as the text is there.
-        const int length = form.editor()->document()->characterCount();
-        QTest::keyClick(form.editor(), 'x');
-        form.editor()->viewport()->repaint();
-        if (form.editor()->document()->characterCount() == length + 1)
-            f.editable = double(t.nsecsElapsed()) / 1e6;
         returned = true;
+        // A key at the top as soon as the text is there, in an event of its own.
+        QTimer::singleShot(0, [&] {
+            const int length = form.editor()->document()->characterCount();
+            QTest::keyClick(form.editor(), 'x');
+            form.editor()->viewport()->repaint();
+            f.editable = double(t.nsecsElapsed()) / 1e6;
+            if (form.editor()->document()->characterCount() != length + 1)
+                f.editable = -1;
+            typed = true;
+        });
     });
-    runUntil([&] { return returned && !form.isLoading(); });
+    runUntil([&] { return returned && typed && !form.isLoading(); });
     f.complete = double(t.nsecsElapsed()) / 1e6;
     f.cpu = cpuMs() - cpu0;
     runUntil([&] { return form.highlightingDone(); });
