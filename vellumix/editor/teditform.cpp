@@ -89,7 +89,20 @@ TEditForm::TEditForm(EditorHost *host, QWidget *parent)
         m_keptPosition = c.position();
         m_keptScroll = {m_edit->horizontalScrollBar()->value(), m_edit->verticalScrollBar()->value()};
     });
+    // Text arriving at the end would push a caret there along with it.
+    connect(&m_filler, &TextFiller::aboutToGrow, this, [this] {
+        const QTextCursor c = m_edit->textCursor();
+        m_caretAtTheEnd = c.block() == m_edit->document()->lastBlock() ? std::pair{c.anchor(), c.position()}
+                                                                       : std::pair{-1, -1};
+    });
     connect(&m_filler, &TextFiller::grew, this, [this](int previousBlockCount) {
+        if (m_caretAtTheEnd.first >= 0) {
+            QTextCursor c = m_edit->textCursor();
+            c.setPosition(m_caretAtTheEnd.first);
+            c.setPosition(m_caretAtTheEnd.second, QTextCursor::KeepAnchor);
+            m_edit->setTextCursor(c);
+            m_caretAtTheEnd = {-1, -1};
+        }
         // Lines arrived on the screen only when it showed the end of the text.
         if (m_edit->visibleBlocks().second >= previousBlockCount - 1)
             m_edit->viewport()->update();
@@ -196,16 +209,8 @@ void TEditForm::finishLoading() { m_filler.finish(); }
 
 void TEditForm::finishLoadingAtTheEnd()
 {
-    const QTextCursor c = m_edit->textCursor();
-    if (!isLoading() || c.block() != m_edit->document()->lastBlock())
-        return;
-    const int anchor = c.anchor();
-    const int position = c.position();
-    finishLoading();
-    QTextCursor kept = m_edit->textCursor();
-    kept.setPosition(anchor);
-    kept.setPosition(position, QTextCursor::KeepAnchor);
-    m_edit->setTextCursor(kept);
+    if (isLoading() && m_edit->textCursor().block() == m_edit->document()->lastBlock())
+        finishLoading();
 }
 
 bool TEditForm::save()

@@ -180,6 +180,8 @@ private:
     int m_keptAnchor = 0;
     int m_keptPosition = 0;
     std::pair<int, int> m_keptScroll;
+    // A caret in the last line while text arrives there: (anchor, position), else (-1, -1).
+    std::pair<int, int> m_caretAtTheEnd{-1, -1};
     bool m_endReached = false;
     bool m_discardApproved = false;
 };

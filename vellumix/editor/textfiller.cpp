@@ -101,6 +101,7 @@ void TextFiller::step()
 {
     QElapsedTimer clock;
     clock.start();
+    emit aboutToGrow();
     const int before = m_doc->blockCount();
     QAbstractTextDocumentLayout *layout = m_doc->documentLayout();
     {
@@ -119,6 +120,7 @@ void TextFiller::finish()
 {
     if (!isFilling())
         return;
+    emit aboutToGrow();
     const int before = m_doc->blockCount();
     while (appendPiece()) {
     }

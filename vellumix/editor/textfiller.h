@@ -40,6 +40,8 @@ public:
     bool wasEdited() const { return m_edited; }
 
 signals:
+    // Lines are about to be added at the end (a cursor there would be pushed along).
+    void aboutToGrow();
     // A step added lines after the first previousBlockCount ones. The widget is not
     // told to repaint for every step (what arrives is mostly below the screen).
     void grew(int previousBlockCount);

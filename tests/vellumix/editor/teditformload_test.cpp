@@ -130,6 +130,16 @@ TEST_F(EditFormTest, KeysThatNeedTheWholeTextCompleteItFirst)
     EXPECT_EQ(form->caretPosition(), frontier);
     type(QStringLiteral("y"));
     EXPECT_EQ(form->plainText().toUtf8(), QByteArray(bytes).insert(frontier, "y"));
+
+    // However it got there (the widget scrolling while the mouse selects), the caret is not
+    // pushed along by the arriving text.
+    load(bytes);
+    ASSERT_TRUE(form->isLoading());
+    const int end = form->editor()->document()->lastBlock().position();
+    select(5, end);
+    settle();
+    EXPECT_EQ(form->editor()->textCursor().anchor(), 5);
+    EXPECT_EQ(form->caretPosition(), end);
 }
 
 TEST_F(EditFormTest, SaveWhileLoadingWritesTheWholeFile)
