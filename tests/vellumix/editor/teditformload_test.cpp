@@ -91,9 +91,10 @@ TEST_F(EditFormTest, EditsWhileLoadingKeepTheLoadsOwnModifiedFlag)
 
     load(bytes, OpenFormat::DosOem);
     ASSERT_TRUE(form->isLoading());
-    type(QStringLiteral("a"));
+    type(QStringLiteral("\\a "));
     settle();
-    EXPECT_TRUE(form->plainText().startsWith(QStringLiteral("aGr\u00fc\u00dfe")));
+    EXPECT_TRUE(form->plainText().startsWith(QStringLiteral("\\a Gr\u00fc\u00dfe")));
+    EXPECT_EQ(form->classAt(1), TokenClass::TexCommand);
     form->editor()->undo();
     EXPECT_TRUE(form->plainText().startsWith(QStringLiteral("Gr\u00fc\u00dfe")));
     EXPECT_TRUE(form->isModified());
