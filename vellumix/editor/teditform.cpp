@@ -143,7 +143,7 @@ bool TEditForm::loadFromFile(const QString &fileName, OpenFormat format)
 {
     WaitCursor wait;
     const QPointer<TEditForm> guard(this);
-    const bool big = QFileInfo(fileName).size() > TextFiller::PieceChars;
+    const bool big = QFileInfo(TextDocument::resolveLoadPath(fileName)).size() > TextFiller::PieceChars;
     const FileResult r = m_document.load(fileName, format, [&] {
         if (big)
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
