@@ -1,6 +1,7 @@
 // Vellumix editor speed with highlighting on: for generated 1, 5 and 20 MB LaTeX
-// files and for a file that is one 1 MB line, the time until the text is shown,
-// until all of it is in the widget and editable, until every line is coloured, the
+// files and for a file that is one 1 MB line, the time until the text is shown, until
+// a key typed then is in the text ("edit"; the rest of a big file still arrives), until
+// all of it is in the widget ("all in"), until every line is coloured, the
 // longest single event-loop step meanwhile (the window must never freeze), the
 // re-colouring of every open editor (Appearance OK), and the latency of typing.
 // Times are wall-clock; "cpu" is the user-interface thread's processor time, which
@@ -97,7 +98,7 @@ void runUntil(const std::function<bool()> &done)
 }
 
 struct LoadFigures {
-    double shown = 0, editable = 0, coloured = 0, step = 0, work = 0, cpu = 0;
+    double shown = 0, editable = 0, complete = 0, coloured = 0, step = 0, work = 0, cpu = 0;
 };
 
 // Opens file in form as the frame does, with the window shown.
@@ -110,14 +111,25 @@ LoadFigures load(TEditForm &form, const QString &file)
     t.start();
     const double cpu0 = cpuMs();
     bool returned = false;
+    bool typed = false;
     QTimer::singleShot(0, [&] {
         form.loadFromFile(file);
         form.editor()->viewport()->repaint();
         f.shown = double(t.nsecsElapsed()) / 1e6;
         returned = true;
+        // A key at the top as soon as the text is there, in an event of its own.
+        QTimer::singleShot(0, [&] {
+            const int length = form.editor()->document()->characterCount();
+            QTest::keyClick(form.editor(), 'x');
+            form.editor()->viewport()->repaint();
+            f.editable = double(t.nsecsElapsed()) / 1e6;
+            if (form.editor()->document()->characterCount() != length + 1)
+                f.editable = -1;
+            typed = true;
+        });
     });
-    runUntil([&] { return returned && !form.isLoading(); });
-    f.editable = double(t.nsecsElapsed()) / 1e6;
+    runUntil([&] { return returned && typed && !form.isLoading(); });
+    f.complete = double(t.nsecsElapsed()) / 1e6;
     f.cpu = cpuMs() - cpu0;
     runUntil([&] { return form.highlightingDone(); });
     f.coloured = double(t.nsecsElapsed()) / 1e6;
@@ -175,8 +187,8 @@ int main(int argc, char **argv)
     else if (argc > 1)
         sizes = {QByteArray(argv[1]).toInt()};
 
-    std::printf("%-9s %8s %9s %9s %9s %9s %9s %9s %9s %9s %9s %9s\n", "document", "lines", "shown ms", "edit ms",
-                "edit cpu", "colour ms", "step ms", "(work ms)", "key p50", "key p99", "key max", "key cpu");
+    std::printf("%-9s %8s %9s %9s %9s %9s %9s %9s %9s %9s %9s %9s %9s\n", "document", "lines", "shown ms", "edit ms",
+                "all in ms", "all cpu", "colour ms", "step ms", "(work ms)", "key p50", "key p99", "key max", "key cpu");
     std::vector<std::unique_ptr<TEditForm>> open;
     auto row = [&](const QString &name, const QByteArray &tex, bool middleKeys) {
         const QString file = dir.filePath(name + QStringLiteral(".tex"));
@@ -190,8 +202,8 @@ int main(int argc, char **argv)
         QApplication::processEvents();
         const LoadFigures l = load(*form, file);
         const KeyFigures k = typeAt(*form, middleKeys ? int(tex.size() / 2) : int(tex.size() / 2), middleKeys ? 8 : 2, middleKeys);
-        std::printf("%-9s %8lld %9.0f %9.0f %9.0f %9.0f %9.1f %9.1f %9.2f %9.2f %9.2f %9.2f\n", qPrintable(name),
-                    static_cast<long long>(tex.count('\n')) + 1, l.shown, l.editable, l.cpu, l.coloured, l.step,
+        std::printf("%-9s %8lld %9.0f %9.0f %9.0f %9.0f %9.0f %9.1f %9.1f %9.2f %9.2f %9.2f %9.2f\n", qPrintable(name),
+                    static_cast<long long>(tex.count('\n')) + 1, l.shown, l.editable, l.complete, l.cpu, l.coloured, l.step,
                     l.work, k.p50, k.p99, k.max, k.cpu50);
         std::fflush(stdout);
         form->setModified(false);

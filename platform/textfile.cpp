@@ -69,6 +69,80 @@ std::optional<QByteArray> textHashInPieces(const QString &text, const std::funct
     return h.result();
 }
 
+// A one-byte code page, decoded piece by piece (each byte is one character on its
+// own); nothing when a pause abandoned the load.
+std::optional<QString> decodeTableInPieces(const QByteArray &bytes, TextCodec::Encoding encoding,
+                                           const std::function<bool()> &pause)
+{
+    if (bytes.size() <= PausePiece)
+        return TextCodec::decode(bytes, encoding);
+    QString out;
+    out.reserve(bytes.size());
+    for (qsizetype from = 0; from < bytes.size(); from += PausePiece) {
+        if (from > 0 && !pause())
+            return std::nullopt;
+        out += TextCodec::decode(bytes.sliced(from, std::min(PausePiece, bytes.size() - from)), encoding);
+    }
+    return out;
+}
+
+// The line breaks of bytes counted piece by piece (a CR LF across a piece border
+// counts once); nothing when a pause abandoned it. No pause: never abandoned.
+std::optional<TextFile::LineBreak> detectLineBreakInPieces(const QByteArray &bytes, const std::function<bool()> &pause)
+{
+    qsizetype crlf = 0, other = 0;
+    const char *s = bytes.constData();
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        if (i > 0 && pause && !pause())
+            return std::nullopt;
+        for (const qsizetype stop = std::min(n, i + PausePiece); i < stop; ++i) {
+            if (s[i] == '\r') {
+                if (i + 1 < n && s[i + 1] == '\n') {
+                    ++crlf;
+                    ++i;
+                } else {
+                    ++other;
+                }
+            } else if (s[i] == '\n') {
+                ++other;
+            }
+        }
+    }
+    if (crlf == 0 && other == 0)
+        return TextFile::LineBreak::Lf;
+    return crlf >= other ? TextFile::LineBreak::CrLf : TextFile::LineBreak::Lf;
+}
+
+// Every CR LF and lone CR becomes '\n', in place (the text only shrinks) and piece
+// by piece; nothing when a pause abandoned it. No pause: never abandoned.
+std::optional<QString> normalizeLineBreaksInPieces(QString text, const std::function<bool()> &pause)
+{
+    if (!text.contains(u'\r'))
+        return text;
+    QChar *out = text.data();
+    const QChar *s = out;
+    const QChar *const end = s + text.size();
+    QChar *w = out;
+    while (s < end) {
+        if (s > out && pause && !pause())
+            return std::nullopt;
+        for (const QChar *stop = s + std::min(PausePiece, qsizetype(end - s)); s < stop;) {
+            if (*s == u'\r') {
+                *w++ = u'\n';
+                ++s;
+                if (s < end && *s == u'\n')
+                    ++s;
+            } else {
+                *w++ = *s++;
+            }
+        }
+    }
+    text.truncate(w - out);
+    return text;
+}
+
 void fail(TextFile::Error *error, TextFile::Error::Kind kind, const QString &path, const QString &reason = {})
 {
     if (!error)
@@ -96,51 +170,9 @@ bool TextFile::isReadableRegularFile(const QString &path, Error *error)
     return true;
 }
 
-TextFile::LineBreak TextFile::detectLineBreak(const QByteArray &bytes)
-{
-    qsizetype crlf = 0, other = 0;
-    const char *s = bytes.constData();
-    const qsizetype n = bytes.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        if (s[i] == '\r') {
-            if (i + 1 < n && s[i + 1] == '\n') {
-                ++crlf;
-                ++i;
-            } else {
-                ++other;
-            }
-        } else if (s[i] == '\n') {
-            ++other;
-        }
-    }
-    if (crlf == 0 && other == 0)
-        return LineBreak::Lf;
-    return crlf >= other ? LineBreak::CrLf : LineBreak::Lf;
-}
+TextFile::LineBreak TextFile::detectLineBreak(const QByteArray &bytes) { return *detectLineBreakInPieces(bytes, {}); }
 
-QString TextFile::normalizeLineBreaks(QString text)
-{
-    if (!text.contains(u'\r'))
-        return text;
-    // In place: the text only shrinks. One pass over the raw characters keeps
-    // a large file's load short.
-    QChar *out = text.data();
-    const QChar *s = out;
-    const QChar *const end = s + text.size();
-    QChar *w = out;
-    while (s < end) {
-        if (*s == u'\r') {
-            *w++ = u'\n';
-            ++s;
-            if (s < end && *s == u'\n')
-                ++s;
-        } else {
-            *w++ = *s++;
-        }
-    }
-    text.truncate(w - out);
-    return text;
-}
+QString TextFile::normalizeLineBreaks(QString text) { return *normalizeLineBreaksInPieces(std::move(text), {}); }
 
 bool TextFile::load(const QString &path, Error *error, const LoadOptions &options)
 {
@@ -198,36 +230,42 @@ bool TextFile::load(const QString &path, Error *error, const LoadOptions &option
     if (length < content.size())
         content.truncate(length);
     TextCodec::Encoding encoding = TextCodec::Encoding::Utf8;
-    QString text;
+    // Every pass over the text goes in pieces with a pause between them, so a
+    // cancelled load ends soon (and a load on the window's thread lets it repaint).
+    std::optional<QString> decoded;
     if (options.encoding && *options.encoding != TextCodec::Encoding::Utf8) {
         encoding = *options.encoding;
-        text = TextCodec::decode(content, encoding);
+        decoded = decodeTableInPieces(content, encoding, stillWanted);
     } else {
-        // Detecting and decoding UTF-8 are one pass, in pieces the window can
-        // repaint between.
-        std::optional<QString> utf8 = decodeUtf8InPieces(content, stillWanted);
-        if (!utf8)
-            return false;
-        if (utf8->isNull() && !options.encoding) {
-            encoding = TextCodec::Encoding::Windows1252;
-            text = TextCodec::decode(content, encoding);
-        } else {
-            text = utf8->isNull() ? TextCodec::decode(content, encoding) : std::move(*utf8);
+        // Detecting and decoding UTF-8 are one pass.
+        decoded = decodeUtf8InPieces(content, stillWanted);
+        if (decoded && decoded->isNull()) {
+            // Not UTF-8: Windows-1252, unless the caller insists on UTF-8 (then the
+            // faulty bytes become replacement characters).
+            if (options.encoding) {
+                decoded = TextCodec::decode(content, encoding);
+            } else {
+                encoding = TextCodec::Encoding::Windows1252;
+                decoded = decodeTableInPieces(content, encoding, stillWanted);
+            }
         }
     }
-    if (!stillWanted())
+    if (!decoded || !stillWanted())
         return false;
-    const LineBreak style = detectLineBreak(content);
+    const std::optional<LineBreak> style = detectLineBreakInPieces(content, stillWanted);
+    if (!style)
+        return false;
     content.clear();
-    text = normalizeLineBreaks(std::move(text));
-    if (!stillWanted())
+    decoded = normalizeLineBreaksInPieces(std::move(*decoded), stillWanted);
+    if (!decoded || !stillWanted())
         return false;
+    QString text = std::move(*decoded);
     std::optional<QByteArray> hash = textHashInPieces(text, stillWanted);
     if (!hash)
         return false;
 
     m_encoding = encoding;
-    m_lineBreak = style;
+    m_lineBreak = *style;
     m_knownTextHash = std::move(*hash);
     m_knownBytes = std::move(bytes);
     m_hasKnownBytes = true;

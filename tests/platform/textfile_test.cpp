@@ -145,6 +145,64 @@ TEST_F(TextFileTest, PauseReturningFalseAbandonsTheLoad)
     EXPECT_TRUE(f.takeText().isEmpty());
 }
 
+// Every pass over a long text goes in pieces of a megabyte: a CR LF across a piece
+// border is one break, in the style count and in the text, whatever the encoding.
+TEST_F(TextFileTest, LineBreakAcrossAPieceBorderIsOneBreak)
+{
+    constexpr qsizetype Piece = 1024 * 1024;
+    // Two CR LF (one across the border) against two LF: CR LF wins the tie, and
+    // would lose if the border split its pair.
+    const QByteArray tail = "\r\ny\nz\r\nw\n";
+    for (const Enc enc : {Enc::Utf8, Enc::Windows1252, Enc::Cp850}) {
+        SCOPED_TRACE(int(enc));
+        // In UTF-8 the border byte is also the border character; the code pages
+        // fill the start with a byte above 127.
+        const QByteArray fill = QByteArray(Piece - 1, enc == Enc::Utf8 ? 'x' : '\x81');
+        TextFile::LoadOptions o;
+        if (enc != Enc::Utf8)
+            o.encoding = enc;
+        TextFile f;
+        const QString text = loadBytes(f, fill + tail, o);
+        EXPECT_EQ(text, TextCodec::decode(fill, enc) + QStringLiteral("\ny\nz\nw\n"));
+        EXPECT_EQ(f.lineBreak(), TextFile::LineBreak::CrLf);
+        EXPECT_EQ(f.encoding(), enc);
+    }
+}
+
+// However far a long load has come, a pause that says no abandons it and leaves the
+// object as it was.
+TEST_F(TextFileTest, AbandonedAtAnyPauseLeavesTheObjectUnchanged)
+{
+    QByteArray bytes;
+    while (bytes.size() < 3 * 1024 * 1024)
+        bytes += "caf\xe9 au lait\r\n";
+    writeFile(path("big.tex"), bytes);
+    int pauses = 0;
+    TextFile::LoadOptions o;
+    o.pause = [&] {
+        ++pauses;
+        return true;
+    };
+    TextFile whole;
+    ASSERT_TRUE(whole.load(path("big.tex"), nullptr, o));
+    ASSERT_GT(pauses, 10);
+    const int all = pauses;
+    for (int stopAt = 1; stopAt <= all; ++stopAt) {
+        SCOPED_TRACE(stopAt);
+        TextFile f;
+        const QString kept = loadBytes(f, "kept\n");
+        int asked = 0;
+        o.pause = [&] { return ++asked < stopAt; };
+        TextFile::Error e;
+        EXPECT_FALSE(f.load(path("big.tex"), &e, o));
+        EXPECT_EQ(e.kind, TextFile::Error::Kind::Cancelled);
+        EXPECT_EQ(asked, stopAt);
+        EXPECT_TRUE(f.takeText().isEmpty());
+        EXPECT_EQ(f.encoding(), Enc::Utf8);
+        EXPECT_EQ(f.encode(kept), QByteArray("kept\n"));
+    }
+}
+
 TEST_F(TextFileTest, FailedSaveSaysWhyAndKeepsTheKnownBytes)
 {
     TextFile f;

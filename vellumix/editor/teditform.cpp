@@ -76,7 +76,33 @@ TEditForm::TEditForm(EditorHost *host, QWidget *parent)
     connect(this, &QWidget::windowTitleChanged, this, &TEditForm::captionChanged);
     connect(m_edit, &QPlainTextEdit::cursorPositionChanged, this, &TEditForm::emitCaret);
     connect(&m_filler, &TextFiller::finished, this, &TEditForm::onFillFinished);
+    connect(&m_filler, &TextFiller::edited, this, [this] {
+        m_loadModified = m_lastModified;
+        if (!m_lastModified) {
+            m_lastModified = true;
+            emit modifiedChanged(true);
+        }
+    });
+    connect(&m_filler, &TextFiller::aboutToRecordEdits, this, [this] {
+        const QTextCursor c = m_edit->textCursor();
+        m_keptAnchor = c.anchor();
+        m_keptPosition = c.position();
+        m_keptScroll = {m_edit->horizontalScrollBar()->value(), m_edit->verticalScrollBar()->value()};
+    });
+    // Text arriving at the end would push a caret there along with it.
+    connect(&m_filler, &TextFiller::aboutToGrow, this, [this] {
+        const QTextCursor c = m_edit->textCursor();
+        m_caretAtTheEnd = c.block() == m_edit->document()->lastBlock() ? std::pair{c.anchor(), c.position()}
+                                                                       : std::pair{-1, -1};
+    });
     connect(&m_filler, &TextFiller::grew, this, [this](int previousBlockCount) {
+        if (m_caretAtTheEnd.first >= 0) {
+            QTextCursor c = m_edit->textCursor();
+            c.setPosition(m_caretAtTheEnd.first);
+            c.setPosition(m_caretAtTheEnd.second, QTextCursor::KeepAnchor);
+            m_edit->setTextCursor(c);
+            m_caretAtTheEnd = {-1, -1};
+        }
         // Lines arrived on the screen only when it showed the end of the text.
         if (m_edit->visibleBlocks().second >= previousBlockCount - 1)
             m_edit->viewport()->update();
@@ -117,7 +143,7 @@ bool TEditForm::loadFromFile(const QString &fileName, OpenFormat format)
 {
     WaitCursor wait;
     const QPointer<TEditForm> guard(this);
-    const bool big = QFileInfo(fileName).size() > TextFiller::PieceChars;
+    const bool big = QFileInfo(TextDocument::resolveLoadPath(fileName)).size() > TextFiller::PieceChars;
     const FileResult r = m_document.load(fileName, format, [&] {
         if (big)
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -143,7 +169,6 @@ void TEditForm::fill(QString text)
 {
     if (!m_filler.isFilling())
         ++m_filling;
-    m_edit->setReadOnly(true);
     // While the text arrives only the lines on the screen are coloured.
     m_highlighter.holdBack(true);
     m_filler.start(std::move(text));
@@ -151,15 +176,42 @@ void TEditForm::fill(QString text)
 
 void TEditForm::onFillFinished()
 {
-    m_edit->setReadOnly(false);
     m_highlighter.holdBack(false);
+    QTextDocument *doc = m_edit->document();
+    const bool loadModified = m_filler.wasEdited() ? m_loadModified : m_lastModified;
+    // The only undo step a finished load can have is what the user changed meanwhile.
+    if (doc->isUndoAvailable()) {
+        QTextCursor c = m_edit->textCursor();
+        c.setPosition(m_keptAnchor);
+        c.setPosition(m_keptPosition, QTextCursor::KeepAnchor);
+        m_edit->setTextCursor(c);
+        m_edit->horizontalScrollBar()->setValue(m_keptScroll.first);
+        m_edit->verticalScrollBar()->setValue(m_keptScroll.second);
+        // A converted load stays modified when those changes are undone (the document
+        // takes the flag only as a change).
+        if (loadModified) {
+            doc->setModified(false);
+            doc->setModified(true);
+        }
+    } else {
+        // Appending said nothing of the modified flag: the load's own flag holds.
+        doc->setModified(loadModified);
+    }
     --m_filling;
-    // Appending said nothing of the modified flag: the form's own flag holds.
-    m_edit->document()->setModified(m_lastModified);
+    if (doc->isModified() != m_lastModified) {
+        m_lastModified = doc->isModified();
+        emit modifiedChanged(m_lastModified);
+    }
     emit loadFinished();
 }
 
 void TEditForm::finishLoading() { m_filler.finish(); }
+
+void TEditForm::finishLoadingAtTheEnd()
+{
+    if (isLoading() && m_edit->textCursor().block() == m_edit->document()->lastBlock())
+        finishLoading();
+}
 
 bool TEditForm::save()
 {
@@ -374,7 +426,7 @@ void TEditForm::selectRange(int start, int end)
 
 void TEditForm::insert(const QString &beforeText, const QString &afterText)
 {
-    finishLoading();
+    // Goes in at the caret even while a file still arrives (the caret is never at its end).
     // Templates break lines with CR LF; the widget holds one character per line break,
     // and the positions below must count what it holds.
     auto widgetBreaks = [](QString text) {

@@ -30,12 +30,16 @@ public:
 
     // Loads in a format (a DOS OEM file is converted and marked modified). False
     // when the file could not be read; the message has been shown. A large text
-    // shows at once and arrives in the background (isLoading()); the user's first
-    // edit, and every command of the form that needs the whole text, completes it.
+    // shows at once, editable, and the rest arrives in the background (isLoading());
+    // what the user changes meanwhile becomes one undo step on the loaded text. Every
+    // command of the form that needs the whole text completes it first.
     bool loadFromFile(const QString &fileName, OpenFormat format = OpenFormat::Plain);
     bool isLoading() const { return m_filler.isFilling(); }
     // Puts the rest of a loading text in now.
     void finishLoading();
+    // Text arrives at the end of the document, which would push a caret there along:
+    // a caret that reached the last line completes the text first and stays put.
+    void finishLoadingAtTheEnd();
     // The format the file on disk is in: DOS OEM after an OEM load until the first
     // save (which writes the converted text), else plain. The window list remembers it.
     OpenFormat diskFormat() const { return m_diskFormat; }
@@ -169,6 +173,15 @@ private:
     OpenFormat m_diskFormat = OpenFormat::Plain;
     int m_filling = 0;          // > 0 while the content is replaced: no modified signals
     bool m_lastModified = false;
+    // The modified flag of a load before the user changed its arriving text.
+    bool m_loadModified = false;
+    // Caret (anchor, position) and scroll values kept while the user's changes during
+    // a load are recorded for undo.
+    int m_keptAnchor = 0;
+    int m_keptPosition = 0;
+    std::pair<int, int> m_keptScroll;
+    // A caret in the last line while text arrives there: (anchor, position), else (-1, -1).
+    std::pair<int, int> m_caretAtTheEnd{-1, -1};
     bool m_endReached = false;
     bool m_discardApproved = false;
 };

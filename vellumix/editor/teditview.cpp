@@ -24,16 +24,33 @@ TEditView::TEditView(TEditForm *form) : QPlainTextEdit(form), m_form(form)
 
 void TEditView::keyPressEvent(QKeyEvent *e)
 {
-    m_form->finishLoading();
-    const HeapReuse reuse(onLongLine());
-    QPlainTextEdit::keyPressEvent(e);
+    // Typing in a file that still arrives goes into the part that is there.
+    if (m_form->isLoading() && needsWholeText(e))
+        m_form->finishLoading();
+    {
+        const HeapReuse reuse(onLongLine());
+        QPlainTextEdit::keyPressEvent(e);
+    }
+    m_form->finishLoadingAtTheEnd();
+}
+
+bool TEditView::needsWholeText(const QKeyEvent *e)
+{
+    for (auto key : {QKeySequence::MoveToEndOfDocument, QKeySequence::SelectEndOfDocument, QKeySequence::SelectAll,
+                     QKeySequence::Undo, QKeySequence::Redo}) {
+        if (e->matches(key))
+            return true;
+    }
+    return false;
 }
 
 void TEditView::inputMethodEvent(QInputMethodEvent *e)
 {
-    m_form->finishLoading();
-    const HeapReuse reuse(onLongLine());
-    QPlainTextEdit::inputMethodEvent(e);
+    {
+        const HeapReuse reuse(onLongLine());
+        QPlainTextEdit::inputMethodEvent(e);
+    }
+    m_form->finishLoadingAtTheEnd();
 }
 
 bool TEditView::onLongLine() const { return textCursor().block().length() > DocumentHighlighter::LongLine; }
@@ -44,6 +61,13 @@ void TEditView::mousePressEvent(QMouseEvent *e)
     if (e->button() == Qt::MiddleButton)
         m_form->finishLoading();
     QPlainTextEdit::mousePressEvent(e);
+    m_form->finishLoadingAtTheEnd();
+}
+
+void TEditView::mouseMoveEvent(QMouseEvent *e)
+{
+    QPlainTextEdit::mouseMoveEvent(e);
+    m_form->finishLoadingAtTheEnd();
 }
 
 void TEditView::dragEnterEvent(QDragEnterEvent *e)

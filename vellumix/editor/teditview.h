@@ -29,12 +29,16 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildContextMenu();
+    // While a file arrives, keys that reach its end or act on the whole text (select all,
+    // undo, redo) need all of it.
+    static bool needsWholeText(const QKeyEvent *event);
     // The caret is in a line whose layout, redone on every key, is large: the key
     // reuses the memory of the last layout (HeapReuse).
     bool onLongLine() const;

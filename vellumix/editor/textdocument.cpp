@@ -3,14 +3,69 @@
 #include "common/filenames.h"
 #include "platform/savefile.h"
 
+#include <QAbstractEventDispatcher>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
+#include <QThread>
+#include <QTimer>
+#include <atomic>
+#include <memory>
 
 namespace {
 
 QString nativePath(const QString &path) { return QDir::toNativeSeparators(path); }
+
+// How often the caller of a load on the worker thread is asked whether it still
+// wants the file.
+constexpr int PauseMs = 5;
+
+// Reads path into file on a worker thread while this thread turns its event loop
+// (user input waits, as it does between the phases of a direct load) and calls
+// pause every PauseMs. When pause says no, the worker stops at its next check and
+// load returns Cancelled with file untouched. The worker sees only its own TextFile;
+// the result moves over after it has ended.
+bool loadOnWorker(TextFile &file, const QString &path, TextFile::Error *error, TextFile::LoadOptions options)
+{
+    const std::function<bool()> pause = std::move(options.pause);
+    std::atomic<bool> cancelled{false};
+    options.pause = [&cancelled] { return !cancelled.load(std::memory_order_relaxed); };
+    TextFile read;
+    TextFile::Error failure;
+    bool ok = false;
+
+    QEventLoop loop;
+    QTimer tick;
+    tick.setInterval(PauseMs);
+    QObject::connect(&tick, &QTimer::timeout, &loop, [&] {
+        if (!cancelled && !pause()) {
+            cancelled = true;
+            loop.quit();
+        }
+    });
+    const std::unique_ptr<QThread> worker(QThread::create([&] { ok = read.load(path, &failure, options); }));
+    // Queued to this thread: the loop wakes the moment the worker ends, no polling.
+    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    worker->start();
+    tick.start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    tick.stop();
+    worker->wait();
+    // The caller may have gone since it was last asked: asked once more before
+    // anything of it is touched.
+    if (cancelled || !pause()) {
+        if (error)
+            *error = FileError::make(FileError::Kind::Cancelled, path);
+        return false;
+    }
+    if (error)
+        *error = failure;
+    if (ok)
+        file = std::move(read);
+    return ok;
+}
 
 } // namespace
 
@@ -56,7 +111,10 @@ FileResult TextDocument::load(const QString &path, OpenFormat format, const std:
         options.encoding = TextCodec::Encoding::Cp850;
     TextFile file;
     TextFile::Error error;
-    if (!file.load(resolved, &error, options)) {
+    // A long load runs on a worker thread so that the window keeps turning; a small
+    // one (or one nobody pauses for) is read at once, as a thread would only cost time.
+    const bool onWorker = pause && QFileInfo(resolved).size() >= WorkerSize && QAbstractEventDispatcher::instance();
+    if (!(onWorker ? loadOnWorker(file, resolved, &error, options) : file.load(resolved, &error, options))) {
         // A cancelled load means the editor is gone: nothing to say, nothing to touch.
         if (error.kind != TextFile::Error::Kind::Cancelled)
             r.error = error.message();

@@ -31,6 +31,9 @@ class TextDocument {
 public:
     using LineBreak = TextFile::LineBreak;
 
+    // Files from this size on are read on a worker thread (see load()).
+    static constexpr qint64 WorkerSize = 256 * 1024;
+
     // The name a load really reads: the path itself, or with the extension changed to
     // ".tex" when the path does not exist. Made absolute.
     static QString resolveLoadPath(const QString &path);
@@ -42,9 +45,12 @@ public:
     // file name is set and takeLoadedText() yields the text. A DOS OEM file is
     // decoded from code page 850 and becomes a UTF-8 document with its line breaks
     // kept: convertedOnLoad() then tells the editor to mark itself modified.
-    // A long load calls pause between its phases (reading, decoding, line breaks) so
-    // that the window can repaint; when pause returns false the document is gone and
-    // load returns at once without touching it.
+    // With a pause, a file of WorkerSize bytes or more is read on a worker thread
+    // while this thread turns its event loop (user input waits) and calls pause every
+    // few milliseconds; a smaller one is read here, with pause called between the
+    // phases (reading, decoding, line breaks). When pause returns false the document
+    // is gone: load returns without touching it (on the worker path, once the worker
+    // has stopped at its next check).
     FileResult load(const QString &path, OpenFormat format, const std::function<bool()> &pause = {});
     QString takeLoadedText() { return m_file.takeText(); }
     bool convertedOnLoad() const { return m_converted; }

@@ -4,6 +4,7 @@
 
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QTimer>
 
 namespace {
 
@@ -23,7 +24,7 @@ TEST_F(EditFormTest, LargeTextShowsAtOnceAndArrivesCompletely)
     ASSERT_TRUE(form->isLoading());
     EXPECT_LT(form->editor()->document()->characterCount(), bytes.size());
     EXPECT_EQ(form->plainText().toUtf8(), bytes);
-    EXPECT_TRUE(form->editor()->isReadOnly());
+    EXPECT_FALSE(form->editor()->isReadOnly());
     ASSERT_TRUE(waitUntil([&] { return !form->isLoading() && form->highlightingDone(); }));
     EXPECT_EQ(form->plainText().toUtf8(), bytes);
     EXPECT_FALSE(form->editor()->isReadOnly());
@@ -35,22 +36,112 @@ TEST_F(EditFormTest, LargeTextShowsAtOnceAndArrivesCompletely)
     EXPECT_FALSE(form->editor()->document()->isUndoAvailable());
 }
 
-TEST_F(EditFormTest, KeyWhileLoadingCompletesTheTextFirstAndIsUndoneAlone)
+// Keys go into the part that is there while the rest arrives; afterwards they are
+// one undo step on the file as it was read.
+TEST_F(EditFormTest, EditsWhileLoadingStayAndUndoAsOneStep)
 {
     QByteArray bytes;
-    while (bytes.size() <= 3 * TextFiller::PieceChars)
-        bytes += "plain words on a line\n";
+    for (int i = 0; bytes.size() <= 6 * TextFiller::PieceChars; ++i)
+        bytes += "line " + QByteArray::number(i % 10) + " plain words\n";
+    QSignalSpy modified(form.get(), &TEditForm::modifiedChanged);
     load(bytes);
     ASSERT_TRUE(form->isLoading());
     QTest::keyClick(form->editor(), Qt::Key_End);
     type(QStringLiteral("x"));
-    EXPECT_FALSE(form->isLoading());
-    EXPECT_EQ(form->plainText().toUtf8(), "plain words on a linex\n" + bytes.mid(22));
+    QTest::keyClick(form->editor(), Qt::Key_Down);
+    QTest::keyClick(form->editor(), Qt::Key_Home);
+    QTest::keyClick(form->editor(), Qt::Key_Delete);
+    typeEnter();
+    // Still arriving, already changed and said to be so.
+    EXPECT_TRUE(form->isLoading());
+    QByteArray expected = bytes;
+    expected.remove(19, 1).insert(19, "\n").insert(18, "x");
+    EXPECT_EQ(form->plainText().toUtf8(), expected);
+    ASSERT_EQ(modified.count(), 1);
+    EXPECT_TRUE(form->isModified());
+    const int caret = form->caretPosition();
+    settle();
+    EXPECT_EQ(form->plainText().toUtf8(), expected);
+    EXPECT_EQ(form->caretPosition(), caret);
     EXPECT_TRUE(form->isModified());
     form->editor()->undo();
     EXPECT_EQ(form->plainText().toUtf8(), bytes);
     EXPECT_FALSE(form->editor()->document()->isUndoAvailable());
     EXPECT_FALSE(form->isModified());
+    form->editor()->redo();
+    EXPECT_EQ(form->plainText().toUtf8(), expected);
+    EXPECT_TRUE(form->isModified());
+}
+
+// Changes that cancel out leave the load unmodified; a converted load stays modified
+// when its changes are undone.
+TEST_F(EditFormTest, EditsWhileLoadingKeepTheLoadsOwnModifiedFlag)
+{
+    QByteArray bytes;
+    while (bytes.size() <= 3 * TextFiller::PieceChars)
+        bytes += "Gr\x81\xe1" "e an alle\r\n";
+    load(bytes);
+    ASSERT_TRUE(form->isLoading());
+    type(QStringLiteral("ab"));
+    QTest::keyClick(form->editor(), Qt::Key_Backspace);
+    QTest::keyClick(form->editor(), Qt::Key_Backspace);
+    EXPECT_TRUE(form->isModified());
+    settle();
+    EXPECT_FALSE(form->isModified());
+    EXPECT_FALSE(form->editor()->document()->isUndoAvailable());
+
+    load(bytes, OpenFormat::DosOem);
+    ASSERT_TRUE(form->isLoading());
+    type(QStringLiteral("\\a "));
+    settle();
+    EXPECT_TRUE(form->plainText().startsWith(QStringLiteral("\\a Gr\u00fc\u00dfe")));
+    EXPECT_EQ(form->classAt(1), TokenClass::TexCommand);
+    form->editor()->undo();
+    EXPECT_TRUE(form->plainText().startsWith(QStringLiteral("Gr\u00fc\u00dfe")));
+    EXPECT_TRUE(form->isModified());
+}
+
+// The text arrives at the end of the document: going there, selecting everything or
+// undoing completes it first, and a caret that reaches the last line stays put.
+TEST_F(EditFormTest, KeysThatNeedTheWholeTextCompleteItFirst)
+{
+    QByteArray bytes;
+    while (bytes.size() <= 4 * TextFiller::PieceChars)
+        bytes += "plain words on a line\n";
+    bytes += "last";
+    load(bytes);
+    ASSERT_TRUE(form->isLoading());
+    QTest::keyClick(form->editor(), Qt::Key_End, Qt::ControlModifier);
+    EXPECT_FALSE(form->isLoading());
+    EXPECT_EQ(form->caretPosition(), bytes.size());
+
+    for (auto [key, modifiers] : {std::pair{Qt::Key_A, Qt::ControlModifier}, std::pair{Qt::Key_Z, Qt::ControlModifier}}) {
+        load(bytes);
+        ASSERT_TRUE(form->isLoading());
+        QTest::keyClick(form->editor(), key, modifiers);
+        EXPECT_FALSE(form->isLoading()) << key;
+        EXPECT_EQ(form->plainText().toUtf8(), bytes);
+    }
+
+    load(bytes);
+    ASSERT_TRUE(form->isLoading());
+    const int frontier = form->editor()->document()->lastBlock().position();
+    form->setCaretPosition(frontier - 1);
+    QTest::keyClick(form->editor(), Qt::Key_Right);
+    EXPECT_FALSE(form->isLoading());
+    EXPECT_EQ(form->caretPosition(), frontier);
+    type(QStringLiteral("y"));
+    EXPECT_EQ(form->plainText().toUtf8(), QByteArray(bytes).insert(frontier, "y"));
+
+    // However it got there (the widget scrolling while the mouse selects), the caret is not
+    // pushed along by the arriving text.
+    load(bytes);
+    ASSERT_TRUE(form->isLoading());
+    const int end = form->editor()->document()->lastBlock().position();
+    select(5, end);
+    settle();
+    EXPECT_EQ(form->editor()->textCursor().anchor(), 5);
+    EXPECT_EQ(form->caretPosition(), end);
 }
 
 TEST_F(EditFormTest, SaveWhileLoadingWritesTheWholeFile)
@@ -120,6 +211,22 @@ TEST_F(EditFormTest, ReplacingOrClosingWhileLoadingIsSafe)
     form.reset();
     form = std::make_unique<TEditForm>(&host);
     QTest::qWait(50);
+}
+
+// The window is closed while its big file is still being read: the load ends
+// without a word and touches nothing of the closed window.
+TEST_F(EditFormTest, ClosingWhileTheFileIsReadEndsTheLoadSilently)
+{
+    QByteArray bytes;
+    while (bytes.size() <= 2 * TextDocument::WorkerSize)
+        bytes += "a line of \\emph{text}\n";
+    testsupport::writeFile(path("doc.tex"), bytes);
+    TEditForm *closing = form.get();
+    QTimer::singleShot(0, [this] { form.reset(); });
+    EXPECT_FALSE(closing->loadFromFile(path("doc.tex")));
+    EXPECT_EQ(form, nullptr);
+    EXPECT_TRUE(prompter.errors.isEmpty());
+    form = std::make_unique<TEditForm>(&host);
 }
 
 } // namespace

@@ -5,9 +5,12 @@
 
 #include "testsupport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
+#include <QTimer>
 
 namespace {
 
@@ -246,6 +249,140 @@ TEST_F(TextDocumentTest, FailedSaveLeavesTheOldFile)
     EXPECT_FALSE(r.ok);
     EXPECT_FALSE(r.error.isEmpty());
     EXPECT_EQ(readAll(path("blocker")), QByteArray("i am a file"));
+}
+
+// Large files are read on a worker thread while the event loop turns; what comes
+// back is what a direct read gives.
+class TextDocumentWorkerTest : public TextDocumentTest {
+protected:
+    // Lines of line up to past the worker's threshold, then tail, written to name.
+    QString writeBig(const QString &name, const QByteArray &line, const QByteArray &tail = {})
+    {
+        QByteArray bytes;
+        while (bytes.size() < 2 * TextDocument::WorkerSize)
+            bytes += line;
+        writeFile(path(name), bytes + tail);
+        return path(name);
+    }
+    // Loads with a pause that records its calls; *turned: a timer fired meanwhile.
+    FileResult loadCounting(TextDocument &doc, const QString &file, OpenFormat format, bool *turned)
+    {
+        *turned = false;
+        QTimer::singleShot(0, [turned] { *turned = true; });
+        pauses = 0;
+        pausedElsewhere = false;
+        const FileResult r = doc.load(file, format, [this] {
+            ++pauses;
+            pausedElsewhere = pausedElsewhere || QThread::currentThread() != QCoreApplication::instance()->thread();
+            return true;
+        });
+        const bool during = *turned;
+        // The timer fires now if it did not meanwhile.
+        QCoreApplication::processEvents();
+        *turned = during;
+        return r;
+    }
+    // doc holds "kept\r\n", its text taken.
+    void loadKept(TextDocument &doc)
+    {
+        writeFile(path("kept.tex"), "kept\r\n");
+        ASSERT_TRUE(doc.load(path("kept.tex"), OpenFormat::Plain).ok);
+        ASSERT_EQ(doc.takeLoadedText(), QStringLiteral("kept\n"));
+    }
+    void expectKept(TextDocument &doc)
+    {
+        EXPECT_EQ(doc.fileName(), path("kept.tex"));
+        EXPECT_FALSE(doc.convertedOnLoad());
+        EXPECT_TRUE(doc.takeLoadedText().isEmpty());
+        EXPECT_EQ(doc.encode(QStringLiteral("kept\n")), QByteArray("kept\r\n"));
+    }
+    int pauses = 0;
+    bool pausedElsewhere = false;
+};
+
+TEST_F(TextDocumentWorkerTest, BigFilesReadAsDirectlyWhileTheLoopTurns)
+{
+    struct Case {
+        const char *name;
+        QByteArray line, tail;
+        OpenFormat format;
+        TextCodec::Encoding encoding;
+        TextDocument::LineBreak lineBreak;
+    };
+    const Case cases[] = {
+        // The one invalid byte is at the very end: Windows-1252 after all.
+        {"1252 fallback", "gr\xc3\xbc\xc3\x9f\n", "caf\xe9", OpenFormat::Plain, TextCodec::Encoding::Windows1252,
+         TextDocument::LineBreak::Lf},
+        {"dos oem", "\x81\x84\xdb\r\n", "\x94", OpenFormat::DosOem, TextCodec::Encoding::Utf8, TextDocument::LineBreak::CrLf},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QString file = writeBig(QStringLiteral("big.tex"), c.line, c.tail);
+        TextFile direct;
+        TextFile::LoadOptions o;
+        if (c.format == OpenFormat::DosOem)
+            o.encoding = TextCodec::Encoding::Cp850;
+        ASSERT_TRUE(direct.load(file, nullptr, o));
+
+        TextDocument doc;
+        bool turned = false;
+        const FileResult r = loadCounting(doc, file, c.format, &turned);
+        ASSERT_TRUE(r.ok) << r.error.toStdString();
+        EXPECT_TRUE(turned) << "the event loop turned while the file was read";
+        EXPECT_GE(pauses, 1);
+        EXPECT_FALSE(pausedElsewhere) << "pause is called on the loading thread only";
+        EXPECT_EQ(doc.takeLoadedText(), direct.takeText());
+        EXPECT_EQ(doc.encoding(), c.encoding);
+        EXPECT_EQ(doc.lineBreak(), c.lineBreak);
+        EXPECT_EQ(doc.convertedOnLoad(), c.format == OpenFormat::DosOem);
+        EXPECT_EQ(doc.fileName(), file);
+    }
+
+    // A small file is read at once: no event is handled in the middle of it.
+    writeFile(path("small.tex"), QByteArray(2048, 'x'));
+    TextDocument doc;
+    bool turned = true;
+    ASSERT_TRUE(loadCounting(doc, path("small.tex"), OpenFormat::Plain, &turned).ok);
+    EXPECT_FALSE(turned);
+    EXPECT_EQ(doc.takeLoadedText(), QString(2048, u'x'));
+}
+
+TEST_F(TextDocumentWorkerTest, ErrorOnTheWorkerComesBackAsADirectReadsAndKeepsTheDocument)
+{
+    TextDocument doc;
+    loadKept(doc);
+    // Sparse: no disk space, but past the largest document.
+    QFile huge(path("huge.tex"));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(TextFile::DefaultMaxSize + 1));
+    huge.close();
+    TextFile direct;
+    TextFile::Error expected;
+    ASSERT_FALSE(direct.load(path("huge.tex"), &expected));
+    ASSERT_EQ(expected.kind, TextFile::Error::Kind::TooLarge);
+
+    bool turned = false;
+    const FileResult r = loadCounting(doc, path("huge.tex"), OpenFormat::Plain, &turned);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, expected.message());
+    expectKept(doc);
+}
+
+// The editor is closed while its big file is read: the load ends without a word and
+// without touching the document.
+TEST_F(TextDocumentWorkerTest, CancelledLoadTouchesNothing)
+{
+    TextDocument doc;
+    loadKept(doc);
+    int asked = 0;
+    const FileResult r = doc.load(writeBig(QStringLiteral("big.tex"), "a line of text\n"), OpenFormat::DosOem, [&] {
+        ++asked;
+        return false;
+    });
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.error.isEmpty());
+    EXPECT_EQ(asked, 1) << "not asked again once it said no";
+    expectKept(doc);
 }
 
 } // namespace
