@@ -13,7 +13,7 @@
 #include "editor/changetracker.h"
 #include "editor/colourscanner.h"
 #include "editor/cshelldoc.h"
-#include "editor/longlinepainter.h"
+#include "platform/textview/longlinepainter.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>

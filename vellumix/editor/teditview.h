@@ -6,7 +6,7 @@
 #pragma once
 
 #include "editor/documenthighlighter.h"
-#include "editor/longlinepainter.h"
+#include "platform/textview/longlinepainter.h"
 
 #include <QPlainTextEdit>
 

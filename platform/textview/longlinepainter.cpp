@@ -1,4 +1,4 @@
-#include "editor/longlinepainter.h"
+#include "platform/textview/longlinepainter.h"
 
 #include <QPainter>
 #include <QTextCursor>
