@@ -9,7 +9,6 @@
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QPainter>
 #include <QPlainTextDocumentLayout>
 #include <QPointer>
 #include <QScrollBar>
@@ -53,7 +52,7 @@ QTextCharFormat longLineFormat()
 } // namespace
 
 CShellView::CShellView(CShellDoc *doc, CShellSettings *settings, QWidget *parent)
-    : QPlainTextEdit(parent)
+    : PlainTextView(LongLine, parent)
     , m_doc(doc)
     , m_settings(settings)
 {
@@ -505,29 +504,6 @@ void CShellView::resizeEvent(QResizeEvent *e)
     } else {
         QPlainTextEdit::resizeEvent(e);
     }
-}
-
-void CShellView::paintEvent(QPaintEvent *e)
-{
-    // Unwrapped long lines on the screen are drawn in part (LongLinePainter);
-    // wrapped ones are drawn a screen line at a time already.
-    if (lineWrapMode() == NoWrap && !overwriteMode() && !backgroundVisible()) {
-        LongLinePainter::Frame frame{firstVisibleBlock(),
-                                     contentOffset(),
-                                     e->rect(),
-                                     getPaintContext(),
-                                     [this](const QTextBlock &b) { return blockBoundingRect(b); },
-                                     !isReadOnly() || (textInteractionFlags() & Qt::TextSelectableByKeyboard),
-                                     cursorWidth(),
-                                     viewport()->size(),
-                                     m_doc->textDocument()->documentLayout()->documentSize().width()};
-        if (m_longLines.needed(frame)) {
-            QPainter p(viewport());
-            m_longLines.paint(&p, frame);
-            return;
-        }
-    }
-    QPlainTextEdit::paintEvent(e);
 }
 
 void CShellView::focusInEvent(QFocusEvent *e)

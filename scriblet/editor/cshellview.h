@@ -13,7 +13,7 @@
 #include "editor/changetracker.h"
 #include "editor/colourscanner.h"
 #include "editor/cshelldoc.h"
-#include "platform/textview/longlinepainter.h"
+#include "platform/textview/plaintextview.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -25,7 +25,7 @@
 
 class CShellSettings;
 
-class CShellView : public QPlainTextEdit
+class CShellView : public PlainTextView
 {
     Q_OBJECT
 public:
@@ -98,7 +98,6 @@ protected:
     void inputMethodEvent(QInputMethodEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
-    void paintEvent(QPaintEvent *e) override;
     void insertFromMimeData(const QMimeData *source) override;
 
 private:
@@ -139,5 +138,4 @@ private:
     int m_dirtyTo = -1;
     bool m_announced = false;     // a cause was recorded for the coming edit
     ChangeTracker::Cause m_cause = ChangeTracker::Cause::Other;
-    LongLinePainter m_longLines{LongLine};
 };

@@ -8,12 +8,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 
-TEditView::TEditView(TEditForm *form) : QPlainTextEdit(form), m_form(form)
+TEditView::TEditView(TEditForm *form) : PlainTextView(DocumentHighlighter::LongLine, form), m_form(form)
 {
     setObjectName(QStringLiteral("Editor"));
     setAccessibleName(QStringLiteral("Editor"));
@@ -111,29 +110,6 @@ std::pair<int, int> TEditView::visibleColumns(const QTextBlock &block) const
     if (from < 0)
         return {0, 0};
     return {from, to};
-}
-
-void TEditView::paintEvent(QPaintEvent *e)
-{
-    // Unwrapped long lines on the screen are drawn in part (LongLinePainter);
-    // wrapped ones are drawn a screen line at a time already.
-    if (lineWrapMode() == NoWrap && !overwriteMode() && !backgroundVisible()) {
-        LongLinePainter::Frame frame{firstVisibleBlock(),
-                                     contentOffset(),
-                                     e->rect(),
-                                     getPaintContext(),
-                                     [this](const QTextBlock &b) { return blockBoundingRect(b); },
-                                     !isReadOnly() || (textInteractionFlags() & Qt::TextSelectableByKeyboard),
-                                     cursorWidth(),
-                                     viewport()->size(),
-                                     document()->documentLayout()->documentSize().width()};
-        if (m_longLines.needed(frame)) {
-            QPainter p(viewport());
-            m_longLines.paint(&p, frame);
-            return;
-        }
-    }
-    QPlainTextEdit::paintEvent(e);
 }
 
 void TEditView::contextMenuEvent(QContextMenuEvent *e)

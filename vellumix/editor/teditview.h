@@ -6,14 +6,14 @@
 #pragma once
 
 #include "editor/documenthighlighter.h"
-#include "platform/textview/longlinepainter.h"
+#include "platform/textview/plaintextview.h"
 
 #include <QPlainTextEdit>
 
 class QMenu;
 class TEditForm;
 
-class TEditView final : public QPlainTextEdit, public HighlightView {
+class TEditView final : public PlainTextView, public HighlightView {
 public:
     explicit TEditView(TEditForm *form);
 
@@ -32,7 +32,6 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
 
 private:
     void buildContextMenu();
@@ -45,5 +44,4 @@ private:
 
     TEditForm *m_form;
     QMenu *m_contextMenu = nullptr;
-    LongLinePainter m_longLines{DocumentHighlighter::LongLine};
 };
