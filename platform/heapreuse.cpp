@@ -35,3 +35,11 @@ HeapReuse::~HeapReuse()
     }
 #endif
 }
+
+void mapLargeBlocks()
+{
+#ifdef __GLIBC__
+    static const bool done = [] { return mallopt(M_MMAP_THRESHOLD, 1024 * 1024) == 1; }();
+    (void)done;
+#endif
+}

@@ -17,3 +17,9 @@ public:
 private:
     bool m_active;
 };
+
+// From the first call on, large blocks (1 MB and more) come straight from the system
+// for the whole program. The library otherwise raises that limit as large blocks are
+// freed, and a big document's growing buffers then move by copying (single load steps
+// of 50 to 150 ms) instead of being remapped. Without the GNU C library it does nothing.
+void mapLargeBlocks();

@@ -17,9 +17,6 @@
 #include <QTextLayout>
 
 #include <algorithm>
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 
@@ -82,13 +79,7 @@ CShellView::~CShellView() = default;
 
 bool CShellView::load(CShellView *view, CShellDoc::Reading reading)
 {
-#ifdef __GLIBC__
-    // Large blocks straight from the system: the text buffer of a big document
-    // then grows by remapping its pages instead of copying them, which stalled
-    // single steps of a load for 70 to 150 ms.
-    static const bool largeBlocksMapped = [] { return mallopt(M_MMAP_THRESHOLD, 1024 * 1024) == 1; }();
-    Q_UNUSED(largeBlocksMapped);
-#endif
+    mapLargeBlocks();
     const QPointer<CShellView> guard(view);
     CShellDoc *doc = view->m_doc;
     QAbstractTextDocumentLayout *layout = doc->textDocument()->documentLayout();

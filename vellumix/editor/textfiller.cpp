@@ -1,5 +1,7 @@
 #include "editor/textfiller.h"
 
+#include "platform/heapreuse.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QElapsedTimer>
 #include <QSignalBlocker>
@@ -16,6 +18,8 @@ TextFiller::TextFiller(QTextDocument *document, QObject *parent) : QObject(paren
 void TextFiller::start(QString text)
 {
     m_timer.stop();
+    if (text.size() > PieceChars)
+        mapLargeBlocks();
     m_text = std::move(text);
     m_offset = 0;
     m_edited = false;
