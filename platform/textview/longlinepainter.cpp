@@ -1,7 +1,6 @@
 #include "platform/textview/longlinepainter.h"
 
 #include <QPainter>
-#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
 
@@ -147,12 +146,13 @@ bool LongLinePainter::drawVisiblePart(QPainter *p, const QTextBlock &block, cons
     }
     from = std::clamp(from, 0, length);
     to = std::clamp(to, from, length);
-    // Only these characters: the line's text as a whole is a copy of a megabyte.
-    QTextCursor range(block);
-    range.setPosition(block.position() + from);
-    range.setPosition(block.position() + to, QTextCursor::KeepAnchor);
-    const QString text = range.selectedText();
-    if (text.size() != to - from || layoutDependsOnContext(text))
+    // Only these characters: the line's text as a whole is a copy of a megabyte, and a
+    // cursor placed in the line measures its way there from the line's start.
+    const QTextDocument *doc = block.document();
+    QString text(to - from, Qt::Uninitialized);
+    for (int i = from; i < to; ++i)
+        text[i - from] = doc->characterAt(block.position() + i);
+    if (layoutDependsOnContext(text))
         return false;
 
     QFont font = block.document()->defaultFont();
