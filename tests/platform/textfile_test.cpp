@@ -125,6 +125,12 @@ TEST_F(TextFileTest, LongFileReadsAsInOnePiece)
     EXPECT_GT(pauses, 4);
     ASSERT_EQ(f.save(path("doc.tex"), QString::fromUtf8(utf8.mid(3))), TextFile::SaveResult::Saved);
     EXPECT_EQ(readAll(path("doc.tex")), utf8) << "an unchanged text goes back as the very bytes";
+    // One character changed deep in the text, the length kept, is a changed text.
+    QString changed = QString::fromUtf8(utf8.mid(3));
+    changed[changed.indexOf(u'g', changed.size() / 2)] = u'x';
+    ASSERT_EQ(f.save(path("doc.tex"), changed), TextFile::SaveResult::Saved);
+    const QByteArray saved = readAll(path("doc.tex"));
+    EXPECT_EQ(QString::fromUtf8(saved.startsWith(bom) ? saved.mid(3) : saved), changed);
 
     QByteArray ansi = utf8;
     ansi[ansi.size() - 2] = '\xe9';
