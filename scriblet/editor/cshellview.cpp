@@ -4,6 +4,7 @@
 #include "editor/cshelldoc.h"
 #include "editor/editorfont.h"
 #include "platform/heapreuse.h"
+#include "platform/textview/longlineformat.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -31,20 +32,9 @@ QTextCharFormat tokenFormat(unsigned colour, bool bold)
     return f;
 }
 
-// Lines over the colouring limit are set without kerning and, where the font and
-// script allow, without complex shaping: the layout of such a line, redone on
-// every key, then costs about a quarter less. The marker keeps it apart from the
-// token colours.
+// Lines over the colouring limit lie on the long-line format; the marker keeps it apart
+// from the token colours.
 constexpr int LongLineMarker = QTextFormat::UserProperty + 1;
-
-QTextCharFormat longLineFormat()
-{
-    QTextCharFormat f;
-    f.setFontStyleStrategy(QFont::PreferNoShaping);
-    f.setFontKerning(false);
-    f.setProperty(LongLineMarker, true);
-    return f;
-}
 
 } // namespace
 
@@ -300,7 +290,7 @@ QList<QTextLayout::FormatRange> CShellView::plainRanges(const QTextBlock &b)
 {
     if (b.length() <= ColourLineLimit)
         return {};
-    return {{0, b.length(), longLineFormat()}};
+    return {{0, b.length(), longLineFormat(LongLineMarker)}};
 }
 
 void CShellView::keepShapes(QTextBlock first, const QTextBlock &last)

@@ -1,6 +1,7 @@
 #include "editor/documenthighlighter.h"
 
 #include "editor/highlighter.h"
+#include "platform/textview/longlineformat.h"
 
 #include <QTextDocument>
 #include <QTextLayout>
@@ -26,19 +27,9 @@ public:
     int to;
 };
 
-// A long line is set without kerning and, where the font and script allow, without
-// complex shaping: its layout, redone on every key, then costs about a quarter less.
-// The marker keeps this format apart from the class formats.
+// A long line lies on the long-line format; the marker keeps it apart from the class
+// formats.
 constexpr int LongLineMarker = ClassFormats::ClassProperty + 1;
-
-QTextCharFormat longLineFormat()
-{
-    QTextCharFormat f;
-    f.setFontStyleStrategy(QFont::PreferNoShaping);
-    f.setFontKerning(false);
-    f.setProperty(LongLineMarker, true);
-    return f;
-}
 
 } // namespace
 
@@ -108,7 +99,7 @@ bool DocumentHighlighter::colour(QTextBlock block, std::pair<int, int> window)
     QList<QTextLayout::FormatRange> ranges;
     // Under the class formats, which it leaves as they are.
     if (isLong)
-        ranges.append({0, int(text.size()) + 1, longLineFormat()});
+        ranges.append({0, int(text.size()) + 1, longLineFormat(LongLineMarker)});
     if (m_enabled) {
         const int from = isLong ? window.first : 0;
         const int to = isLong ? window.second : int(text.size());
