@@ -97,10 +97,7 @@ TEditForm::TEditForm(EditorHost *host, QWidget *parent)
     });
     connect(&m_filler, &TextFiller::grew, this, [this](int previousBlockCount) {
         if (m_caretAtTheEnd.first >= 0) {
-            QTextCursor c = m_edit->textCursor();
-            c.setPosition(m_caretAtTheEnd.first);
-            c.setPosition(m_caretAtTheEnd.second, QTextCursor::KeepAnchor);
-            m_edit->setTextCursor(c);
+            selectRange(m_caretAtTheEnd.first, m_caretAtTheEnd.second);
             m_caretAtTheEnd = {-1, -1};
         }
         // Lines arrived on the screen only when it showed the end of the text.
@@ -143,12 +140,8 @@ bool TEditForm::loadFromFile(const QString &fileName, OpenFormat format)
 {
     WaitCursor wait;
     const QPointer<TEditForm> guard(this);
-    const bool big = QFileInfo(TextDocument::resolveLoadPath(fileName)).size() > TextFiller::PieceChars;
-    const FileResult r = m_document.load(fileName, format, [&] {
-        if (big)
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        return !guard.isNull();
-    });
+    // A big file is read on a worker while the document turns the event loop.
+    const FileResult r = m_document.load(fileName, format, [&] { return !guard.isNull(); });
     if (!guard)
         return false;
     if (!r.ok) {
@@ -181,10 +174,7 @@ void TEditForm::onFillFinished()
     const bool loadModified = m_filler.wasEdited() ? m_loadModified : m_lastModified;
     // The only undo step a finished load can have is what the user changed meanwhile.
     if (doc->isUndoAvailable()) {
-        QTextCursor c = m_edit->textCursor();
-        c.setPosition(m_keptAnchor);
-        c.setPosition(m_keptPosition, QTextCursor::KeepAnchor);
-        m_edit->setTextCursor(c);
+        selectRange(m_keptAnchor, m_keptPosition);
         m_edit->horizontalScrollBar()->setValue(m_keptScroll.first);
         m_edit->verticalScrollBar()->setValue(m_keptScroll.second);
         // A converted load stays modified when those changes are undone (the document
